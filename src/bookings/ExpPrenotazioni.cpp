@@ -1,0 +1,9 @@
+#include "ExpPrenotazioni.h"
+
+namespace vel {
+
+TfrmExpPrenotazioni *frmExpPrenotazioni = nullptr;
+
+TfrmExpPrenotazioni::TfrmExpPrenotazioni(QWidget *owner) : Form(owner) { setObjectName(QStringLiteral("frmExpPrenotazioni")); }
+
+}  // namespace vel

@@ -1,0 +1,9 @@
+#include "Prenotazioni.h"
+
+namespace vel {
+
+TfrmPrenotazioni *frmPrenotazioni = nullptr;
+
+TfrmPrenotazioni::TfrmPrenotazioni(QWidget *owner) : Form(owner) { setObjectName(QStringLiteral("frmPrenotazioni")); }
+
+}  // namespace vel

@@ -1,0 +1,112 @@
+#include "ArchiveFile.h"
+
+#include <QFileInfo>
+#include <algorithm>
+#include <cstring>
+
+#include "ProgramFolder.h"
+
+namespace vel {
+namespace {
+// The most a sequential scan keeps in memory, whatever the archive's size.
+constexpr int kBlockBytes = 256 * 1024;
+}  // namespace
+
+QString ArchiveFailureMessage() {
+    return QStringLiteral("Attenzione: il sistema non permette di accedere all'archivio.") +
+           QStringLiteral("\n\r\n\r") +
+           QStringLiteral("Accertarsi di possedere i privilegi di scrittura nella cartella di "
+                          "installazione del programma.");
+}
+
+QString EmptyArchiveNotice() { return QStringLiteral("L'archivio non contiene nessuna scheda."); }
+
+ArchiveFile::~ArchiveFile() { CloseArchive(); }
+
+void ArchiveFile::OpenArchive(const QString &fileName, const RecordLayout &layout) {
+    OpenArchivePath(ProgramPath(fileName), layout);
+}
+
+void ArchiveFile::OpenArchivePath(const QString &path, const RecordLayout &layout) {
+    CloseArchive();
+    layout_ = &layout;
+    size_ = layout.Size();
+    file_.setFileName(path);
+    const QFileInfo info(path);
+    const bool exists = info.exists() || info.isSymLink();
+    // An existing file is never created anew or truncated, whatever happens.
+    const QIODevice::OpenMode mode =
+        QIODevice::ReadWrite | (exists ? QIODevice::ExistingOnly : QIODevice::NewOnly);
+    if ((exists && info.isDir()) || !file_.open(mode)) Fail("cannot open");
+    const qint64 length = file_.size();
+    if (length / size_ > INT32_MAX) Fail("archive too large");
+    count_ = static_cast<int>(length / size_);
+    position_ = 0;
+    blockCount_ = 0;
+}
+
+void ArchiveFile::CloseArchive() {
+    if (file_.isOpen()) file_.close();
+    block_ = QByteArray();
+    blockCount_ = 0;
+}
+
+void ArchiveFile::Fail(const char *what) const {
+    throw ArchiveError(std::string(what) + ": " + file_.fileName().toStdString());
+}
+
+void ArchiveFile::CheckOpen(const Record &record) const {
+    if (!file_.isOpen()) Fail("archive not open");
+    if (record.Layout().Size() != size_) Fail("wrong record type");
+}
+
+void ArchiveFile::ReadRecord(int n, Record &record) {
+    CheckOpen(record);
+    if (n < 1 || n > count_) Fail("no such record");
+    position_ = n - 1;
+    ReadNextRecord(record);
+}
+
+void ArchiveFile::ReadNextRecord(Record &record) {
+    CheckOpen(record);
+    if (position_ >= count_) Fail("read past the last record");
+    if (position_ < blockFirst_ || position_ >= blockFirst_ + blockCount_) {
+        const int perBlock = std::max(1, kBlockBytes / size_);
+        const int want = std::min(perBlock, count_ - position_);
+        block_.resize(qsizetype(want) * size_);
+        if (!file_.seek(qint64(position_) * size_) ||
+            file_.read(block_.data(), block_.size()) != block_.size()) {
+            blockCount_ = 0;
+            Fail("read failed");
+        }
+        blockFirst_ = position_;
+        blockCount_ = want;
+    }
+    std::memcpy(record.Bytes().data(), block_.constData() + qsizetype(position_ - blockFirst_) * size_,
+                size_);
+    ++position_;
+}
+
+void ArchiveFile::WriteAt(int index, const Record &record) {
+    blockCount_ = 0;  // the block may hold the old bytes
+    if (!file_.seek(qint64(index) * size_) || file_.write(record.Bytes()) != size_ || !file_.flush())
+        Fail("write failed");
+}
+
+void ArchiveFile::WriteRecord(int n, const Record &record) {
+    CheckOpen(record);
+    if (n < 1 || n > count_) Fail("no such record");
+    WriteAt(n - 1, record);
+    position_ = n;
+}
+
+int ArchiveFile::AppendRecord(const Record &record) {
+    CheckOpen(record);
+    const int c = count_;
+    WriteAt(c, record);
+    count_ = c + 1;
+    position_ = count_;
+    return count_;
+}
+
+}  // namespace vel

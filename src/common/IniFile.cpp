@@ -1,0 +1,124 @@
+#include "IniFile.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QStringList>
+
+#include "SafeFile.h"
+#include "TextRules.h"
+
+namespace vel {
+namespace {
+
+bool SameName(const QString &a, const QString &b) { return UpperAZ(a) == UpperAZ(b); }
+
+// The profile format trims names and values with blanks and tabs only.
+QString TrimBlanks(const QString &s) {
+    qsizetype b = 0, e = s.size();
+    while (b < e && (s[b] == u' ' || s[b] == u'\t')) ++b;
+    while (e > b && (s[e - 1] == u' ' || s[e - 1] == u'\t')) --e;
+    return s.mid(b, e - b);
+}
+
+// Returns the section name when the line is a section header.
+bool SectionOf(const QString &line, QString *name) {
+    const QString t = TrimBlanks(line);
+    if (!t.startsWith(u'[')) return false;
+    const qsizetype close = t.indexOf(u']');
+    if (close < 0) return false;
+    *name = TrimBlanks(t.mid(1, close - 1));
+    return true;
+}
+
+bool KeyOf(const QString &line, QString *key, QString *value) {
+    const qsizetype eq = line.indexOf(u'=');
+    if (eq < 0) return false;
+    *key = TrimBlanks(line.left(eq));
+    if (value) *value = TrimBlanks(line.mid(eq + 1));
+    return true;
+}
+
+// Reads the file as lines; false when there is no file.
+bool ReadLines(const QString &path, QStringList *lines) {
+    QFileInfo info(path);
+    if (!info.exists()) return false;
+    QFile f(path);
+    if (info.isDir() || !f.open(QIODevice::ReadOnly))
+        throw IniError("cannot read " + path.toStdString());
+    const QByteArray bytes = f.readAll();
+    if (f.error() != QFileDevice::NoError) throw IniError("cannot read " + path.toStdString());
+    QString text = FromCp1252(bytes);
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    text.replace(u'\r', u'\n');
+    *lines = text.split(u'\n');
+    if (!lines->isEmpty() && lines->last().isEmpty()) lines->removeLast();
+    return true;
+}
+
+}  // namespace
+
+QString IniFile::ReadString(const QString &section, const QString &key,
+                            const QString &defaultValue) const {
+    QStringList lines;
+    if (!ReadLines(path_, &lines)) return defaultValue;
+    bool inSection = false;
+    for (const QString &line : lines) {
+        QString name;
+        if (SectionOf(line, &name)) {
+            inSection = SameName(name, section);
+            continue;
+        }
+        QString k, v;
+        if (inSection && KeyOf(line, &k, &v) && SameName(k, key)) {
+            // A value wrapped in matching quotes loses them, as in the profile API.
+            if (v.size() >= 2 && (v.front() == u'"' || v.front() == u'\'') && v.back() == v.front())
+                v = v.mid(1, v.size() - 2);
+            return v;
+        }
+    }
+    return defaultValue;
+}
+
+void IniFile::WriteString(const QString &section, const QString &key, const QString &value) {
+    QStringList lines;
+    ReadLines(path_, &lines);
+    const QString entry = key + u'=' + value;
+
+    qsizetype sectionAt = -1;   // header line of the section
+    qsizetype lastKeyAt = -1;   // last key line inside it
+    bool written = false;
+    for (qsizetype i = 0; i < lines.size() && !written; ++i) {
+        QString name;
+        if (SectionOf(lines[i], &name)) {
+            if (sectionAt >= 0) break;  // the section ended without the key
+            if (SameName(name, section)) sectionAt = lastKeyAt = i;
+            continue;
+        }
+        if (sectionAt < 0) continue;
+        QString k;
+        if (KeyOf(lines[i], &k, nullptr)) {
+            lastKeyAt = i;
+            if (SameName(k, key)) {
+                lines[i] = entry;
+                written = true;
+            }
+        }
+    }
+    if (!written) {
+        if (sectionAt >= 0) {
+            lines.insert(lastKeyAt + 1, entry);
+        } else {
+            lines.append(u'[' + section + u']');
+            lines.append(entry);
+        }
+    }
+
+    QByteArray bytes;
+    for (const QString &line : lines) {
+        bytes += ToCp1252(line);
+        bytes += "\r\n";
+    }
+    if (!WriteFileAtomically(path_, bytes)) throw IniError("cannot write " + path_.toStdString());
+}
+
+}  // namespace vel

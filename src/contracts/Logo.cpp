@@ -1,0 +1,9 @@
+#include "Logo.h"
+
+namespace vel {
+
+TfrmLogo *frmLogo = nullptr;
+
+TfrmLogo::TfrmLogo(QWidget *owner) : Form(owner) { setObjectName(QStringLiteral("frmLogo")); }
+
+}  // namespace vel

@@ -1,0 +1,13 @@
+#pragma once
+#include "platform/Form.h"
+
+namespace vel {
+
+class TfrmClienti : public Form {
+public:
+    explicit TfrmClienti(QWidget *owner = nullptr);
+};
+
+extern TfrmClienti *frmClienti;
+
+}  // namespace vel

@@ -1,0 +1,9 @@
+#include "Listino.h"
+
+namespace vel {
+
+TfrmListino *frmListino = nullptr;
+
+TfrmListino::TfrmListino(QWidget *owner) : Form(owner) { setObjectName(QStringLiteral("frmListino")); }
+
+}  // namespace vel

@@ -1,0 +1,9 @@
+#include "Giorno.h"
+
+namespace vel {
+
+TfrmGiorno *frmGiorno = nullptr;
+
+TfrmGiorno::TfrmGiorno(QWidget *owner) : Form(owner) { setObjectName(QStringLiteral("frmGiorno")); }
+
+}  // namespace vel

@@ -1,0 +1,252 @@
+#include "Controls.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QValidator>
+#include <algorithm>
+
+namespace vel {
+
+// Cuts what the user is inserting so that the text stays within the edit's
+// maximum length. QLineEdit runs validators on user input only, never on
+// setText(), which is exactly the rule wanted: text put in by code stays whole.
+class TypingLimit : public QValidator {
+public:
+    explicit TypingLimit(Edit *edit) : QValidator(edit), edit_(edit) {}
+
+    State validate(QString &input, int &pos) const override {
+        const int max = edit_->maxLength_;
+        if (max <= 0 || input.size() <= max) return Acceptable;
+        const int base = static_cast<int>(edit_->previous_.size()) - edit_->previousSelection_;
+        const int inserted = static_cast<int>(input.size()) - base;
+        if (inserted <= 0) return Acceptable;  // deleting from an overlong text
+        const int keep = std::clamp(max - base, 0, inserted);
+        const int start = pos - inserted;
+        if (start < 0) return Invalid;
+        input.remove(start + keep, inserted - keep);
+        pos = start + keep;
+        return Acceptable;
+    }
+
+private:
+    Edit *edit_;
+};
+
+void TranslateKey(const QKeyEvent &event, int *key, QChar *keyChar) {
+    *keyChar = QChar();
+    switch (event.key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter: *key = vkReturn; return;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab: *key = vkTab; return;
+    case Qt::Key_Backspace: *key = vkBack; return;
+    case Qt::Key_Delete: *key = vkDelete; return;
+    case Qt::Key_Escape: *key = vkEscape; return;
+    case Qt::Key_Left: *key = vkLeft; return;
+    case Qt::Key_Right: *key = vkRight; return;
+    case Qt::Key_Up: *key = vkUp; return;
+    case Qt::Key_Down: *key = vkDown; return;
+    case Qt::Key_Home: *key = vkHome; return;
+    case Qt::Key_End: *key = vkEnd; return;
+    case Qt::Key_PageUp: *key = 33; return;
+    case Qt::Key_PageDown: *key = 34; return;
+    case Qt::Key_Insert: *key = 45; return;
+    default: break;
+    }
+    if (event.key() >= Qt::Key_F1 && event.key() <= Qt::Key_F12) {
+        *key = 112 + (event.key() - Qt::Key_F1);
+        return;
+    }
+    const QString text = event.text();
+    const bool control = event.modifiers() & (Qt::ControlModifier | Qt::MetaModifier);
+    if (!control && !text.isEmpty() && text.at(0).unicode() >= 32 && text.at(0).unicode() != 127) {
+        *key = 0;
+        *keyChar = text.at(0);
+        return;
+    }
+    *key = (event.key() >= 0x20 && event.key() <= 0x7E) ? event.key() : 0;
+}
+
+Edit::Edit(QWidget *parent) : QLineEdit(parent) {
+    setValidator(new TypingLimit(this));
+    connect(this, &QLineEdit::textEdited, this, [this] {
+        if (onTyping) onTyping();
+    });
+    connect(this, &QLineEdit::textChanged, this, [this](const QString &text) {
+        previous_ = text;
+        previousSelection_ = 0;
+        if (onChange) onChange();
+    });
+}
+
+void Edit::SetMaxLength(int length) { maxLength_ = std::max(0, length); }
+
+bool Edit::event(QEvent *e) {
+    switch (e->type()) {
+    case QEvent::KeyPress:
+    case QEvent::InputMethod:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::ContextMenu:
+    case QEvent::Drop:
+        // What the user is about to change: the text and the selection it replaces.
+        previous_ = text();
+        previousSelection_ = static_cast<int>(selectedText().size());
+        break;
+    default:
+        break;
+    }
+    if (e->type() == QEvent::KeyPress) {
+        auto *k = static_cast<QKeyEvent *>(e);
+        if (k->key() == Qt::Key_Tab || k->key() == Qt::Key_Backtab) {
+            if (HandleKeyDown(k)) return true;
+        }
+    }
+    return QLineEdit::event(e);
+}
+
+bool Edit::HandleKeyDown(QKeyEvent *event) {
+    if (!onKeyDown) return false;
+    int key = 0;
+    QChar keyChar;
+    TranslateKey(*event, &key, &keyChar);
+    const QChar typed = keyChar;
+    onKeyDown(key, keyChar, event->modifiers());
+    if (key == 0 && keyChar.isNull()) {
+        event->accept();
+        return true;
+    }
+    if (keyChar != typed && !keyChar.isNull()) {
+        insert(QString(keyChar));
+        event->accept();
+        return true;
+    }
+    return false;
+}
+
+void Edit::keyPressEvent(QKeyEvent *event) {
+    const bool tab = event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab;
+    if (!tab && HandleKeyDown(event)) return;
+    QLineEdit::keyPressEvent(event);
+    // Enter belongs to the edit's own handler; it never reaches a default button.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) event->accept();
+}
+
+void Edit::keyReleaseEvent(QKeyEvent *event) {
+    QLineEdit::keyReleaseEvent(event);
+    if (onKeyUp) {
+        int key = 0;
+        QChar keyChar;
+        TranslateKey(*event, &key, &keyChar);
+        onKeyUp(key, keyChar, event->modifiers());
+    }
+}
+
+void Edit::focusInEvent(QFocusEvent *event) {
+    QLineEdit::focusInEvent(event);
+    if (onEnter) onEnter();
+}
+
+void Edit::focusOutEvent(QFocusEvent *event) {
+    QLineEdit::focusOutEvent(event);
+    if (onExit) onExit();
+}
+
+ComboEdit::ComboEdit(QWidget *parent) : QComboBox(parent) {
+    setEditable(true);
+    editor_ = new Edit(this);
+    setLineEdit(editor_);
+    setInsertPolicy(QComboBox::NoInsert);
+    setCompleter(nullptr);
+    setDuplicatesEnabled(true);
+}
+
+void ComboEdit::SetSuggestions(const QStringList &items) {
+    const QString keep = text();
+    clear();
+    addItems(items);
+    setCurrentIndex(-1);
+    editor_->setText(keep);
+}
+
+void ComboEdit::ClearSelectionKeepText() {
+    const QString keep = text();
+    setCurrentIndex(-1);
+    editor_->setText(keep);
+}
+
+ListCombo::ListCombo(QWidget *parent) : QComboBox(parent) { setEditable(false); }
+
+void ListCombo::keyPressEvent(QKeyEvent *event) {
+    if (onKeyDown) {
+        int key = 0;
+        QChar keyChar;
+        TranslateKey(*event, &key, &keyChar);
+        onKeyDown(key, keyChar, event->modifiers());
+        if (key == 0 && keyChar.isNull()) return;
+    }
+    if (event->key() == Qt::Key_Backspace) {
+        setCurrentIndex(-1);
+        return;
+    }
+    QComboBox::keyPressEvent(event);
+}
+
+Button::Button(const QString &text, QWidget *parent) : QPushButton(text, parent) {
+    setAutoDefault(false);
+    setDefault(false);
+}
+
+ImageButton::ImageButton(QWidget *parent) : QLabel(parent) {
+    setCursor(Qt::PointingHandCursor);
+    setAlignment(Qt::AlignCenter);
+}
+
+void ImageButton::mousePressEvent(QMouseEvent *event) {
+    if (event->button() == Qt::LeftButton && onMouseDown) onMouseDown();
+    QLabel::mousePressEvent(event);
+}
+
+void ImageButton::mouseReleaseEvent(QMouseEvent *event) {
+    QLabel::mouseReleaseEvent(event);
+    if (event->button() != Qt::LeftButton) return;
+    if (onMouseUp) onMouseUp();
+    if (rect().contains(event->position().toPoint())) Click();
+}
+
+FocusFrame::FocusFrame(QWidget *parent) : QFrame(parent) {
+    setStyleSheet(QStringLiteral("background-color: #FFE34D; border: 1px solid #E0B800; border-radius: 6px;"));
+    hide();
+}
+
+void FocusFrame::Surround(Edit *edit, int margin) {
+    setGeometry(edit->geometry().adjusted(-margin, -margin, margin, margin));
+    stackUnder(edit);
+}
+
+StatusLine::StatusLine(QWidget *parent) : QLabel(parent) {
+    setAutoFillBackground(true);
+    setStyleSheet(QStringLiteral("background-color: #4A5A8C; color: white; padding-left: 8px;"));
+}
+
+namespace {
+class MouseMoveFilter : public QObject {
+public:
+    MouseMoveFilter(QObject *parent, std::function<void()> handler)
+        : QObject(parent), handler_(std::move(handler)) {}
+    bool eventFilter(QObject *, QEvent *event) override {
+        if (event->type() == QEvent::MouseMove || event->type() == QEvent::Enter) handler_();
+        return false;
+    }
+
+private:
+    std::function<void()> handler_;
+};
+}  // namespace
+
+void OnMouseMove(QWidget *widget, std::function<void()> handler) {
+    widget->setMouseTracking(true);
+    widget->installEventFilter(new MouseMoveFilter(widget, std::move(handler)));
+}
+
+}  // namespace vel

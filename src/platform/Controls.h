@@ -1,0 +1,131 @@
+#pragma once
+// Controls with the behaviour the windows were designed for, where Qt's own
+// differ: a maximum length that limits typing only, key handlers that see
+// every key (Tab included) and may swallow it, no button pressed by Enter.
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <functional>
+
+namespace vel {
+
+// Virtual key codes handed to key handlers, as the windows know them.
+enum VirtualKey : int {
+    vkBack = 8, vkTab = 9, vkReturn = 13, vkEscape = 27, vkEnd = 35, vkHome = 36,
+    vkLeft = 37, vkUp = 38, vkRight = 39, vkDown = 40, vkDelete = 46,
+};
+
+// A key handler gets the key code (0 for a typed character) and the character
+// (0 for a key without one). Setting both to 0 swallows the key; changing the
+// character types another one instead.
+using KeyHandler = std::function<void(int &key, QChar &keyChar, Qt::KeyboardModifiers shift)>;
+
+// Translates a Qt key event into the handler's key code and character.
+void TranslateKey(const QKeyEvent &event, int *key, QChar *keyChar);
+
+class Edit : public QLineEdit {
+    Q_OBJECT
+public:
+    explicit Edit(QWidget *parent = nullptr);
+
+    // Limits what the user types or pastes; text put in by code is never cut.
+    // 0 means no limit.
+    void SetMaxLength(int length);
+    int MaxLength() const { return maxLength_; }
+    void SetPassword(bool masked) { setEchoMode(masked ? Password : Normal); }
+
+    KeyHandler onKeyDown;
+    KeyHandler onKeyUp;
+    std::function<void()> onTyping;  // the user changed the text
+    std::function<void()> onChange;  // the text changed, by the user or by code
+    std::function<void()> onEnter;   // the edit got the focus
+    std::function<void()> onExit;    // the edit lost the focus
+
+protected:
+    bool event(QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void keyReleaseEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+
+private:
+    bool HandleKeyDown(QKeyEvent *event);  // true when the key was consumed
+    int maxLength_ = 0;
+    QString previous_;
+    int previousSelection_ = 0;
+    friend class TypingLimit;
+};
+
+// A free-text edit with a drop-down list of suggestions.
+class ComboEdit : public QComboBox {
+    Q_OBJECT
+public:
+    explicit ComboEdit(QWidget *parent = nullptr);
+    Edit *Editor() const { return editor_; }
+    QString text() const { return editor_->text(); }
+    void setText(const QString &text) { editor_->setText(text); }
+    void SetMaxLength(int length) { editor_->SetMaxLength(length); }
+    void SetSuggestions(const QStringList &items);
+    // Clears the list selection without touching the text (selecting no item
+    // in a QComboBox would empty it).
+    void ClearSelectionKeepText();
+
+private:
+    Edit *editor_;
+};
+
+// A list-only choice that Backspace can empty (no item chosen).
+class ListCombo : public QComboBox {
+    Q_OBJECT
+public:
+    explicit ListCombo(QWidget *parent = nullptr);
+    KeyHandler onKeyDown;
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+};
+
+// A push button that Enter never presses by default.
+class Button : public QPushButton {
+    Q_OBJECT
+public:
+    explicit Button(const QString &text, QWidget *parent = nullptr);
+};
+
+// A picture (or text) that acts as a button: hand cursor, click handler.
+class ImageButton : public QLabel {
+    Q_OBJECT
+public:
+    explicit ImageButton(QWidget *parent = nullptr);
+    std::function<void()> onClick;
+    std::function<void()> onMouseDown;
+    std::function<void()> onMouseUp;
+    void Click() { if (onClick) onClick(); }
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+};
+
+// The yellow frame that marks the edit with the focus; hidden at start.
+class FocusFrame : public QFrame {
+    Q_OBJECT
+public:
+    explicit FocusFrame(QWidget *parent = nullptr);
+    // Places the frame around a control and binds it to its focus changes.
+    void Surround(Edit *edit, int margin = 4);
+};
+
+// The one-line status text at the bottom of a window.
+class StatusLine : public QLabel {
+    Q_OBJECT
+public:
+    explicit StatusLine(QWidget *parent = nullptr);
+};
+
+// Runs `handler` whenever the mouse pointer moves over the widget.
+void OnMouseMove(QWidget *widget, std::function<void()> handler);
+
+}  // namespace vel

@@ -1,0 +1,149 @@
+#include "Form.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QGuiApplication>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QScreen>
+
+namespace vel {
+namespace {
+Form *g_mainForm = nullptr;
+bool g_terminate = false;
+ModalHandler &Handler() {
+    static ModalHandler handler;
+    return handler;
+}
+}  // namespace
+
+Form::Form(QWidget *owner) : QWidget(owner, Qt::Window) {
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    setAttribute(Qt::WA_QuitOnClose, false);
+}
+
+Form::~Form() {
+    if (g_mainForm == this) g_mainForm = nullptr;
+    if (loop_) loop_->exit();
+}
+
+void Form::Create() {
+    if (created_) return;
+    created_ = true;
+    FormCreate();
+}
+
+void Form::Show() {
+    switch (placement_) {
+    case Placement::Maximized: showMaximized(); break;
+    case Placement::Owner: CentreOnOwner(); show(); break;
+    case Placement::Screen: CentreOnScreen(); show(); break;
+    }
+    // The headless platform of the tests cannot raise windows and says so.
+    if (QGuiApplication::platformName() != QLatin1String("offscreen")) raise();
+    activateWindow();
+}
+
+void Form::Hide() { hide(); }
+
+void Form::Close() { close(); }
+
+void Form::closeEvent(QCloseEvent *event) {
+    CloseAction action = CloseAction::Hide;
+    FormClose(action);
+    if (action == CloseAction::None) {
+        if (modal_) modalResult_ = mrNone;
+        event->ignore();
+        return;
+    }
+    event->accept();  // hides the window
+    if (modal_) {
+        if (modalResult_ == mrNone) modalResult_ = mrCancel;
+        if (loop_) loop_->exit();
+    }
+    if (this == g_mainForm) TerminateApplication();
+}
+
+void Form::showEvent(QShowEvent *event) {
+    QWidget::showEvent(event);
+    if (!event->spontaneous()) FormShow();
+}
+
+void Form::SetModalResult(int result) {
+    modalResult_ = result;
+    if (modal_ && result != mrNone) Close();
+}
+
+int Form::ShowModal() {
+    modal_ = true;
+    modalResult_ = mrNone;
+    setWindowModality(Qt::ApplicationModal);
+    Show();
+    if (Handler()) {
+        Handler()(*this);
+        if (isVisible()) Close();  // a script that forgot to close still returns
+    } else if (isVisible()) {
+        QEventLoop loop;
+        loop_ = &loop;
+        loop.exec(QEventLoop::DialogExec);
+        loop_ = nullptr;
+    }
+    hide();
+    modal_ = false;
+    setWindowModality(Qt::NonModal);
+    return modalResult_ == mrNone ? int(mrCancel) : modalResult_;
+}
+
+void Form::SetFixedClientSize(int width, int height, bool titleButtons) {
+    setFixedSize(width, height);
+    Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+    if (titleButtons) flags |= Qt::WindowCloseButtonHint | Qt::WindowSystemMenuHint;
+    setWindowFlags(flags);
+}
+
+void Form::SetGradient(const QColor &top, const QColor &bottom) {
+    gradientTop_ = top;
+    gradientBottom_ = bottom;
+    update();
+}
+
+void Form::paintEvent(QPaintEvent *event) {
+    if (gradientTop_.isValid()) {
+        QPainter p(this);
+        QLinearGradient g(0, 0, 0, height());
+        g.setColorAt(0, gradientTop_);
+        g.setColorAt(1, gradientBottom_);
+        p.fillRect(rect(), g);
+    }
+    QWidget::paintEvent(event);
+}
+
+void Form::CentreOnScreen() {
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    if (!screen) return;
+    const QRect area = screen->availableGeometry();
+    const QSize size = frameGeometry().size().isValid() ? frameGeometry().size() : this->size();
+    move(area.center() - QPoint(size.width() / 2, size.height() / 2));
+}
+
+void Form::CentreOnOwner() {
+    QWidget *owner = parentWidget() ? parentWidget()->window() : nullptr;
+    if (!owner) return CentreOnScreen();
+    const QRect r = owner->frameGeometry();
+    move(r.center() - QPoint(width() / 2, height() / 2));
+}
+
+void Form::SetMainForm(Form *form) { g_mainForm = form; }
+Form *Form::MainForm() { return g_mainForm; }
+
+void SetModalHandler(ModalHandler handler) { Handler() = std::move(handler); }
+
+void TerminateApplication() {
+    g_terminate = true;
+    QCoreApplication::exit(0);
+}
+bool TerminateRequested() { return g_terminate; }
+void ResetTerminateRequest() { g_terminate = false; }
+
+}  // namespace vel

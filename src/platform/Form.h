@@ -1,0 +1,82 @@
+#pragma once
+// The window base. It gives every window the life cycle the program was
+// designed around: a creation handler run once, a show handler run at each
+// show, a close handler that decides whether the window hides, and a modal
+// show that returns when the window closes.
+#include <QColor>
+#include <QWidget>
+#include <functional>
+
+class QEventLoop;
+
+namespace vel {
+
+enum class CloseAction { None, Hide };
+
+// Modal results, as buttons set them.
+enum ModalResult : int { mrNone = 0, mrOk = 1, mrCancel = 2, mrYes = 6, mrNo = 7 };
+
+class Form : public QWidget {
+    Q_OBJECT
+public:
+    explicit Form(QWidget *owner = nullptr);
+    ~Form() override;
+
+    // Runs the creation handler; the start sequence and every opener of a
+    // dialog call it once, right after constructing the window.
+    void Create();
+
+    void Show();
+    void Hide();
+    // Runs the close handler; unless it says otherwise the window hides.
+    // Closing the main window ends the program.
+    void Close();
+    // Shows the window modally and returns its modal result once it closes.
+    int ShowModal();
+    bool IsModal() const { return modal_; }
+    int ModalResultValue() const { return modalResult_; }
+    // Setting a result other than mrNone on a modal window closes it.
+    void SetModalResult(int result);
+
+    QString Caption() const { return windowTitle(); }
+    void SetCaption(const QString &caption) { setWindowTitle(caption); }
+    // A fixed border with no title-bar buttons but the close box (or none).
+    void SetFixedClientSize(int width, int height, bool titleButtons = false);
+    void SetGradient(const QColor &top, const QColor &bottom);
+    void CentreOnScreen();
+    void CentreOnOwner();
+    enum class Placement { Screen, Owner, Maximized };
+    void SetPlacement(Placement placement) { placement_ = placement; }
+
+    // The program's main window: closing it ends the program.
+    static void SetMainForm(Form *form);
+    static Form *MainForm();
+
+protected:
+    virtual void FormCreate() {}
+    virtual void FormShow() {}
+    virtual void FormClose(CloseAction &) {}
+
+    void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    bool created_ = false;
+    bool modal_ = false;
+    int modalResult_ = mrNone;
+    QEventLoop *loop_ = nullptr;
+    Placement placement_ = Placement::Screen;
+    QColor gradientTop_, gradientBottom_;
+};
+
+// Tests replace the modal loop with a script that acts on the open window.
+using ModalHandler = std::function<void(Form &)>;
+void SetModalHandler(ModalHandler handler);
+
+// Asks the application to end: the event loop stops and the program exits.
+void TerminateApplication();
+bool TerminateRequested();
+void ResetTerminateRequest();
+
+}  // namespace vel

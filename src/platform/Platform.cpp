@@ -1,0 +1,27 @@
+#include "Platform.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+
+namespace vel {
+
+void PrepareRendering() { QCoreApplication::setAttribute(Qt::AA_UseSoftwareOpenGL, true); }
+
+void InitPlatform() {
+    const QStringList sans = {QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")};
+    for (const char *family : {"Verdana", "Tahoma", "Arial", "Segoe UI"})
+        QFont::insertSubstitutions(QString::fromLatin1(family), sans);
+    QFont::insertSubstitutions(QStringLiteral("Courier New"),
+                               {QStringLiteral("Liberation Mono"), QStringLiteral("DejaVu Sans Mono")});
+    // Windows are hidden and shown by the program itself; hiding the last one
+    // visible never ends it.
+    QGuiApplication::setQuitOnLastWindowClosed(false);
+}
+
+QFont UiFont(const QString &family, int pointSize, bool bold) {
+    QFont font(family, pointSize);
+    font.setBold(bold);
+    return font;
+}
+
+}  // namespace vel

@@ -1,0 +1,9 @@
+#include "CodFisc.h"
+
+namespace vel {
+
+TfrmCodFisc *frmCodFisc = nullptr;
+
+TfrmCodFisc::TfrmCodFisc(QWidget *owner) : Form(owner) { setObjectName(QStringLiteral("frmCodFisc")); }
+
+}  // namespace vel
