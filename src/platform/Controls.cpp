@@ -8,21 +8,25 @@
 namespace vel {
 
 // Cuts what the user is inserting so that the text stays within the edit's
-// maximum length. QLineEdit runs validators on user input only, never on
-// setText(), which is exactly the rule wanted: text put in by code stays whole.
+// maximum length. QLineEdit validates setText() too, but setText() empties the
+// undo history first, while every user edit (typed, pasted by key or menu,
+// dropped) has just added to it: text put in by code is told apart that way
+// and stays whole.
 class TypingLimit : public QValidator {
 public:
     explicit TypingLimit(Edit *edit) : QValidator(edit), edit_(edit) {}
 
     State validate(QString &input, int &pos) const override {
         const int max = edit_->maxLength_;
-        if (max <= 0 || input.size() <= max) return Acceptable;
+        if (max <= 0 || input.size() <= max || !edit_->isUndoAvailable()) return Acceptable;
         const int base = static_cast<int>(edit_->previous_.size()) - edit_->previousSelection_;
         const int inserted = static_cast<int>(input.size()) - base;
         if (inserted <= 0) return Acceptable;  // deleting from an overlong text
         const int keep = std::clamp(max - base, 0, inserted);
         const int start = pos - inserted;
-        if (start < 0) return Invalid;
+        // Nothing fits: refusing the edit undoes it without any change signal,
+        // as a full edit ignores the key.
+        if (start < 0 || keep == 0) return Invalid;
         input.remove(start + keep, inserted - keep);
         pos = start + keep;
         return Acceptable;
@@ -142,14 +146,33 @@ void Edit::keyReleaseEvent(QKeyEvent *event) {
     }
 }
 
+// The focus changing because another window became active is no entering or
+// leaving of the edit: the window's own focus stays where it was.
+static bool WindowActivation(const QFocusEvent *event) {
+    return event->reason() == Qt::ActiveWindowFocusReason || event->reason() == Qt::PopupFocusReason;
+}
+
 void Edit::focusInEvent(QFocusEvent *event) {
     QLineEdit::focusInEvent(event);
+    if (entered_) return;
+    entered_ = true;
     if (onEnter) onEnter();
 }
 
 void Edit::focusOutEvent(QFocusEvent *event) {
     QLineEdit::focusOutEvent(event);
+    if (!entered_ || WindowActivation(event)) return;
+    entered_ = false;
     if (onExit) onExit();
+}
+
+void Edit::DetachHandlers() {
+    onKeyDown = nullptr;
+    onKeyUp = nullptr;
+    onTyping = nullptr;
+    onChange = nullptr;
+    onEnter = nullptr;
+    onExit = nullptr;
 }
 
 ComboEdit::ComboEdit(QWidget *parent) : QComboBox(parent) {

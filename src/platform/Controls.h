@@ -42,6 +42,7 @@ public:
     std::function<void()> onChange;  // the text changed, by the user or by code
     std::function<void()> onEnter;   // the edit got the focus
     std::function<void()> onExit;    // the edit lost the focus
+    void DetachHandlers();
 
 protected:
     bool event(QEvent *event) override;
@@ -53,6 +54,7 @@ protected:
 private:
     bool HandleKeyDown(QKeyEvent *event);  // true when the key was consumed
     int maxLength_ = 0;
+    bool entered_ = false;  // the edit holds the window's focus
     QString previous_;
     int previousSelection_ = 0;
     friend class TypingLimit;

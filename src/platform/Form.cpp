@@ -7,6 +7,9 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QScreen>
+#include <QThread>
+
+#include "Controls.h"
 
 namespace vel {
 namespace {
@@ -25,6 +28,9 @@ Form::Form(QWidget *owner) : QWidget(owner, Qt::Window) {
 
 Form::~Form() {
     if (g_mainForm == this) g_mainForm = nullptr;
+    // The controls die after this object: the focus leaving an edit while they
+    // are destroyed must not run handlers that reach members already gone.
+    for (Edit *edit : findChildren<Edit *>()) edit->DetachHandlers();
     if (loop_) loop_->exit();
 }
 
@@ -141,7 +147,10 @@ void SetModalHandler(ModalHandler handler) { Handler() = std::move(handler); }
 
 void TerminateApplication() {
     g_terminate = true;
-    QCoreApplication::exit(0);
+    // Outside a running event loop (a test acting on windows directly) a
+    // pending exit would end the next modal loop at once; there is nothing to
+    // stop then.
+    if (QThread::currentThread()->loopLevel() > 0) QCoreApplication::exit(0);
 }
 bool TerminateRequested() { return g_terminate; }
 void ResetTerminateRequest() { g_terminate = false; }

@@ -1,5 +1,6 @@
 #include "Pictures.h"
 
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -41,8 +42,13 @@ QPixmap PadlockPicture(const QSize &size, const QString &heading, const QString 
 
     const qreal left = 118;
     p.setPen(QColor(0x1F, 0x3F, 0x6F));
-    p.setFont(UiFont(QStringLiteral("Verdana"), 20, true));
-    p.drawText(QRectF(left, 18, card.width() - left - 12, 40), Qt::AlignLeft | Qt::AlignVCenter, heading);
+    const QRectF headingBox(left, 18, card.width() - left - 12, 40);
+    QFont headingFont = UiFont(QStringLiteral("Verdana"), 20, true);
+    while (headingFont.pointSize() > 10 &&
+           QFontMetricsF(headingFont).horizontalAdvance(heading) > headingBox.width())
+        headingFont.setPointSize(headingFont.pointSize() - 1);
+    p.setFont(headingFont);
+    p.drawText(headingBox, Qt::AlignLeft | Qt::AlignVCenter, heading);
     p.setPen(QColor(0x30, 0x30, 0x30));
     p.setFont(UiFont(QStringLiteral("Verdana"), 10));
     p.drawText(QRectF(left, 62, card.width() - left - 14, card.height() - 72),

@@ -1,0 +1,331 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFileInfo>
+#include <climits>
+
+#include "CommonTest.h"
+#include "common/ArchiveFile.h"
+#include "common/ProgramFolder.h"
+#include "common/Records.h"
+#include "support/Fakes.h"
+
+namespace vel {
+namespace {
+
+using test::TestFolder;
+
+const QString kFleet = QStringLiteral("Flotta_Automezzi.pro");
+
+class ArchiveFileTest : public ::testing::Test {
+protected:
+    QStringList Entries() const {
+        return QDir(folder_.Path(QString())).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+    }
+
+    // A vehicle record whose first and last fields both say which one it is,
+    // so a record read from the wrong place or cut short shows up.
+    static Record Vehicle(const QString &name) {
+        Record r(VehicleRecord);
+        r.SetText("Veicolo", name);
+        r.SetText("Desc03", name + QStringLiteral(" (fine)"));
+        return r;
+    }
+    static void ExpectVehicle(const Record &r, const QString &name) {
+        EXPECT_EQ(r.Text("Veicolo"), name);
+        EXPECT_EQ(r.Text("Desc03"), name + QStringLiteral(" (fine)"));
+    }
+
+    // An archive of n vehicle records written straight to disk.
+    QByteArray WriteFleet(int n) const {
+        QByteArray bytes;
+        for (int i = 1; i <= n; ++i) bytes += Vehicle(QStringLiteral("Veicolo %1").arg(i)).Bytes();
+        folder_.Write(kFleet, bytes);
+        return bytes;
+    }
+
+    TestFolder folder_;
+};
+
+TEST_F(ArchiveFileTest, FailureTexts) {
+    EXPECT_EQ(ArchiveFailureMessage(),
+              QStringLiteral("Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\r"
+                             "Accertarsi di possedere i privilegi di scrittura nella cartella di "
+                             "installazione del programma."));
+    EXPECT_EQ(EmptyArchiveNotice(), QStringLiteral("L'archivio non contiene nessuna scheda."));
+}
+
+// ---- Opening -------------------------------------------------------------
+
+TEST_F(ArchiveFileTest, OpeningAMissingArchiveCreatesItEmptyInTheProgramFolder) {
+    ASSERT_EQ(ProgramPath(kFleet), folder_.Path(kFleet));
+    ArchiveFile archive;
+    archive.OpenArchive(kFleet, VehicleRecord);
+    EXPECT_TRUE(archive.IsOpen());
+    EXPECT_EQ(archive.RecordCount(), 0);
+    EXPECT_EQ(archive.Position(), 0);
+    archive.CloseArchive();
+    EXPECT_FALSE(archive.IsOpen());
+    ASSERT_TRUE(folder_.Exists(kFleet));
+    EXPECT_EQ(QFileInfo(folder_.Path(kFleet)).size(), 0);
+}
+
+TEST_F(ArchiveFileTest, OpeningAnExistingArchiveLeavesItAsItIs) {
+    const QByteArray bytes = WriteFleet(2) + "x";
+    folder_.Write(kFleet, bytes);
+    {
+        ArchiveFile archive;
+        archive.OpenArchive(kFleet, VehicleRecord);
+        EXPECT_EQ(archive.RecordCount(), 2);
+    }
+    EXPECT_EQ(folder_.Read(kFleet), bytes);
+}
+
+TEST_F(ArchiveFileTest, AnArchiveThatCannotBeOpenedIsAnErrorAndNothingIsCreated) {
+    folder_.Block(kFleet);
+    ArchiveFile archive;
+    EXPECT_THROW(archive.OpenArchive(kFleet, VehicleRecord), ArchiveError);
+    EXPECT_FALSE(archive.IsOpen());
+    EXPECT_TRUE(QFileInfo(folder_.Path(kFleet)).isDir());
+    EXPECT_TRUE(QDir(folder_.Path(kFleet)).isEmpty());
+    EXPECT_EQ(Entries(), QStringList{kFleet});
+}
+
+TEST_F(ArchiveFileTest, AnArchiveInAMissingFolderIsAnError) {
+    ArchiveFile archive;
+    EXPECT_THROW(archive.OpenArchive(QStringLiteral("manca/") + kFleet, VehicleRecord), ArchiveError);
+    EXPECT_FALSE(archive.IsOpen());
+    EXPECT_TRUE(Entries().isEmpty()) << Entries().join(' ').toStdString();
+}
+
+TEST_F(ArchiveFileTest, CountsWholeRecordsOnly) {
+    const struct {
+        const RecordLayout *layout;
+        qsizetype length;
+        int count;
+    } cases[] = {
+        {&VehicleRecord, 0, 0},    {&VehicleRecord, 1, 0},    {&VehicleRecord, 3634, 0},
+        {&VehicleRecord, 3635, 1}, {&VehicleRecord, 7270, 2}, {&VehicleRecord, 7271, 2},
+        {&BookingRecord, 704 * 3 - 1, 2}, {&BookingRecord, 704 * 3, 3},
+        {&PlannerRecord, 18850, 1}, {&PlannerRecord, 18849, 0},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(std::string(c.layout->Name()) + " " + std::to_string(c.length));
+        folder_.Write(kFleet, QByteArray(c.length, '\x07'));
+        ArchiveFile archive;
+        archive.OpenArchive(kFleet, *c.layout);
+        EXPECT_EQ(archive.RecordCount(), c.count);
+    }
+}
+
+// ---- Reading -------------------------------------------------------------
+
+TEST_F(ArchiveFileTest, ReadsRecordsByNumberAndInSequence) {
+    WriteFleet(5);
+    ArchiveFile archive;
+    archive.OpenArchive(kFleet, VehicleRecord);
+    ASSERT_EQ(archive.RecordCount(), 5);
+    Record r(VehicleRecord);
+
+    for (int n : {3, 1, 5, 2}) {
+        SCOPED_TRACE(n);
+        archive.ReadRecord(n, r);
+        EXPECT_EQ(archive.Position(), n);
+        ExpectVehicle(r, QStringLiteral("Veicolo %1").arg(n));
+    }
+    // Sequential reads carry on from the last record read.
+    archive.ReadRecord(3, r);
+    archive.ReadNextRecord(r);
+    EXPECT_EQ(archive.Position(), 4);
+    ExpectVehicle(r, QStringLiteral("Veicolo 4"));
+}
+
+TEST_F(ArchiveFileTest, ScanReadsEveryRecordInOrderAndStopsBeforeStrayBytes) {
+    folder_.Write(kFleet, WriteFleet(4) + "stray");
+    ArchiveFile archive;
+    archive.OpenArchive(kFleet, VehicleRecord);
+    Record r(VehicleRecord);
+    QStringList seen;
+    while (archive.Position() < archive.RecordCount()) {
+        archive.ReadNextRecord(r);
+        seen << r.Text("Veicolo");
+    }
+    EXPECT_EQ(seen, (QStringList{"Veicolo 1", "Veicolo 2", "Veicolo 3", "Veicolo 4"}));
+}
+
+TEST_F(ArchiveFileTest, ReopeningStartsAgainFromTheFirstRecord) {
+    WriteFleet(3);
+    ArchiveFile archive;
+    Record r(VehicleRecord);
+    archive.OpenArchive(kFleet, VehicleRecord);
+    archive.ReadRecord(3, r);
+    archive.CloseArchive();
+    archive.OpenArchive(kFleet, VehicleRecord);
+    EXPECT_EQ(archive.Position(), 0);
+    archive.ReadNextRecord(r);
+    ExpectVehicle(r, QStringLiteral("Veicolo 1"));
+}
+
+// ---- Writing -------------------------------------------------------------
+
+TEST_F(ArchiveFileTest, WriteRecordOverwritesInPlace) {
+    const QByteArray before = WriteFleet(3) + "xyz";
+    const Record changed = Vehicle(QStringLiteral("Nuovo"));
+    for (int n : {1, 2, 3}) {
+        SCOPED_TRACE(n);
+        folder_.Write(kFleet, before);
+        {
+            ArchiveFile archive;
+            archive.OpenArchive(kFleet, VehicleRecord);
+            archive.WriteRecord(n, changed);
+            EXPECT_EQ(archive.RecordCount(), 3);
+            Record r(VehicleRecord);
+            archive.ReadRecord(n, r);
+            EXPECT_EQ(r.Bytes(), changed.Bytes());
+        }
+        QByteArray expected = before;
+        expected.replace((n - 1) * 3635, 3635, changed.Bytes());
+        EXPECT_EQ(folder_.Read(kFleet), expected);
+    }
+}
+
+TEST_F(ArchiveFileTest, AppendGoesAfterTheLastWholeRecordOverStrayBytes) {
+    const QByteArray two = WriteFleet(2);
+    folder_.Write(kFleet, two + "s");
+    ASSERT_EQ(folder_.Read(kFleet).size(), 7271);
+    const Record third = Vehicle(QStringLiteral("Terzo"));
+    {
+        ArchiveFile archive;
+        archive.OpenArchive(kFleet, VehicleRecord);
+        EXPECT_EQ(archive.AppendRecord(third), 3);
+        EXPECT_EQ(archive.RecordCount(), 3);
+        Record r(VehicleRecord);
+        archive.ReadRecord(3, r);
+        ExpectVehicle(r, QStringLiteral("Terzo"));
+    }
+    const QByteArray after = folder_.Read(kFleet);
+    EXPECT_EQ(after.size(), 10905);
+    EXPECT_EQ(after, two + third.Bytes());
+}
+
+TEST_F(ArchiveFileTest, AppendingTheSameRecordTwiceGivesTwoRecords) {
+    const Record r = Vehicle(QStringLiteral("Doppio"));
+    {
+        ArchiveFile archive;
+        archive.OpenArchive(kFleet, VehicleRecord);
+        EXPECT_EQ(archive.AppendRecord(r), 1);
+        EXPECT_EQ(archive.AppendRecord(r), 2);
+        EXPECT_EQ(archive.RecordCount(), 2);
+    }
+    EXPECT_EQ(folder_.Read(kFleet), r.Bytes() + r.Bytes());
+    // A later command sees both.
+    ArchiveFile archive;
+    archive.OpenArchive(kFleet, VehicleRecord);
+    EXPECT_EQ(archive.RecordCount(), 2);
+    EXPECT_EQ(archive.AppendRecord(Vehicle(QStringLiteral("Terzo"))), 3);
+}
+
+TEST_F(ArchiveFileTest, RecordNumbersOutsideTheArchiveAreRefusedAndChangeNothing) {
+    const QByteArray before = WriteFleet(3) + "ab";
+    folder_.Write(kFleet, before);
+    const Record other = Vehicle(QStringLiteral("Altro"));
+    for (int n : {0, -1, 4, 5, 1000, INT_MIN, INT_MAX}) {
+        SCOPED_TRACE(n);
+        {
+            ArchiveFile archive;
+            archive.OpenArchive(kFleet, VehicleRecord);
+            Record r(VehicleRecord);
+            EXPECT_THROW(archive.ReadRecord(n, r), ArchiveError);
+            EXPECT_THROW(archive.WriteRecord(n, other), ArchiveError);
+            EXPECT_EQ(archive.RecordCount(), 3);
+            // The archive is still usable after the refusal.
+            archive.ReadRecord(2, r);
+            ExpectVehicle(r, QStringLiteral("Veicolo 2"));
+        }
+        EXPECT_EQ(folder_.Read(kFleet), before);
+    }
+}
+
+TEST_F(ArchiveFileTest, AnEmptyArchiveHasNoRecordToReadOrWrite) {
+    ArchiveFile archive;
+    archive.OpenArchive(kFleet, VehicleRecord);
+    Record r(VehicleRecord);
+    EXPECT_THROW(archive.ReadRecord(1, r), ArchiveError);
+    EXPECT_THROW(archive.WriteRecord(1, r), ArchiveError);
+    archive.CloseArchive();
+    EXPECT_EQ(QFileInfo(folder_.Path(kFleet)).size(), 0);
+}
+
+// A record of another type has another size: taking it would read or write
+// past one of the two.
+TEST_F(ArchiveFileTest, ARecordOfAnotherTypeIsRefused) {
+    const QByteArray before = WriteFleet(2);
+    {
+        ArchiveFile archive;
+        archive.OpenArchive(kFleet, VehicleRecord);
+        Record customer(CustomerRecord);
+        Record contract(ContractRecord);
+        EXPECT_THROW(archive.ReadRecord(1, customer), ArchiveError);
+        EXPECT_THROW(archive.ReadNextRecord(contract), ArchiveError);
+        EXPECT_THROW(archive.WriteRecord(1, contract), ArchiveError);
+        EXPECT_THROW(archive.AppendRecord(customer), ArchiveError);
+        EXPECT_EQ(archive.RecordCount(), 2);
+    }
+    EXPECT_EQ(folder_.Read(kFleet), before);
+}
+
+// ---- Block reads ---------------------------------------------------------
+
+// 200 vehicle records take about 710 KiB, several read blocks.
+constexpr int kLargeFleet = 200;
+
+TEST_F(ArchiveFileTest, ScanOfALargeArchiveReturnsEveryRecordInOrder) {
+    WriteFleet(kLargeFleet);
+    ArchiveFile archive;
+    archive.OpenArchive(kFleet, VehicleRecord);
+    ASSERT_EQ(archive.RecordCount(), kLargeFleet);
+    Record r(VehicleRecord);
+    int n = 0;
+    while (archive.Position() < archive.RecordCount()) {
+        archive.ReadNextRecord(r);
+        ++n;
+        ASSERT_EQ(archive.Position(), n);
+        ASSERT_EQ(r.Bytes(), Vehicle(QStringLiteral("Veicolo %1").arg(n)).Bytes()) << "record " << n;
+    }
+    EXPECT_EQ(n, kLargeFleet);
+    // Going back after the scan reads from the file again, not from what the
+    // last block held.
+    for (int k : {1, 72, 73, 144, 145, 200, 100}) {
+        archive.ReadRecord(k, r);
+        EXPECT_EQ(r.Bytes(), Vehicle(QStringLiteral("Veicolo %1").arg(k)).Bytes()) << "record " << k;
+    }
+}
+
+TEST_F(ArchiveFileTest, WritesBetweenSequentialReadsAreSeenByLaterReads) {
+    WriteFleet(kLargeFleet);
+    ArchiveFile archive;
+    archive.OpenArchive(kFleet, VehicleRecord);
+    Record r(VehicleRecord);
+    archive.ReadRecord(1, r);
+    archive.ReadNextRecord(r);  // records after 2 may now be held in memory
+
+    for (int n : {3, 5, 60, 150, 200}) archive.WriteRecord(n, Vehicle(QStringLiteral("Nuovo %1").arg(n)));
+    for (int n : {5, 3, 60, 150, 200}) {
+        SCOPED_TRACE(n);
+        archive.ReadRecord(n, r);
+        ExpectVehicle(r, QStringLiteral("Nuovo %1").arg(n));
+    }
+    // And in a scan from the start.
+    archive.ReadRecord(1, r);
+    while (archive.Position() < archive.RecordCount()) {
+        archive.ReadNextRecord(r);
+        const int n = archive.Position();
+        const bool changed = n == 3 || n == 5 || n == 60 || n == 150 || n == 200;
+        ASSERT_EQ(r.Text("Veicolo"), (changed ? QStringLiteral("Nuovo %1") : QStringLiteral("Veicolo %1")).arg(n))
+            << "record " << n;
+    }
+
+}
+
+}  // namespace
+}  // namespace vel

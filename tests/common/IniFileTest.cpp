@@ -1,0 +1,273 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFileInfo>
+
+#include "CommonTest.h"
+#include "common/IniFile.h"
+#include "support/Fakes.h"
+
+#ifdef Q_OS_UNIX
+#include <csignal>
+#include <sys/resource.h>
+#include <unistd.h>
+#endif
+
+namespace vel {
+namespace {
+
+using test::TestFolder;
+
+class IniFileTest : public ::testing::Test {
+protected:
+    IniFile Ini(const QString &name = QStringLiteral("Velmora.ini")) const {
+        return IniFile(folder_.Path(name));
+    }
+    QStringList Entries() const {
+        return QDir(folder_.Path(QString())).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+    }
+    TestFolder folder_;
+};
+
+// ---- ReadString ----------------------------------------------------------
+
+const QByteArray kSample =
+    "; impostazioni\r\n"
+    "Orfana=fuori sezione\r\n"
+    "[Ditta]\r\n"
+    "Nome=Autonoleggio Rossi\r\n"
+    "Citta = \t Forl\xEC \t\r\n"
+    "Vuota=\r\n"
+    "Spazi=  a  b  \r\n"
+    "\r\n"
+    "[Stampa]\r\n"
+    "Nome=HP\r\n"
+    "Copie=2\r\n";
+
+TEST_F(IniFileTest, ReadsValuesOrTheDefault) {
+    folder_.Write("Velmora.ini", kSample);
+    const struct {
+        const char *section;
+        const char *key;
+        const char16_t *value;
+    } cases[] = {
+        {"Ditta", "Nome", u"Autonoleggio Rossi"},
+        {"Stampa", "Nome", u"HP"},
+        {"Stampa", "Copie", u"2"},
+        // Blanks and tabs around the value go; the ones inside stay.
+        {"Ditta", "Citta", u"Forl\u00EC"},
+        {"Ditta", "Spazi", u"a  b"},
+        // A key that is there with nothing after '=' is an empty value, not a missing key.
+        {"Ditta", "Vuota", u""},
+        // Section and key names ignore ASCII case.
+        {"DITTA", "nome", u"Autonoleggio Rossi"},
+        {"ditta", "CITTA", u"Forl\u00EC"},
+        {"sTaMpA", "cOpIe", u"2"},
+        // Missing section, missing key, key of another section, key outside any section.
+        {"Fattura", "Nome", u"<default>"},
+        {"Ditta", "Copie", u"<default>"},
+        {"Stampa", "Spazi", u"<default>"},
+        {"Ditta", "Orfana", u"<default>"},
+        {"", "Orfana", u"<default>"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(std::string(c.section) + "/" + c.key);
+        EXPECT_EQ(Ini().ReadString(QString::fromLatin1(c.section), QString::fromLatin1(c.key),
+                                   QStringLiteral("<default>")),
+                  QString::fromUtf16(c.value));
+    }
+}
+
+TEST_F(IniFileTest, ReadsTheDefaultWhenThereIsNoFile) {
+    EXPECT_EQ(Ini().ReadString("Ditta", "Nome", "predefinito"), QStringLiteral("predefinito"));
+    EXPECT_EQ(Ini().ReadString("Ditta", "Nome", QString()), QString());
+    EXPECT_FALSE(folder_.Exists("Velmora.ini"));
+}
+
+TEST_F(IniFileTest, ReadsFilesWithOtherLineEnds) {
+    // Files edited by hand may have lost their CRs, or their last line end.
+    for (const QByteArray &text : {QByteArray("[Ditta]\nNome=Rossi\n[Altro]\nX=1\n"),
+                                   QByteArray("[Ditta]\r\nNome=Rossi\r\n[Altro]\r\nX=1"),
+                                   QByteArray("[Ditta]\rNome=Rossi\r[Altro]\rX=1\r")}) {
+        SCOPED_TRACE(::testing::PrintToString(text));
+        folder_.Write("Velmora.ini", text);
+        EXPECT_EQ(Ini().ReadString("Ditta", "Nome", "-"), QStringLiteral("Rossi"));
+        EXPECT_EQ(Ini().ReadString("Altro", "X", "-"), QStringLiteral("1"));
+        EXPECT_EQ(Ini().ReadString("Ditta", "X", "-"), QStringLiteral("-"));
+    }
+}
+
+TEST_F(IniFileTest, EmptyFileGivesTheDefault) {
+    folder_.Write("Velmora.ini", QByteArray());
+    EXPECT_EQ(Ini().ReadString("Ditta", "Nome", "-"), QStringLiteral("-"));
+}
+
+TEST_F(IniFileTest, UnreadableFileIsAnErrorNotADefault) {
+    folder_.Block("Velmora.ini");
+    EXPECT_THROW(Ini().ReadString("Ditta", "Nome", "-"), IniError);
+}
+
+// ---- WriteString ---------------------------------------------------------
+
+TEST_F(IniFileTest, WritingChangesOnlyWhatItMust) {
+    // Comments, blank lines, odd lines and untouched keys keep their exact
+    // bytes, Windows-1252 ones included.
+    const QByteArray base =
+        "; Velmora \x80 caff\xE8 \x81\x8D\x8F\x90\x9D\r\n"
+        "[Ditta]\r\n"
+        "Nome = Rossi   \r\n"
+        "riga senza uguale\r\n"
+        "Sede=Forl\xEC\r\n"
+        "\r\n"
+        "; fine ditta\r\n"
+        "[Vuota]\r\n"
+        "\r\n"
+        "[Stampa]\r\n"
+        "Copie=2\r\n";
+    const struct {
+        const char *label;
+        const char *section;
+        const char *key;
+        const char16_t *value;
+        QByteArray result;
+    } cases[] = {
+        {"existing key replaced in place", "Ditta", "Sede", u"Cesena",
+         "; Velmora \x80 caff\xE8 \x81\x8D\x8F\x90\x9D\r\n[Ditta]\r\nNome = Rossi   \r\n"
+         "riga senza uguale\r\nSede=Cesena\r\n\r\n; fine ditta\r\n[Vuota]\r\n\r\n[Stampa]\r\nCopie=2\r\n"},
+        {"key of the last section replaced", "Stampa", "Copie", u"3",
+         "; Velmora \x80 caff\xE8 \x81\x8D\x8F\x90\x9D\r\n[Ditta]\r\nNome = Rossi   \r\n"
+         "riga senza uguale\r\nSede=Forl\xEC\r\n\r\n; fine ditta\r\n[Vuota]\r\n\r\n[Stampa]\r\nCopie=3\r\n"},
+        {"missing key after the section's last key", "Ditta", "Tel", u"0543 1",
+         "; Velmora \x80 caff\xE8 \x81\x8D\x8F\x90\x9D\r\n[Ditta]\r\nNome = Rossi   \r\n"
+         "riga senza uguale\r\nSede=Forl\xEC\r\nTel=0543 1\r\n\r\n; fine ditta\r\n[Vuota]\r\n\r\n"
+         "[Stampa]\r\nCopie=2\r\n"},
+        {"missing key in a section with no keys", "Vuota", "A", u"1",
+         "; Velmora \x80 caff\xE8 \x81\x8D\x8F\x90\x9D\r\n[Ditta]\r\nNome = Rossi   \r\n"
+         "riga senza uguale\r\nSede=Forl\xEC\r\n\r\n; fine ditta\r\n[Vuota]\r\nA=1\r\n\r\n"
+         "[Stampa]\r\nCopie=2\r\n"},
+        {"missing key in the last section", "Stampa", "Carta", u"A4",
+         "; Velmora \x80 caff\xE8 \x81\x8D\x8F\x90\x9D\r\n[Ditta]\r\nNome = Rossi   \r\n"
+         "riga senza uguale\r\nSede=Forl\xEC\r\n\r\n; fine ditta\r\n[Vuota]\r\n\r\n"
+         "[Stampa]\r\nCopie=2\r\nCarta=A4\r\n"},
+        {"missing section at the end", "Nuova", "K", u"v",
+         "; Velmora \x80 caff\xE8 \x81\x8D\x8F\x90\x9D\r\n[Ditta]\r\nNome = Rossi   \r\n"
+         "riga senza uguale\r\nSede=Forl\xEC\r\n\r\n; fine ditta\r\n[Vuota]\r\n\r\n"
+         "[Stampa]\r\nCopie=2\r\n[Nuova]\r\nK=v\r\n"},
+        {"value in Windows-1252", "Ditta", "Sede", u"Forl\u00EC \u20AC \u4E2D",
+         "; Velmora \x80 caff\xE8 \x81\x8D\x8F\x90\x9D\r\n[Ditta]\r\nNome = Rossi   \r\n"
+         "riga senza uguale\r\nSede=Forl\xEC \x80 ?\r\n\r\n; fine ditta\r\n[Vuota]\r\n\r\n"
+         "[Stampa]\r\nCopie=2\r\n"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.label);
+        folder_.Write("Velmora.ini", base);
+        Ini().WriteString(QString::fromLatin1(c.section), QString::fromLatin1(c.key),
+                          QString::fromUtf16(c.value));
+        EXPECT_EQ(folder_.Read("Velmora.ini"), c.result);
+    }
+}
+
+TEST_F(IniFileTest, WritingMatchesNamesWithoutRegardToCase) {
+    folder_.Write("Velmora.ini", "[Ditta]\r\nNome=Rossi\r\nSede=Forli\r\n[Altro]\r\nNome=X\r\n");
+    Ini().WriteString("DITTA", "nome", "Bianchi");
+    const QByteArray after = folder_.Read("Velmora.ini");
+    // One entry still, in the same place; the other section keeps its own.
+    EXPECT_TRUE(after.startsWith("[Ditta]\r\n")) << after.toStdString();
+    EXPECT_TRUE(after.endsWith("\r\nSede=Forli\r\n[Altro]\r\nNome=X\r\n")) << after.toStdString();
+    EXPECT_EQ(after.count("[Ditta]"), 1);
+    EXPECT_EQ(after.toLower().count("nome="), 2);
+    EXPECT_EQ(Ini().ReadString("Ditta", "Nome", "-"), QStringLiteral("Bianchi"));
+    EXPECT_EQ(Ini().ReadString("Altro", "Nome", "-"), QStringLiteral("X"));
+}
+
+TEST_F(IniFileTest, WritingCreatesAMissingFile) {
+    Ini().WriteString("Ditta", "Nome", "Rossi");
+    EXPECT_EQ(folder_.Read("Velmora.ini"), QByteArray("[Ditta]\r\nNome=Rossi\r\n"));
+    Ini().WriteString("Ditta", "Sede", "Forl\u00EC");
+    Ini().WriteString("Stampa", "Copie", "2");
+    Ini().WriteString("Ditta", "Nome", "Bianchi");
+    EXPECT_EQ(folder_.Read("Velmora.ini"),
+              QByteArray("[Ditta]\r\nNome=Bianchi\r\nSede=Forl\xEC\r\n[Stampa]\r\nCopie=2\r\n"));
+    EXPECT_EQ(Ini().ReadString("Ditta", "Sede", "-"), QStringLiteral("Forl\u00EC"));
+}
+
+TEST_F(IniFileTest, WrittenFileHasCrLfLineEnds) {
+    folder_.Write("Velmora.ini", "; nota\n[Ditta]\nNome=Rossi\n\n[Stampa]\nCopie=2");
+    Ini().WriteString("Stampa", "Carta", "A4");
+    EXPECT_EQ(folder_.Read("Velmora.ini"),
+              QByteArray("; nota\r\n[Ditta]\r\nNome=Rossi\r\n\r\n[Stampa]\r\nCopie=2\r\nCarta=A4\r\n"));
+}
+
+TEST_F(IniFileTest, WriteIntoAMissingFolderFails) {
+    IniFile ini(folder_.Path("manca/Velmora.ini"));
+    EXPECT_THROW(ini.WriteString("Ditta", "Nome", "Rossi"), IniError);
+    EXPECT_FALSE(folder_.Exists("manca"));
+    EXPECT_TRUE(Entries().isEmpty()) << Entries().join(' ').toStdString();
+}
+
+TEST_F(IniFileTest, WriteOverAFolderFailsAndLeavesItAlone) {
+    folder_.Block("Velmora.ini");
+    EXPECT_THROW(Ini().WriteString("Ditta", "Nome", "Rossi"), IniError);
+    EXPECT_TRUE(QFileInfo(folder_.Path("Velmora.ini")).isDir());
+    EXPECT_EQ(Entries(), QStringList{"Velmora.ini"});
+}
+
+// The new file is built beside the old one, whose name is then taken over. A
+// name so long that nothing fits beside it makes that impossible while the
+// old file stays perfectly readable: the write must fail and leave it whole.
+TEST_F(IniFileTest, FailedWriteLeavesTheOldFileWhole) {
+    const QString name = QString(251, u'v') + QStringLiteral(".ini");  // 255, the most a file name can have
+    const QByteArray old = "; vecchio\r\n[Ditta]\r\nNome=Rossi\r\n";
+    folder_.Write(name, old);
+    ASSERT_EQ(folder_.Read(name), old);
+    IniFile ini(folder_.Path(name));
+    ASSERT_EQ(ini.ReadString("Ditta", "Nome", "-"), QStringLiteral("Rossi"));
+
+    EXPECT_THROW(ini.WriteString("Ditta", "Nome", "Bianchi"), IniError);
+    EXPECT_THROW(ini.WriteString("Altra", "K", QString(100000, u'x')), IniError);
+    EXPECT_EQ(folder_.Read(name), old);
+    EXPECT_EQ(Entries(), QStringList{name});  // no half-written leftovers either
+}
+
+#ifdef Q_OS_UNIX
+// Another name for the old file keeps the old bytes: the file was replaced,
+// not rewritten in place, so a crash half way could not have spoilt it.
+TEST_F(IniFileTest, WriteReplacesTheFileInsteadOfRewritingIt) {
+    const QByteArray old = "[Ditta]\r\nNome=Rossi\r\n";
+    folder_.Write("Velmora.ini", old);
+    ASSERT_EQ(::link(QFile::encodeName(folder_.Path("Velmora.ini")).constData(),
+                     QFile::encodeName(folder_.Path("copia.ini")).constData()),
+              0);
+    Ini().WriteString("Ditta", "Nome", "Bianchi");
+    EXPECT_EQ(folder_.Read("Velmora.ini"), QByteArray("[Ditta]\r\nNome=Bianchi\r\n"));
+    EXPECT_EQ(folder_.Read("copia.ini"), old);
+}
+
+// A disk that fills up half way through the new file: the process's file size
+// limit stands in for it, since running as root defeats read-only files.
+TEST_F(IniFileTest, WriteThatRunsOutOfRoomLeavesTheOldFileWhole) {
+    const QByteArray old = "[Ditta]\r\nNome=Rossi\r\n";
+    folder_.Write("Velmora.ini", old);
+    rlimit saved{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto savedHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = saved;
+    small.rlim_cur = 4096;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    bool failed = false;
+    try {
+        Ini().WriteString("Ditta", "Note", QString(20000, u'n'));
+    } catch (const IniError &) {
+        failed = true;
+    }
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, savedHandler);
+
+    EXPECT_TRUE(failed);
+    EXPECT_EQ(folder_.Read("Velmora.ini"), old);
+    EXPECT_EQ(Entries(), QStringList{"Velmora.ini"});
+}
+#endif
+
+}  // namespace
+}  // namespace vel

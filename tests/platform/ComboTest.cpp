@@ -1,0 +1,111 @@
+// The two drop-down lists: a free-text one whose list only suggests, and a
+// list-only one the user can empty with Backspace.
+#include <QVBoxLayout>
+#include <gtest/gtest.h>
+
+#include "QtPrint.h"
+#include "platform/Controls.h"
+#include "support/Gui.h"
+
+namespace vel {
+namespace {
+
+using test::Press;
+using test::ShowActive;
+using test::Type;
+
+const QStringList kCities = {QStringLiteral("Roma"), QStringLiteral("Milano"), QStringLiteral("Bologna")};
+
+struct TypedCase {
+    const char *name;
+    QString typed;
+};
+void PrintTo(const TypedCase &c, std::ostream *os) { *os << c.name; }
+
+class ComboEditTyping : public ::testing::TestWithParam<TypedCase> {};
+
+TEST_P(ComboEditTyping, KeepsTypedTextAndNeverAddsItToTheList) {
+    const QString typed = GetParam().typed;
+    ComboEdit combo;
+    combo.SetSuggestions(kCities);
+    ShowActive(&combo);
+    combo.setFocus();
+
+    Type(&combo, typed);
+    EXPECT_EQ(combo.text(), typed) << "no completion from the list";
+    Press(&combo, Qt::Key_Return);
+    EXPECT_EQ(combo.text(), typed);
+    EXPECT_EQ(combo.currentIndex(), -1);
+    EXPECT_EQ(combo.count(), int(kCities.size()));
+    EXPECT_EQ(combo.findText(typed), kCities.indexOf(typed));
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, ComboEditTyping,
+                         ::testing::Values(TypedCase{"NewText", "Torino"},
+                                           TypedCase{"PrefixOfAnItem", "Mil"},
+                                           TypedCase{"ItemInOtherCase", "roma"}),
+                         [](const auto &info) { return std::string(info.param.name); });
+
+TEST(ComboEditLimit, LimitsTypingNotTheChosenItem) {
+    ComboEdit combo;
+    combo.SetSuggestions(kCities);
+    combo.SetMaxLength(4);
+    ShowActive(&combo);
+    combo.setFocus();
+
+    Type(&combo, QStringLiteral("Bologna"));
+    EXPECT_EQ(combo.text(), QStringLiteral("Bolo"));
+
+    combo.setCurrentIndex(2);  // an item longer than the limit, chosen from the list
+    EXPECT_EQ(combo.text(), QStringLiteral("Bologna"));
+}
+
+TEST(ComboEditSelection, ClearingTheChoiceKeepsTheText) {
+    ComboEdit combo;
+    combo.SetSuggestions(kCities);
+    ShowActive(&combo);
+    combo.setFocus();
+    Press(&combo, Qt::Key_Down);  // the user walks into the list
+    ASSERT_GE(combo.currentIndex(), 0);
+    const QString chosen = combo.text();
+    ASSERT_EQ(chosen, kCities.at(combo.currentIndex()));
+
+    combo.ClearSelectionKeepText();
+    EXPECT_EQ(combo.currentIndex(), -1);
+    EXPECT_EQ(combo.text(), chosen);
+}
+
+TEST(ComboEditSuggestions, NewListKeepsTheText) {
+    ComboEdit combo;
+    combo.SetSuggestions(kCities);
+    ShowActive(&combo);
+    combo.setFocus();
+
+    Type(&combo, QStringLiteral("Pisa"));
+    combo.SetSuggestions({QStringLiteral("Firenze"), QStringLiteral("Siena")});
+    EXPECT_EQ(combo.text(), QStringLiteral("Pisa"));
+    EXPECT_EQ(combo.currentIndex(), -1);
+    EXPECT_EQ(combo.count(), 2);
+
+    combo.setCurrentIndex(1);
+    combo.SetSuggestions(kCities);
+    EXPECT_EQ(combo.text(), QStringLiteral("Siena")) << "a chosen item's text stays when the list changes";
+    EXPECT_EQ(combo.currentIndex(), -1);
+}
+
+TEST(ListCombo, BackspaceEmptiesTheChoice) {
+    ListCombo combo;
+    combo.addItems(kCities);
+    combo.setCurrentIndex(1);
+    ShowActive(&combo);
+    combo.setFocus();
+    EXPECT_FALSE(combo.isEditable());
+
+    Press(&combo, Qt::Key_Backspace);
+    EXPECT_EQ(combo.currentIndex(), -1);
+    EXPECT_TRUE(combo.currentText().isEmpty());
+    EXPECT_EQ(combo.count(), int(kCities.size())) << "emptying the choice keeps the list";
+}
+
+}  // namespace
+}  // namespace vel

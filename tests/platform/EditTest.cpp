@@ -1,0 +1,368 @@
+// The one-line edit as the windows use it: a maximum length that limits the
+// user and never the program, key handlers that see (and may swallow or
+// change) every key, Tab included, and notifications that tell user edits
+// from text put in by code.
+#include <QApplication>
+#include <QClipboard>
+#include <QDialog>
+#include <QMenu>
+#include <QSignalSpy>
+#include <QVBoxLayout>
+#include <gtest/gtest.h>
+
+#include "QtPrint.h"
+#include "platform/Controls.h"
+#include "platform/Form.h"
+#include "support/Gui.h"
+
+namespace vel {
+namespace {
+
+using test::Focused;
+using test::Press;
+using test::ShowActive;
+using test::Type;
+
+void Paste(QWidget *widget, const QString &text) {
+    QApplication::clipboard()->setText(text);
+    QTest::keyClick(widget, Qt::Key_V, Qt::ControlModifier);
+}
+
+// Two edits in one active window, so Tab and focus changes behave as on screen.
+struct TwoEdits {
+    QWidget window;
+    Edit *first = new Edit(&window);
+    Edit *second = new Edit(&window);
+    TwoEdits() {
+        auto *layout = new QVBoxLayout(&window);
+        layout->addWidget(first);
+        layout->addWidget(second);
+        ShowActive(&window);
+        first->setFocus();
+    }
+};
+
+// --- Maximum length ---------------------------------------------------------
+
+struct LimitCase {
+    const char *name;
+    int max;
+    QString start;   // put in by code before the user acts
+    int from;        // cursor, or selection start; -1: the end
+    int selected;    // characters selected from `from`
+    bool paste;      // pasted rather than typed
+    QString input;
+    QString expected;
+};
+void PrintTo(const LimitCase &c, std::ostream *os) { *os << c.name; }
+
+class EditLimit : public ::testing::TestWithParam<LimitCase> {};
+
+TEST_P(EditLimit, CutsOnlyWhatTheUserAdds) {
+    const LimitCase &c = GetParam();
+    Edit edit;
+    edit.SetMaxLength(c.max);
+    edit.setText(c.start);
+    ASSERT_EQ(edit.text(), c.start) << "text put in by code must stay whole";
+    ShowActive(&edit);
+    const int from = c.from < 0 ? int(c.start.size()) : c.from;
+    if (c.selected > 0)
+        edit.setSelection(from, c.selected);
+    else
+        edit.setCursorPosition(from);
+    if (c.paste)
+        Paste(&edit, c.input);
+    else
+        Type(&edit, c.input);
+    EXPECT_EQ(edit.text(), c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, EditLimit,
+    ::testing::Values(
+        LimitCase{"TypingStopsAtLimit", 5, "", -1, 0, false, "abcdefgh", "abcde"},
+        LimitCase{"ZeroMeansNoLimit", 0, "", -1, 0, false, "abcdefghijklmnopqrstuvwxyz0123456789",
+                  "abcdefghijklmnopqrstuvwxyz0123456789"},
+        LimitCase{"TypingInTheMiddleStopsAtLimit", 5, "abcd", 1, 0, false, "XYZ", "aXbcd"},
+        LimitCase{"PasteCutToTheRoomLeft", 6, "abc", -1, 0, true, "defgh", "abcdef"},
+        LimitCase{"PasteInTheMiddleCut", 6, "abcd", 2, 0, true, "XYZ", "abXYcd"},
+        LimitCase{"PasteIntoFullEditRefused", 4, "abcd", -1, 0, true, "xy", "abcd"},
+        LimitCase{"PasteOverSelectionUsesFreedRoom", 5, "abcde", 1, 2, true, "XYZ", "aXYde"},
+        LimitCase{"TypingOverSelectionUsesFreedRoom", 5, "abcde", 0, 5, false, "vwxyz12", "vwxyz"},
+        LimitCase{"PasteWithinLimitWhole", 10, "ab", -1, 0, true, "cdef", "abcdef"},
+        LimitCase{"OverlongTextRefusesTyping", 3, "abcdef", -1, 0, false, "x", "abcdef"},
+        LimitCase{"OverlongTextRefusesPaste", 3, "abcdef", 0, 0, true, "xy", "abcdef"}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST(EditLimitByCode, OverlongTextCanBeShortenedButNotGrown) {
+    Edit edit;
+    edit.SetMaxLength(3);
+    edit.setText(QStringLiteral("abcdef"));
+    ShowActive(&edit);
+    edit.end(false);
+
+    Press(&edit, Qt::Key_Backspace);
+    EXPECT_EQ(edit.text(), QStringLiteral("abcde"));
+    Type(&edit, QStringLiteral("x"));
+    EXPECT_EQ(edit.text(), QStringLiteral("abcde"));
+    Press(&edit, Qt::Key_Backspace);
+    Press(&edit, Qt::Key_Backspace);
+    EXPECT_EQ(edit.text(), QStringLiteral("abc"));
+    Type(&edit, QStringLiteral("x"));
+    EXPECT_EQ(edit.text(), QStringLiteral("abc")) << "exactly full: still no room";
+    Press(&edit, Qt::Key_Backspace);
+    Type(&edit, QStringLiteral("xy"));
+    EXPECT_EQ(edit.text(), QStringLiteral("abx"));
+}
+
+TEST(EditLimitByMenu, PasteFromTheContextMenuIsCut) {
+    Edit edit;
+    edit.SetMaxLength(5);
+    edit.setText(QStringLiteral("abc"));
+    ShowActive(&edit);
+    edit.end(false);
+    QApplication::clipboard()->setText(QStringLiteral("defgh"));
+
+    const QPoint at = edit.rect().center();
+    QContextMenuEvent request(QContextMenuEvent::Mouse, at, edit.mapToGlobal(at));
+    QApplication::sendEvent(&edit, &request);
+    QMenu *menu = nullptr;
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (auto *m = qobject_cast<QMenu *>(w); m && m->isVisible()) menu = m;
+    ASSERT_NE(menu, nullptr);
+    QAction *paste = nullptr;
+    for (QAction *a : menu->actions())
+        if (a->objectName() == QLatin1String("edit-paste") || a->text().remove(u'&').startsWith(QLatin1String("Paste")))
+            paste = a;
+    ASSERT_NE(paste, nullptr);
+    paste->trigger();
+    menu->close();
+    EXPECT_EQ(edit.text(), QStringLiteral("abcde"));
+}
+
+// --- Typing and change notifications --------------------------------------
+
+TEST(EditNotifications, TypingForUserEditsOnlyChangeForEveryChange) {
+    Edit edit;
+    int typing = 0, change = 0;
+    edit.onTyping = [&] { ++typing; };
+    edit.onChange = [&] { ++change; };
+    ShowActive(&edit);
+
+    Type(&edit, QStringLiteral("ab"));
+    EXPECT_EQ(typing, 2);
+    EXPECT_EQ(change, 2);
+
+    edit.setText(QStringLiteral("xyz"));
+    EXPECT_EQ(typing, 2) << "text put in by code is no typing";
+    EXPECT_EQ(change, 3);
+
+    Press(&edit, Qt::Key_Backspace);
+    Paste(&edit, QStringLiteral("q"));
+    EXPECT_EQ(typing, 4);
+    EXPECT_EQ(change, 5);
+    EXPECT_EQ(edit.text(), QStringLiteral("xyq"));
+}
+
+TEST(EditNotifications, KeyRefusedByTheLimitNotifiesNothing) {
+    // A full edit that drops the key has not changed: handlers that mark a
+    // record as modified must not run.
+    Edit edit;
+    edit.SetMaxLength(3);
+    edit.setText(QStringLiteral("abc"));
+    int typing = 0, change = 0;
+    edit.onTyping = [&] { ++typing; };
+    edit.onChange = [&] { ++change; };
+    ShowActive(&edit);
+    edit.end(false);
+
+    Type(&edit, QStringLiteral("x"));
+    Paste(&edit, QStringLiteral("yz"));
+    EXPECT_EQ(edit.text(), QStringLiteral("abc"));
+    EXPECT_EQ(typing, 0);
+    EXPECT_EQ(change, 0);
+}
+
+// --- Key handlers -----------------------------------------------------------
+
+struct KeyCase {
+    const char *name;
+    Qt::Key key;  // sent when `typed` is 0
+    char typed;   // a character typed instead
+    int expectedKey;
+    QChar expectedChar;
+};
+void PrintTo(const KeyCase &c, std::ostream *os) { *os << c.name; }
+
+class EditKeyDown : public ::testing::TestWithParam<KeyCase> {};
+
+TEST_P(EditKeyDown, HandlerSeesKeyCodeAndCharacterOnce) {
+    const KeyCase &c = GetParam();
+    TwoEdits w;
+    std::vector<std::pair<int, QChar>> seen;
+    w.first->onKeyDown = [&](int &key, QChar &keyChar, Qt::KeyboardModifiers) {
+        seen.emplace_back(key, keyChar);
+    };
+    if (c.typed)
+        QTest::keyClick(w.first, c.typed);
+    else
+        QTest::keyClick(w.first, c.key);
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0].first, c.expectedKey);
+    EXPECT_EQ(seen[0].second, c.expectedChar);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, EditKeyDown,
+    ::testing::Values(KeyCase{"Letter", Qt::Key_unknown, 'a', 0, QChar(u'a')},
+                      KeyCase{"Digit", Qt::Key_unknown, '7', 0, QChar(u'7')},
+                      KeyCase{"Space", Qt::Key_unknown, ' ', 0, QChar(u' ')},
+                      KeyCase{"Enter", Qt::Key_Return, 0, vkReturn, QChar()},
+                      KeyCase{"KeypadEnter", Qt::Key_Enter, 0, vkReturn, QChar()},
+                      KeyCase{"Tab", Qt::Key_Tab, 0, vkTab, QChar()},
+                      KeyCase{"Backspace", Qt::Key_Backspace, 0, vkBack, QChar()},
+                      KeyCase{"Escape", Qt::Key_Escape, 0, vkEscape, QChar()},
+                      KeyCase{"Delete", Qt::Key_Delete, 0, vkDelete, QChar()},
+                      KeyCase{"Left", Qt::Key_Left, 0, vkLeft, QChar()},
+                      KeyCase{"Down", Qt::Key_Down, 0, vkDown, QChar()},
+                      KeyCase{"Home", Qt::Key_Home, 0, vkHome, QChar()},
+                      KeyCase{"F2", Qt::Key_F2, 0, 113, QChar()}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST(EditKeyHandlers, SwallowedCharactersAreNotInserted) {
+    Edit edit;
+    int typing = 0;
+    edit.onTyping = [&] { ++typing; };
+    edit.onKeyDown = [](int &key, QChar &keyChar, Qt::KeyboardModifiers) {
+        if (keyChar != u'-') return;
+        key = 0;
+        keyChar = QChar();
+    };
+    ShowActive(&edit);
+    Type(&edit, QStringLiteral("12-34-5"));
+    EXPECT_EQ(edit.text(), QStringLiteral("12345"));
+    EXPECT_EQ(typing, 5);
+}
+
+struct TabCase {
+    const char *name;
+    bool swallow;
+    bool focusMoves;
+};
+void PrintTo(const TabCase &c, std::ostream *os) { *os << c.name; }
+
+class EditTab : public ::testing::TestWithParam<TabCase> {};
+
+TEST_P(EditTab, SwallowedTabKeepsTheFocus) {
+    const TabCase &c = GetParam();
+    TwoEdits w;
+    ASSERT_EQ(Focused(), w.first);
+    int tabs = 0;
+    w.first->onKeyDown = [&](int &key, QChar &keyChar, Qt::KeyboardModifiers) {
+        if (key != vkTab) return;
+        ++tabs;
+        if (c.swallow) {
+            key = 0;
+            keyChar = QChar();
+        }
+    };
+    Press(w.first, Qt::Key_Tab);
+    EXPECT_EQ(tabs, 1);
+    EXPECT_EQ(Focused(), c.focusMoves ? static_cast<QWidget *>(w.second) : w.first);
+    EXPECT_TRUE(w.first->text().isEmpty()) << "a Tab is never typed into the edit";
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, EditTab,
+                         ::testing::Values(TabCase{"Swallowed", true, false},
+                                           TabCase{"Passed", false, true}),
+                         [](const auto &info) { return std::string(info.param.name); });
+
+struct MappedCase {
+    const char *name;
+    int max;
+    QString start;
+    QString typed;
+    QString expected;
+};
+void PrintTo(const MappedCase &c, std::ostream *os) { *os << c.name; }
+
+class EditMappedChar : public ::testing::TestWithParam<MappedCase> {};
+
+TEST_P(EditMappedChar, ChangedCharacterIsTypedInstead) {
+    const MappedCase &c = GetParam();
+    Edit edit;
+    edit.SetMaxLength(c.max);
+    edit.setText(c.start);
+    int typing = 0;
+    edit.onTyping = [&] { ++typing; };
+    edit.onKeyDown = [](int &, QChar &keyChar, Qt::KeyboardModifiers) { keyChar = keyChar.toUpper(); };
+    ShowActive(&edit);
+    edit.end(false);
+    Type(&edit, c.typed);
+    EXPECT_EQ(edit.text(), c.expected);
+    EXPECT_EQ(typing, int(c.expected.size() - c.start.size())) << "each inserted character is a user edit";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, EditMappedChar,
+    ::testing::Values(MappedCase{"NoLimit", 0, "", "targa", "TARGA"},
+                      MappedCase{"WithinLimit", 4, "", "ab12cd", "AB12"},
+                      MappedCase{"AfterTextByCode", 5, "ab", "cdef", "abCDE"},
+                      MappedCase{"OverlongTextByCode", 2, "abc", "d", "abc"}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST(EditKeyHandlers, KeyUpFollowsEachKeyDown) {
+    QStringList log;
+    Edit edit;
+    edit.onKeyDown = [&](int &key, QChar &keyChar, Qt::KeyboardModifiers) {
+        log << QStringLiteral("down %1 %2").arg(key).arg(keyChar.isNull() ? QString() : QString(keyChar));
+    };
+    edit.onKeyUp = [&](int &key, QChar &keyChar, Qt::KeyboardModifiers) {
+        log << QStringLiteral("up %1 %2").arg(key).arg(keyChar.isNull() ? QString() : QString(keyChar));
+    };
+    ShowActive(&edit);
+    QTest::keyClick(&edit, 'a');
+    QTest::keyClick(&edit, Qt::Key_Return);
+    EXPECT_EQ(log, (QStringList{"down 0 a", "up 0 a", "down 13 ", "up 13 "}));
+}
+
+TEST(EditFocus, EnterAndExitFollowTheFocus) {
+    QStringList log;  // outlives the window, whose closing moves the focus too
+    TwoEdits w;
+    w.first->onEnter = [&] { log << "enter first"; };
+    w.first->onExit = [&] { log << "exit first"; };
+    w.second->onEnter = [&] { log << "enter second"; };
+    w.second->onExit = [&] { log << "exit second"; };
+
+    Press(w.first, Qt::Key_Tab);
+    QTest::mouseClick(w.first, Qt::LeftButton);
+    EXPECT_EQ(log, (QStringList{"exit first", "enter second", "exit second", "enter first"}));
+}
+
+// --- Enter and default buttons ---------------------------------------------
+
+template <typename Host>
+void ExpectEnterPressesNoButton() {
+    Host host;
+    auto *edit = new Edit(&host);
+    auto *button = new Button(QStringLiteral("OK"), &host);
+    auto *layout = new QVBoxLayout(&host);
+    layout->addWidget(edit);
+    layout->addWidget(button);
+    button->setDefault(true);  // even a button made default by hand
+    QSignalSpy clicked(button, &QPushButton::clicked);
+    ShowActive(&host);
+    edit->setFocus();
+    ASSERT_EQ(Focused(), edit);
+
+    Press(edit, Qt::Key_Return);
+    Press(edit, Qt::Key_Enter);
+    EXPECT_EQ(clicked.count(), 0);
+    EXPECT_TRUE(host.isVisible());
+}
+
+TEST(EditEnter, PressesNoButtonInAWindow) { ExpectEnterPressesNoButton<Form>(); }
+TEST(EditEnter, PressesNoButtonInADialog) { ExpectEnterPressesNoButton<QDialog>(); }
+
+}  // namespace
+}  // namespace vel
