@@ -1,4 +1,5 @@
 #pragma once
+// The booking card: one booking of a year's booking archive at a time.
 #include "platform/Form.h"
 
 namespace vel {
@@ -6,6 +7,9 @@ namespace vel {
 class TfrmPrenotazioni : public Form {
 public:
     explicit TfrmPrenotazioni(QWidget *owner = nullptr);
+
+protected:
+    void FormClose(CloseAction &action) override;
 };
 
 extern TfrmPrenotazioni *frmPrenotazioni;

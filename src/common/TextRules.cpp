@@ -45,6 +45,12 @@ QString LowerAZ(const QString &text) {
     return out;
 }
 
+bool IsAllDigits(const QString &text) {
+    for (QChar c : text)
+        if (c < u'0' || c > u'9') return false;
+    return true;
+}
+
 QByteArray ToCp1252(const QString &text) {
     QByteArray out;
     out.resize(text.size());

@@ -16,6 +16,9 @@ QString Trim(const QString &text);
 QString UpperAZ(const QString &text);
 QString LowerAZ(const QString &text);
 
+// True when every character is one of the digits 0 to 9 (true for an empty text).
+bool IsAllDigits(const QString &text);
+
 // Windows-1252, one byte per character. A character the code page cannot hold
 // becomes '?'. The five bytes the code page leaves undefined (81, 8D, 8F, 90,
 // 9D) map to the C1 control characters of the same number, as Windows does, so

@@ -1,9 +1,17 @@
 #include "Clienti.h"
 
+#include "shell/Avvio.h"
+
 namespace vel {
 
 TfrmClienti *frmClienti = nullptr;
 
 TfrmClienti::TfrmClienti(QWidget *owner) : Form(owner) { setObjectName(QStringLiteral("frmClienti")); }
+
+// Closing the card brings the launcher back; main windows are only hidden.
+void TfrmClienti::FormClose(CloseAction &) {
+    frmAvvio->Show();
+    Hide();
+}
 
 }  // namespace vel

@@ -1,4 +1,5 @@
 #pragma once
+// The customer card: one customer of "Clienti.pro" at a time.
 #include "platform/Form.h"
 
 namespace vel {
@@ -6,6 +7,9 @@ namespace vel {
 class TfrmClienti : public Form {
 public:
     explicit TfrmClienti(QWidget *owner = nullptr);
+
+protected:
+    void FormClose(CloseAction &action) override;
 };
 
 extern TfrmClienti *frmClienti;

@@ -1,4 +1,6 @@
 #pragma once
+#include <QLabel>
+
 #include "platform/Form.h"
 
 namespace vel {
@@ -6,6 +8,8 @@ namespace vel {
 class TfrmTrovaClienti : public Form {
 public:
     explicit TfrmTrovaClienti(QWidget *owner = nullptr);
+
+    QLabel *lblMemory;  // the window that receives the chosen customer
 };
 
 extern TfrmTrovaClienti *frmTrovaClienti;

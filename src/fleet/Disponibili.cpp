@@ -1,9 +1,45 @@
 #include "Disponibili.h"
 
+#include "Flotta.h"
+#include "TrovaFlotta.h"
+#include "cards/ResultList.h"
+#include "common/ProgramFolder.h"
+#include "common/Records.h"
+
 namespace vel {
 
 TfrmDisponibili *frmDisponibili = nullptr;
 
-TfrmDisponibili::TfrmDisponibili(QWidget *owner) : Form(owner) { setObjectName(QStringLiteral("frmDisponibili")); }
+namespace {
+ResultListDef Definition() {
+    return {"frmDisponibili",
+            QStringLiteral(" Riepilogo veicoli disponibili"),
+            QStringLiteral("Riepilogo veicoli disponibili"),
+            &VehicleRecord,
+            [] { return ProgramPath(FleetArchiveName()); },
+            VehicleListLine};
+}
+}  // namespace
+
+TfrmDisponibili::TfrmDisponibili(QWidget *owner) : ResultListDialog(owner, Definition()) {}
+
+void TfrmDisponibili::FormShow() {
+    LastFindText(this).clear();
+    txtTrova->clear();
+    try {
+        // Only a flag stored exactly as "Sì" counts: a file not written by
+        // the vehicle card may hold anything there.
+        FillList([](const Record &vehicle) { return vehicle.Text("Disponibile") == QStringLiteral("S\u00ec"); });
+    } catch (const std::exception &) {
+        // The lines read before the failure stay; nothing is said.
+    }
+    txtTrova->setFocus();
+}
+
+ApplyRecord TfrmDisponibili::PickReceiver() const {
+    return [](const Record &vehicle, int number) {
+        if (frmFlotta) frmFlotta->ShowRecord(vehicle, number);
+    };
+}
 
 }  // namespace vel

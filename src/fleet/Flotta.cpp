@@ -1,9 +1,431 @@
 #include "Flotta.h"
 
+#include <QSet>
+
+#include "Disponibili.h"
+#include "TrovaFlotta.h"
+#include "cards/CardPictures.h"
+#include "common/Records.h"
+#include "common/TextRules.h"
+#include "customers/TrovaClienti.h"
+#include "platform/Platform.h"
+#include "shell/AllegaCartella.h"
+#include "shell/Avvio.h"
+#include "shell/CodFisc.h"
+#include "shell/Guida.h"
+#include "shell/PartitaIVA.h"
+
 namespace vel {
 
 TfrmFlotta *frmFlotta = nullptr;
 
-TfrmFlotta::TfrmFlotta(QWidget *owner) : Form(owner) { setObjectName(QStringLiteral("frmFlotta")); }
+namespace {
+
+const QStringList kVehicleTypes = {
+    QStringLiteral("Autobus"),      QStringLiteral("Autocarro"),      QStringLiteral("Autovettura"),
+    QStringLiteral("Camper"),       QStringLiteral("Ciclomotore"),    QStringLiteral("Furgoncino"),
+    QStringLiteral("Furgone"),      QStringLiteral("Imbarcazione"),   QStringLiteral("Mezzo agricolo"),
+    QStringLiteral("Motocarro"),    QStringLiteral("Motociclo"),      QStringLiteral("Motoscafo"),
+    QStringLiteral("Natante"),      QStringLiteral("Rimorchio"),      QStringLiteral("Roulotte"),
+    QStringLiteral("Scooter"),      QStringLiteral("Trattore"),       QStringLiteral("Veicolo edile"),
+    QStringLiteral("Yacht")};
+const QStringList kFuels = {QStringLiteral("Benzina"), QStringLiteral("Diesel"),
+                            QStringLiteral("Elettricit\u00e0"), QStringLiteral("GPL"),
+                            QStringLiteral("Ibrida"), QStringLiteral("Metano")};
+const QStringList kConditions = {QStringLiteral("Ottimo"),       QStringLiteral("Buono"),
+                                 QStringLiteral("Discreto"),     QStringLiteral("Utilizzabile"),
+                                 QStringLiteral("Precario"),     QStringLiteral("Da rottamare")};
+
+// Characters that make, model, plate and chassis never take from the keyboard.
+bool RefusedInCodes(QChar c) {
+    static const QSet<QChar> refused = [] {
+        QSet<QChar> set;
+        for (QChar ch : QStringLiteral("&/<>\u00a3\u00b0\u00c0\u00c1\u00c2\u00c4\u00c7\u00c8\u00c9\u00ca\u00cb"
+                                       "\u00cc\u00cd\u00ce\u00cf\u00d1\u00d2\u00d3\u00d4\u00d6\u00d9\u00da"
+                                       "\u00db\u00dc\u00e0\u00e1\u00e2\u00e4\u00e7\u00e8\u00e9\u00ea\u00eb"
+                                       "\u00ec\u00ed\u00ee\u00ef\u00f1\u00f2\u00f3\u00f4\u00f6\u00f9\u00fa"
+                                       "\u00fb\u00fc"))
+            set.insert(ch);
+        return set;
+    }();
+    return refused.contains(c);
+}
+
+// Codes are kept trimmed and in capitals while they are typed; the caret
+// stays after the same character it followed.
+void KeepAsCode(Edit *edit) {
+    const QString text = edit->text();
+    const QString code = UpperAZ(Trim(text));
+    if (code == text) return;
+    int caret = edit->cursorPosition();
+    int leading = 0;
+    while (leading < text.size() && text.at(leading).unicode() <= 32) ++leading;
+    caret = std::clamp(caret - leading, 0, int(code.size()));
+    edit->setText(code);
+    edit->setCursorPosition(caret);
+}
+
+struct FieldPlace {
+    const char *field;
+    const char *caption;
+    int weight;  // share of the row's width
+};
+
+}  // namespace
+
+TfrmFlotta::TfrmFlotta(QWidget *owner) : Form(owner) {
+    setObjectName(QStringLiteral("frmFlotta"));
+    SetCaption(QStringLiteral(" Velmora - Parco Automezzi"));
+    SetPlacement(Placement::Maximized);
+    SetGradient(QColor(0x43, 0x6C, 0xCA), Qt::white);
+    resize(1016, 713);
+    BuildLayout();
+}
+
+TfrmFlotta::~TfrmFlotta() = default;
+
+void TfrmFlotta::BuildLayout() {
+    panContenitore = new QFrame(this);
+    panContenitore->setObjectName(QStringLiteral("panContenitore"));
+    panContenitore->setGeometry(10, 10, 995, 692);
+
+    shpVeicolo = Section(panContenitore, "shpVeicolo", QRect(0, 0, 825, 478));
+    shpProprietario = Section(panContenitore, "shpProprietario", QRect(0, 484, 825, 66));
+    shpNote = Section(panContenitore, "shpNote", QRect(0, 556, 600, 92));
+    shpDisponibile = Section(panContenitore, "shpDisponibile", QRect(606, 556, 219, 92));
+    shpFrecce = Section(panContenitore, "shpFrecce", QRect(833, 652, 162, 36));
+
+    const QFont editFont = UiFont(QStringLiteral("Verdana"), 11, true);
+    // Fields in record order, row by row; combo edits take suggestions.
+    const std::vector<std::vector<FieldPlace>> vehicleRows = {
+        {{"Veicolo", "Tipo veicolo:", 1}, {"Marca", "Marca:", 1}, {"Modello", "Modello:", 1}},
+        {{"Colore", "Colore:", 1}, {"Alimentazione", "Alimentazione:", 1}, {"Targa", "Targa:", 1}},
+        {{"Impianti", "Impianti e accessori:", 2}, {"Telaio", "Telaio:", 1}, {"Immatricolazione", "Data immatricolazione:", 1}},
+        {{"Cilindrata", "Cilindrata:", 1}, {"Cavalli", "Cavalli fiscali / kW:", 1}, {"DataAcq", "Data acquisto:", 1},
+         {"PrezzoAcq", "Prezzo acquisto:", 1}},
+        {{"Telepass", "Apparato Telepass:", 2}, {"Posti", "Numero posti:", 1}, {"Peso", "Peso massimo (in t):", 1}},
+        {{"Viacard", "Tessera Viacard:", 2}, {"Litro", "Km al litro:", 1}, {"Uso", "Destinazione ed uso:", 1}},
+        {{"Pneumatici", "Pneumatici:", 2}, {"Assi", "Numero assi:", 1}, {"Ambientale", "Compatibilit\u00e0 ambientale:", 1}},
+        {{"Officina", "Estremi Libretto di circolazione e Certificato di propriet\u00e0:", 3},
+         {"Compagnia", "Compagnia assicurazione:", 1}},
+        {{"Incidenti", "Incidenti subiti:", 3}, {"Stato", "Stato veicolo:", 1}},
+    };
+    const QSet<QString> combos = {QStringLiteral("Veicolo"), QStringLiteral("Alimentazione"), QStringLiteral("Stato")};
+    QHash<QString, QWidget *> controls;
+
+    auto place = [&](QWidget *section, const std::vector<FieldPlace> &row, int top, int left, int right) {
+        int weights = 0;
+        for (const FieldPlace &f : row) weights += f.weight;
+        const int gap = 10;
+        const int width = right - left - gap * int(row.size() - 1);
+        int x = left;
+        for (const FieldPlace &f : row) {
+            const int w = width * f.weight / weights;
+            const QString field = QString::fromLatin1(f.field);
+            FieldCaption(section, QString::fromUtf8(f.caption), QRect(x, top, w, 16));
+            QWidget *control;
+            if (combos.contains(field)) {
+                auto *combo = new ComboEdit(section);
+                combo->setFont(editFont);
+                combo->Editor()->setFont(editFont);
+                control = combo;
+            } else {
+                auto *edit = new Edit(section);
+                edit->setFont(editFont);
+                control = edit;
+            }
+            control->setObjectName(QStringLiteral("txt") + field);
+            control->setGeometry(x, top + 17, w, 28);
+            controls.insert(field, control);
+            x += w + gap;
+        }
+    };
+    int top = 8;
+    for (const auto &row : vehicleRows) {
+        place(shpVeicolo, row, top, 86, 815);
+        top += 52;
+    }
+    place(shpProprietario, {{"Conducente", "Proprietario o responsabile:", 3}, {"CodFisc", "Codice fiscale:", 2},
+                            {"Recapito", "Telefono preferenziale:", 2}},
+          8, 86, 815);
+    place(shpNote, {{"Note", "Note:", 1}}, 10, 86, 590);
+
+    auto edit = [&](const char *field) { return static_cast<Edit *>(controls.value(QString::fromLatin1(field))); };
+    auto combo = [&](const char *field) { return static_cast<ComboEdit *>(controls.value(QString::fromLatin1(field))); };
+    txtVeicolo = combo("Veicolo");
+    txtMarca = edit("Marca");
+    txtModello = edit("Modello");
+    txtColore = edit("Colore");
+    txtAlimentazione = combo("Alimentazione");
+    txtTarga = edit("Targa");
+    txtImpianti = edit("Impianti");
+    txtTelaio = edit("Telaio");
+    txtImmatricolazione = edit("Immatricolazione");
+    txtCilindrata = edit("Cilindrata");
+    txtCavalli = edit("Cavalli");
+    txtDataAcq = edit("DataAcq");
+    txtPrezzoAcq = edit("PrezzoAcq");
+    txtTelepass = edit("Telepass");
+    txtPosti = edit("Posti");
+    txtPeso = edit("Peso");
+    txtViacard = edit("Viacard");
+    txtLitro = edit("Litro");
+    txtUso = edit("Uso");
+    txtPneumatici = edit("Pneumatici");
+    txtAssi = edit("Assi");
+    txtAmbientale = edit("Ambientale");
+    txtOfficina = edit("Officina");
+    txtCompagnia = edit("Compagnia");
+    txtIncidenti = edit("Incidenti");
+    txtStato = combo("Stato");
+    txtConducente = edit("Conducente");
+    txtCodFisc = edit("CodFisc");
+    txtRecapito = edit("Recapito");
+    txtNote = edit("Note");
+    txtVeicolo->SetSuggestions(kVehicleTypes);
+    txtAlimentazione->SetSuggestions(kFuels);
+    txtStato->SetSuggestions(kConditions);
+
+    // The owner's two buttons stand at the right of their edits.
+    txtConducente->resize(txtConducente->width() - 30, txtConducente->height());
+    impAutomezzo = IconButton(shpProprietario, "impAutomezzo", IconKind::Import,
+                              QRect(txtConducente->geometry().right() + 5, txtConducente->y() + 2, 24, 24));
+    txtCodFisc->resize(txtCodFisc->width() - 30, txtCodFisc->height());
+    btnCodFisc = IconButton(shpProprietario, "btnCodFisc", IconKind::Check,
+                            QRect(txtCodFisc->geometry().right() + 5, txtCodFisc->y() + 2, 24, 24));
+
+    Decoration(shpVeicolo, "imgVeicolo", DecorationKind::Vehicle, QRect(10, 16, 64, 48));
+    Decoration(shpProprietario, "imgProprietario", DecorationKind::Person, QRect(22, 8, 44, 48));
+    Decoration(shpDisponibile, "imgDisponibile", DecorationKind::Calendar, QRect(160, 24, 48, 48));
+
+    chkDisponibile = new QCheckBox(QStringLiteral("Veicolo disponibile"), shpDisponibile);
+    chkDisponibile->setObjectName(QStringLiteral("chkDisponibile"));
+    chkDisponibile->setFont(UiFont(QStringLiteral("Verdana"), 9, true));
+    chkDisponibile->setGeometry(14, 32, 150, 28);
+
+    QLabel **attachments[] = {&lblFile01, &lblFile02, &lblFile03, &lblDesc01, &lblDesc02, &lblDesc03};
+    const char *attachmentNames[] = {"lblFile01", "lblFile02", "lblFile03", "lblDesc01", "lblDesc02", "lblDesc03"};
+    for (int i = 0; i < 6; ++i) {
+        *attachments[i] = new QLabel(panContenitore);
+        (*attachments[i])->setObjectName(QString::fromLatin1(attachmentNames[i]));
+        (*attachments[i])->hide();
+    }
+
+    const struct {
+        ImageButton **button;
+        const char *name;
+        const char *word;
+    } commands[] = {
+        {&cmdNuovo, "cmdNuovo", "Nuovo"},         {&cmdDuplica, "cmdDuplica", "Duplica"},
+        {&cmdAllega, "cmdAllega", "Allega file"}, {&cmdSalva, "cmdSalva", "Salva"},
+        {&cmdTrova, "cmdTrova", "Trova"},         {&cmdAnteprima, "cmdAnteprima", "Anteprima"},
+        {&cmdStampa, "cmdStampa", "Stampa"},      {&cmdPDF, "cmdPDF", "Crea PDF"},
+        {&cmdDisponibili, "cmdDisponibili", "Disponibili"},
+        {&cmdEsporta, "cmdEsporta", "Esporta archivio"},
+        {&cmdGuida, "cmdGuida", "Guida"},         {&cmdEsci, "cmdEsci", "Esci"},
+    };
+    int y = 0;
+    for (const auto &c : commands) {
+        *c.button = CommandButton(panContenitore, c.name, QString::fromUtf8(c.word), QRect(840, y, 148, 32));
+        y += 38;
+    }
+
+    cmdPrimo = ArrowButton(shpFrecce, "cmdPrimo", ArrowKind::First, QRect(4, 6, 22, 24));
+    cmdIndietro = ArrowButton(shpFrecce, "cmdIndietro", ArrowKind::Previous, QRect(28, 6, 22, 24));
+    lblPosizione = new QLabel(shpFrecce);
+    lblPosizione->setObjectName(QStringLiteral("lblPosizione"));
+    lblPosizione->setGeometry(52, 6, 58, 24);
+    lblPosizione->setAlignment(Qt::AlignCenter);
+    lblPosizione->setFont(UiFont(QStringLiteral("Verdana"), 11, true));
+    cmdAvanti = ArrowButton(shpFrecce, "cmdAvanti", ArrowKind::Next, QRect(112, 6, 22, 24));
+    cmdUltimo = ArrowButton(shpFrecce, "cmdUltimo", ArrowKind::Last, QRect(136, 6, 22, 24));
+
+    panInfo = new StatusLine(panContenitore);
+    panInfo->setObjectName(QStringLiteral("panInfo"));
+    panInfo->setGeometry(0, 656, 777, 30);
+    panInfo->setFont(UiFont(QStringLiteral("Tahoma"), 11));
+
+    cmdNuovo->onClick = [this] { cmdNuovoClick(); };
+    cmdDuplica->onClick = [this] { cmdDuplicaClick(); };
+    cmdAllega->onClick = [this] { cmdAllegaClick(); };
+    cmdSalva->onClick = [this] { cmdSalvaClick(); };
+    cmdTrova->onClick = [this] { cmdTrovaClick(); };
+    cmdAnteprima->onClick = [this] { cmdAnteprimaClick(); };
+    cmdStampa->onClick = [this] { cmdStampaClick(); };
+    cmdPDF->onClick = [this] { cmdPDFClick(); };
+    cmdDisponibili->onClick = [this] { cmdDisponibiliClick(); };
+    cmdEsporta->onClick = [this] { cmdEsportaClick(); };
+    cmdGuida->onClick = [this] { cmdGuidaClick(); };
+    cmdEsci->onClick = [this] { cmdEsciClick(); };
+    cmdPrimo->onClick = [this] { cmdPrimoClick(); };
+    cmdIndietro->onClick = [this] { cmdIndietroClick(); };
+    cmdAvanti->onClick = [this] { cmdAvantiClick(); };
+    cmdUltimo->onClick = [this] { cmdUltimoClick(); };
+    btnCodFisc->onClick = [this] { btnCodFiscClick(); };
+    impAutomezzo->onClick = [this] { impAutomezzoClick(); };
+}
+
+void TfrmFlotta::FormCreate() {
+    card_ = std::make_unique<CardEngine>(this, VehicleRecord, lblPosizione);
+    CardEngine &card = *card_;
+    card.SetArchiveName(QStringLiteral("Flotta_Automezzi.pro"));
+    card.BindCombo("Veicolo", txtVeicolo);
+    card.BindEdit("Marca", txtMarca);
+    card.BindEdit("Modello", txtModello);
+    card.BindEdit("Colore", txtColore);
+    card.BindCombo("Alimentazione", txtAlimentazione);
+    card.BindEdit("Targa", txtTarga);
+    card.BindEdit("Impianti", txtImpianti);
+    card.BindEdit("Telaio", txtTelaio);
+    card.BindEdit("Immatricolazione", txtImmatricolazione);
+    card.BindEdit("Cilindrata", txtCilindrata);
+    card.BindEdit("Cavalli", txtCavalli);
+    card.BindEdit("DataAcq", txtDataAcq);
+    card.BindEdit("PrezzoAcq", txtPrezzoAcq);
+    card.BindEdit("Telepass", txtTelepass);
+    card.BindEdit("Posti", txtPosti);
+    card.BindEdit("Peso", txtPeso);
+    card.BindEdit("Viacard", txtViacard);
+    card.BindEdit("Litro", txtLitro);
+    card.BindEdit("Uso", txtUso);
+    card.BindEdit("Pneumatici", txtPneumatici);
+    card.BindEdit("Assi", txtAssi);
+    card.BindEdit("Ambientale", txtAmbientale);
+    card.BindEdit("Officina", txtOfficina);
+    card.BindEdit("Compagnia", txtCompagnia);
+    card.BindEdit("Incidenti", txtIncidenti);
+    card.BindCombo("Stato", txtStato);
+    card.BindEdit("Conducente", txtConducente);
+    card.BindEdit("CodFisc", txtCodFisc);
+    card.BindEdit("Recapito", txtRecapito);
+    card.BindFlag("Disponibile", chkDisponibile);
+    card.BindEdit("Note", txtNote);
+    card.BindAttachment("File01", lblFile01);
+    card.BindAttachment("File02", lblFile02);
+    card.BindAttachment("File03", lblFile03);
+    card.BindAttachment("Desc01", lblDesc01);
+    card.BindAttachment("Desc02", lblDesc02);
+    card.BindAttachment("Desc03", lblDesc03);
+
+    const QString needed = QStringLiteral("Attenzione: per salvare la scheda \u00e8 necessario indicare ");
+    card.AddMandatory(txtVeicolo, needed + QStringLiteral("il tipo di veicolo."));
+    card.AddMandatory(txtMarca, needed + QStringLiteral("la marca del veicolo."));
+    card.AddMandatory(txtModello, needed + QStringLiteral("il modello del veicolo."));
+    card.AddMandatory(txtTarga, needed + QStringLiteral("la targa del veicolo."));
+
+    for (Edit *code : {txtMarca, txtModello, txtTarga, txtTelaio}) {
+        card.OnKey(code, [](int &key, QChar &keyChar, Qt::KeyboardModifiers) {
+            if (!keyChar.isNull() && RefusedInCodes(keyChar)) key = 0, keyChar = QChar();
+        });
+    }
+    txtTarga->onTyping = [this] { KeepAsCode(txtTarga); };
+    txtCodFisc->onKeyUp = [this](int &, QChar &, Qt::KeyboardModifiers) { KeepAsCode(txtCodFisc); };
+    card.OnKey(txtLitro, [](int &key, QChar &keyChar, Qt::KeyboardModifiers) {
+        const bool digit = key == 0 && keyChar >= u'0' && keyChar <= u'9';
+        const bool passes = key == vkReturn || key == vkBack || key == vkDelete || key == vkLeft || key == vkRight;
+        if (!digit && !passes) key = 0, keyChar = QChar();
+    });
+    // Whatever got past the keys (a paste) becomes "0" when the edit is left.
+    card.OnExit(txtLitro, [this] {
+        if (!IsAllDigits(txtLitro->text())) txtLitro->setText(QStringLiteral("0"));
+    });
+
+    card.SetStatusLine(panInfo, QStringLiteral("Pronto per archiviare una nuova scheda..."));
+    const std::pair<QWidget *, const char *> hints[] = {
+        {cmdNuovo, "Prepara la schermata per la registrazione di una nuova scheda."},
+        {cmdDuplica, "Prepara la schermata per la registrazione di una nuova scheda duplicando i dati correnti."},
+        {cmdAllega, "Allega file alla scheda corrente."},
+        {cmdSalva, "Salva la scheda corrente in archivio."},
+        {cmdTrova, "Trova una scheda in archivio."},
+        {cmdAnteprima, "Visualizza l'anteprima di stampa."},
+        {cmdStampa, "Stampa la scheda corrente."},
+        {cmdPDF, "Esporta la scheda in formato PDF."},
+        {cmdDisponibili, "Visualizza il riepilogo dei veicoli attualmente disponibili."},
+        {cmdEsporta, "Esporta le schede in archivio in un file di Microsoft Excel."},
+        {cmdGuida, "Visualizza la pagina della guida sensibile al contesto."},
+        {cmdEsci, "Esci da questa schermata di lavoro."},
+        {cmdPrimo, "Visualizza la prima scheda in archivio."},
+        {cmdIndietro, "Visualizza la scheda precedente in archivio."},
+        {cmdAvanti, "Visualizza la scheda successiva in archivio."},
+        {cmdUltimo, "Visualizza l'ultima scheda in archivio."},
+        {btnCodFisc, "Controlla il codice fiscale."},
+        {impAutomezzo,
+         "Importa i dati del proprietario o responsabile del veicolo dall'archivio anagrafico dei clienti."},
+        {chkDisponibile, "Spunta questa casella per annotare che il veicolo \u00e8 attualmente disponibile."},
+    };
+    for (const auto &[control, hint] : hints) card.AddHint(control, QString::fromUtf8(hint));
+    for (QWidget *area : {static_cast<QWidget *>(this), static_cast<QWidget *>(panContenitore),
+                          static_cast<QWidget *>(shpVeicolo), static_cast<QWidget *>(shpProprietario),
+                          static_cast<QWidget *>(shpNote), static_cast<QWidget *>(shpDisponibile),
+                          static_cast<QWidget *>(shpFrecce), static_cast<QWidget *>(lblPosizione)})
+        card.AddBlankArea(area);
+    for (const char *picture : {"imgVeicolo", "imgProprietario", "imgDisponibile"})
+        card.AddBlankArea(findChild<QLabel *>(QString::fromLatin1(picture)));
+}
+
+void TfrmFlotta::FormShow() { card_->Clear(); }
+
+void TfrmFlotta::FormClose(CloseAction &) { frmAvvio->Show(); }
+
+void TfrmFlotta::ShowRecord(const Record &record, int number) { card_->LoadRecord(record, number); }
+
+void TfrmFlotta::cmdNuovoClick() { card_->Clear(); }
+void TfrmFlotta::cmdDuplicaClick() { card_->Duplicate(); }
+void TfrmFlotta::cmdSalvaClick() { card_->Save(); }
+void TfrmFlotta::cmdPrimoClick() { card_->First(); }
+void TfrmFlotta::cmdIndietroClick() { card_->Previous(); }
+void TfrmFlotta::cmdAvantiClick() { card_->Next(); }
+void TfrmFlotta::cmdUltimoClick() { card_->Last(); }
+void TfrmFlotta::cmdEsciClick() { Close(); }
+
+void TfrmFlotta::cmdAllegaClick() {
+    OpenAttachments(this, QStringLiteral("flotta"),
+                    AttachmentLabels{{lblFile01, lblFile02, lblFile03}, {lblDesc01, lblDesc02, lblDesc03}});
+}
+
+void TfrmFlotta::cmdTrovaClick() {
+    TfrmTrovaFlotta search(this);
+    search.Create();
+    search.lblMemory->setText(QStringLiteral("flotta"));
+    search.ShowModal();
+}
+
+void TfrmFlotta::cmdDisponibiliClick() {
+    TfrmDisponibili available(this);
+    available.Create();
+    available.ShowModal();
+}
+
+// The card's report and the archive's export come with their own windows.
+void TfrmFlotta::cmdAnteprimaClick() {}
+void TfrmFlotta::cmdStampaClick() {}
+void TfrmFlotta::cmdPDFClick() {}
+void TfrmFlotta::cmdEsportaClick() {}
+
+void TfrmFlotta::cmdGuidaClick() {
+    ShowGuide(this, QStringLiteral("App Parco Automezzi"), HelpText(QStringLiteral("Flotta")));
+}
+
+void TfrmFlotta::btnCodFiscClick() {
+    const QString code = Trim(txtCodFisc->text());
+    if (!code.isEmpty() && IsAllDigits(code)) {
+        TfrmPartitaIva checker(this);
+        checker.Create();
+        checker.txtPartitaIva->setText(code);
+        checker.ShowModal();
+    } else {
+        TfrmCodFisc checker(this);
+        checker.Create();
+        checker.txtCodFisc->setText(code);
+        checker.ShowModal();
+    }
+}
+
+void TfrmFlotta::impAutomezzoClick() {
+    TfrmTrovaClienti search(this);
+    search.Create();
+    search.lblMemory->setText(QStringLiteral("flotta"));
+    search.ShowModal();
+}
 
 }  // namespace vel

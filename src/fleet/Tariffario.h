@@ -1,4 +1,5 @@
 #pragma once
+// The tariff card: one tariff of "Tariffario.pro" at a time.
 #include "platform/Form.h"
 
 namespace vel {
@@ -6,6 +7,9 @@ namespace vel {
 class TfrmTariffario : public Form {
 public:
     explicit TfrmTariffario(QWidget *owner = nullptr);
+
+protected:
+    void FormClose(CloseAction &action) override;
 };
 
 extern TfrmTariffario *frmTariffario;

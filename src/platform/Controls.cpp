@@ -255,21 +255,38 @@ StatusLine::StatusLine(QWidget *parent) : QLabel(parent) {
 namespace {
 class MouseMoveFilter : public QObject {
 public:
-    MouseMoveFilter(QObject *parent, std::function<void()> handler)
-        : QObject(parent), handler_(std::move(handler)) {}
-    bool eventFilter(QObject *, QEvent *event) override {
-        if (event->type() == QEvent::MouseMove || event->type() == QEvent::Enter) handler_();
+    MouseMoveFilter(QWidget *parent, std::function<void()> handler, bool backgroundOnly)
+        : QObject(parent), handler_(std::move(handler)), backgroundOnly_(backgroundOnly) {}
+    bool eventFilter(QObject *watched, QEvent *event) override {
+        if (event->type() == QEvent::MouseMove) {
+            if (backgroundOnly_) {
+                auto *widget = static_cast<QWidget *>(watched);
+                const QPoint at = static_cast<QMouseEvent *>(event)->position().toPoint();
+                // Over a control of its own (or an event passed on from a part
+                // of a child that lies outside this widget's own area).
+                if (!widget->rect().contains(at) || widget->childAt(at)) return false;
+            }
+            handler_();
+        } else if (event->type() == QEvent::Enter && !backgroundOnly_) {
+            handler_();
+        }
         return false;
     }
 
 private:
     std::function<void()> handler_;
+    bool backgroundOnly_;
 };
 }  // namespace
 
 void OnMouseMove(QWidget *widget, std::function<void()> handler) {
     widget->setMouseTracking(true);
-    widget->installEventFilter(new MouseMoveFilter(widget, std::move(handler)));
+    widget->installEventFilter(new MouseMoveFilter(widget, std::move(handler), false));
+}
+
+void OnMouseMoveOverBackground(QWidget *widget, std::function<void()> handler) {
+    widget->setMouseTracking(true);
+    widget->installEventFilter(new MouseMoveFilter(widget, std::move(handler), true));
 }
 
 }  // namespace vel

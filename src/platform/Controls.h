@@ -129,5 +129,8 @@ public:
 
 // Runs `handler` whenever the mouse pointer moves over the widget.
 void OnMouseMove(QWidget *widget, std::function<void()> handler);
+// Runs `handler` when the pointer moves over the widget itself, not over one
+// of its children (a window's background, a section, a frame).
+void OnMouseMoveOverBackground(QWidget *widget, std::function<void()> handler);
 
 }  // namespace vel

@@ -1,9 +1,64 @@
 #include "Splash.h"
 
+#include "OpenURL.h"
+#include "Product.h"
+#include "WebLink.h"
+#include "platform/Platform.h"
+
 namespace vel {
 
 TfrmSplash *frmSplash = nullptr;
 
-TfrmSplash::TfrmSplash(QWidget *owner) : Form(owner) { setObjectName(QStringLiteral("frmSplash")); }
+TfrmSplash::TfrmSplash(QWidget *owner) : Form(owner) {
+    setObjectName(QStringLiteral("frmSplash"));
+    SetCaption(QStringLiteral(" Velmora - Ideato e realizzato da Velmora Software"));
+    SetFixedClientSize(661, 467);
+    SetPlacement(Placement::Owner);
+    SetGradient(Qt::white, QColor(0x35, 0x25, 0x25));
+
+    imgLogo = new QLabel(this);
+    imgLogo->setObjectName(QStringLiteral("imgLogo"));
+    imgLogo->setGeometry(18, 16, 625, 380);
+    imgLogo->setPixmap(QPixmap(QStringLiteral(":/pictures/Splash/imgLogo.png")));
+
+    // The link sits on a white plate: dark blue would not read on the dark
+    // brown at the bottom of the window.
+    auto *shpWeb = new QFrame(this);
+    shpWeb->setObjectName(QStringLiteral("shpWeb"));
+    shpWeb->setStyleSheet(QStringLiteral("#shpWeb { background: white; border: 1px solid #B9A89C; border-radius: 8px; }"));
+
+    imgWeb = new ImageButton(this);
+    imgWeb->setObjectName(QStringLiteral("imgWeb"));
+    imgWeb->setPixmap(QPixmap(QStringLiteral(":/pictures/Splash/imgWeb.png")));
+    imgWeb->setGeometry(30, 414, 36, 36);
+
+    lnkWeb = new ImageButton(this);
+    lnkWeb->setObjectName(QStringLiteral("lnkWeb"));
+    MakeWebLink(lnkWeb, ProductWebAddress());
+    lnkWeb->move(74, 432 - lnkWeb->height() / 2);
+    shpWeb->setGeometry(18, 408, lnkWeb->geometry().right() + 14 - 18, 48);
+
+    btnChiudi = new Button(QStringLiteral("Chiudi"), this);
+    btnChiudi->setObjectName(QStringLiteral("btnChiudi"));
+    btnChiudi->setGeometry(523, 414, 120, 36);
+
+    connect(btnChiudi, &QPushButton::clicked, this, &TfrmSplash::btnChiudiClick);
+    for (ImageButton *link : {lnkWeb, imgWeb}) {
+        link->onMouseDown = [this] { lnkWebMouseDown(); };
+        link->onMouseUp = [this] { lnkWebMouseUp(); };
+        link->onClick = [this] { lnkWebClick(); };
+    }
+}
+
+void TfrmSplash::btnChiudiClick() { Close(); }
+
+void TfrmSplash::lnkWebMouseDown() { SetLinkColour(lnkWeb, LinkPressedColour()); }
+
+void TfrmSplash::lnkWebMouseUp() { SetLinkColour(lnkWeb, LinkRestColour()); }
+
+void TfrmSplash::lnkWebClick() {
+    SetLinkColour(lnkWeb, LinkRestColour());
+    TMisc::Open(ProductWebAddress());
+}
 
 }  // namespace vel

@@ -18,5 +18,8 @@ inline void Press(QWidget *widget, Qt::Key key, Qt::KeyboardModifiers mods = Qt:
     QTest::keyClick(widget, key, mods);
 }
 inline void Click(QWidget *widget) { QTest::mouseClick(widget, Qt::LeftButton); }
+// The pointer moving over a widget, wherever the widget lies on the (small)
+// offscreen screen.
+void MoveMouseOver(QWidget *widget, QPoint at = QPoint(3, 3));
 
 }  // namespace vel::test

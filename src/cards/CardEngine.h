@@ -1,0 +1,120 @@
+#pragma once
+// The way every card file works: the card's controls are the only copy of
+// the record on screen; a label holds its record number (empty for a new
+// card); the arrows load records, "Nuovo" clears, "Salva" writes in place or
+// appends, "Duplica" turns a saved card into a new one. Each card brings its
+// record layout, its controls in record order, its mandatory fields and its
+// texts; the engine does the rest.
+#include <QCheckBox>
+#include <QLabel>
+#include <QString>
+#include <functional>
+#include <string_view>
+#include <vector>
+
+#include "common/Record.h"
+#include "platform/Controls.h"
+#include "platform/Form.h"
+
+namespace vel {
+
+class ArchiveFile;
+
+class CardEngine {
+public:
+    // The messages a card shows; the defaults are those every card uses.
+    struct Texts {
+        QString saved = QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio.");
+        QString inserted = QStringLiteral("La scheda corrente \u00e8 stata inserita in archivio.");
+        QString duplicateRefused = QStringLiteral(
+            "Attenzione: la duplicazione di una scheda pu\u00f2 avvenire soltanto dopo che questa \u00e8 stata "
+            "inserita in archivio.");
+        QString duplicated = QStringLiteral("E' ora possibile apportare le proprie modifiche alla scheda corrente.") +
+                             QStringLiteral("\n\r\n\r") +
+                             QStringLiteral("Al termine premere Salva per inserire la scheda in archivio.");
+    };
+
+    CardEngine(Form *card, const RecordLayout &layout, QLabel *lblPosizione);
+
+    // Where the archive lies, asked anew by every command.
+    void SetArchive(std::function<QString()> path) { archivePath_ = std::move(path); }
+    void SetArchiveName(const QString &fileName);
+    Texts &MessageTexts() { return texts_; }
+
+    // The controls of the card, bound to their fields in record order; edits
+    // and combo edits get their maximum length, a focus frame named "eff" +
+    // the field (placed around them, so bind after laying them out) and a
+    // place in the Enter chain.
+    void BindEdit(std::string_view field, Edit *edit);
+    void BindCombo(std::string_view field, ComboEdit *combo);
+    void BindFlag(std::string_view field, QCheckBox *box);
+    // Hidden labels: the attachments, which "Duplica" empties.
+    void BindAttachment(std::string_view field, QLabel *label);
+
+    // The text a control gets when the card is cleared (an amount shows "0,00").
+    void SetClearText(QWidget *control, const QString &text);
+    // Checked in the order added by "Salva"; the first blank one stops it.
+    void AddMandatory(QWidget *control, const QString &message);
+    // A key rule of one control, run before the Enter chain: it may swallow
+    // the key. An Enter it lets pass moves the focus to the next field.
+    void OnKey(QWidget *control, KeyHandler handler);
+    // Runs when the control loses the focus, after its frame is hidden.
+    void OnExit(QWidget *control, std::function<void()> handler);
+    QWidget *FirstControl() const;
+    FocusFrame *Frame(QWidget *control) const;
+
+    // The status line and its hints: a command shows its hint while the
+    // pointer moves over it; the background areas empty it.
+    void SetStatusLine(StatusLine *status, const QString &initial);
+    void AddHint(QWidget *command, const QString &hint);
+    void AddBlankArea(QWidget *area);
+
+    // Puts record `number` on the card, replacing what it showed.
+    void LoadRecord(const Record &record, int number);
+    // The four arrows: never wrapping, silent at either end.
+    void First();
+    void Previous();
+    void Next();
+    void Last();
+    // "Nuovo", and every show of the card.
+    void Clear();
+    void Save();
+    void Duplicate();
+
+    // The record as the card shows it, each text trimmed and cut to its field.
+    Record BuildRecord() const;
+
+private:
+    enum class Kind { Edit, Combo, Flag, Attachment };
+    struct Binding {
+        int field;
+        Kind kind;
+        QWidget *control;
+        QString clearText;
+        FocusFrame *frame = nullptr;
+        KeyHandler keyRule;
+        std::function<void()> exitRule;
+    };
+    enum class Arrow { First, Previous, Next, Last };
+
+    void Bind(std::string_view field, Kind kind, QWidget *control, Edit *editor);
+    Binding *Find(QWidget *control);
+    const Binding *Find(QWidget *control) const;
+    void Navigate(Arrow arrow);
+    void OpenArchive(ArchiveFile &archive) const;
+    int PositionNumber() const;  // throws ArchiveError when the label holds no number
+    void FocusNext(const Binding &from);
+    static QString ControlText(const Binding &binding);
+    static void SetControlText(const Binding &binding, const QString &text);
+
+    Form *card_;
+    const RecordLayout &layout_;
+    QLabel *lblPosizione_;
+    std::function<QString()> archivePath_;
+    Texts texts_;
+    std::vector<Binding> bindings_;
+    std::vector<std::pair<QWidget *, QString>> mandatory_;
+    StatusLine *status_ = nullptr;
+};
+
+}  // namespace vel

@@ -1,0 +1,239 @@
+#include "ListLines.h"
+
+#include <algorithm>
+#include <array>
+#include <stdexcept>
+#include <string>
+
+#include "ArchiveFile.h"
+#include "Records.h"
+#include "TextRules.h"
+
+namespace vel {
+namespace {
+
+constexpr char16_t FoldAZ(char16_t c) { return (c >= u'A' && c <= u'Z') ? char16_t(c + 32) : c; }
+constexpr char16_t UpAZ(char16_t c) { return (c >= u'a' && c <= u'z') ? char16_t(c - 32) : c; }
+
+// Windows-1252 byte to UTF-16, taken once from the program's own conversion
+// so that the fast paths below read exactly what Record::Text reads.
+const std::array<char16_t, 256> &Cp1252Table() {
+    static const std::array<char16_t, 256> table = [] {
+        char bytes[256];
+        for (int i = 0; i < 256; ++i) bytes[i] = static_cast<char>(i);
+        const QString text = FromCp1252(bytes, 256);
+        std::array<char16_t, 256> t{};
+        for (int i = 0; i < 256; ++i) t[i] = text.at(i).unicode();
+        return t;
+    }();
+    return table;
+}
+
+// The trimmed bytes of a stored field. Bytes up to 0x20 decode to the same
+// characters up to U+0020 and every other byte to a character above it, so
+// trimming the bytes is trimming the text.
+struct Span {
+    const unsigned char *data;
+    int size;
+};
+
+Span FieldBytes(const Record &record, int offset, int capacity) {
+    const auto *field = reinterpret_cast<const unsigned char *>(record.Bytes().constData()) + offset;
+    const int length = std::min<int>(capacity, field[0]);
+    int begin = 1;
+    int end = 1 + length;
+    while (begin < end && field[begin] <= 32) ++begin;
+    while (end > begin && field[end - 1] <= 32) --end;
+    return {field + begin, end - begin};
+}
+
+int FieldIndex(const RecordLayout &layout, std::string_view field) {
+    const int index = layout.IndexOf(field);
+    if (index < 0)
+        throw std::logic_error(std::string(layout.Name()) + " has no field " + std::string(field));
+    return index;
+}
+
+constexpr ListColumn kVehicleColumns[] = {
+    {u"", "Marca", 30, "Modello"},
+    {u"  Targa: ", "Targa", 12},
+    {u"  ", "Conducente", 25},
+    {u"  Tel. ", "Recapito", 15},
+    {u"  ", "Note", kWholeText},
+};
+
+}  // namespace
+
+QString TakeLeft(const QString &text, quint16 count) { return text.left(count); }
+
+QString BuildListLine(std::span<const QString> texts, std::span<const ListColumn> columns) {
+    QString line;
+    for (size_t i = 0; i < columns.size(); ++i) {
+        const ListColumn &column = columns[i];
+        const QString text = i < texts.size() ? texts[i] : QString();
+        line += QStringView(column.before);
+        if (column.width == kWholeText)
+            line += text;
+        else
+            line += TakeLeft(text + QString(column.width, u' '), static_cast<quint16>(column.width));
+    }
+    return line;
+}
+
+QString BuildListLine(const Record &record, std::span<const ListColumn> columns) {
+    QStringList texts;
+    for (const ListColumn &column : columns) {
+        QString text = record.Text(column.field);
+        if (!column.joinedField.empty())
+            {
+            text += QStringView(column.joiner);
+            text += record.Text(column.joinedField);
+        }
+        texts.append(text);
+    }
+    return BuildListLine(texts, columns);
+}
+
+ListLineRule::ListLineRule(const RecordLayout &layout, std::span<const ListColumn> columns)
+    : layout_(&layout) {
+    bool pastFixed = false;
+    for (const ListColumn &column : columns) {
+        Part part{column.before, {}, {}, column.joiner, column.width};
+        const int first = FieldIndex(layout, column.field);
+        part.first = {layout.Offset(first), layout.Fields()[first].capacity};
+        if (!column.joinedField.empty()) {
+            const int second = FieldIndex(layout, column.joinedField);
+            part.second = {layout.Offset(second), layout.Fields()[second].capacity};
+        }
+        const int before = static_cast<int>(column.before.size());
+        const int whole = part.first.capacity +
+                          (part.second.offset < 0 ? 0 : static_cast<int>(column.joiner.size()) + part.second.capacity);
+        maxLength_ += before + (column.width == kWholeText ? whole : column.width);
+        if (!pastFixed) fixedLength_ += before;
+        if (column.width == kWholeText) pastFixed = true;
+        if (!pastFixed) fixedLength_ += column.width;
+        parts_.push_back(part);
+    }
+}
+
+QString ListLineRule::Line(const Record &record) const {
+    if (record.Layout().Size() != layout_->Size())
+        throw std::logic_error("list line of another record type");
+    const auto &cp = Cp1252Table();
+    QString line(maxLength_, Qt::Uninitialized);
+    char16_t *const out = reinterpret_cast<char16_t *>(line.data());
+    char16_t *at = out;
+    for (const Part &part : parts_) {
+        at = std::copy(part.before.begin(), part.before.end(), at);
+        // A column with a width takes no more than that, then blanks up to it.
+        char16_t *const end = part.width == kWholeText ? nullptr : at + part.width;
+        const auto room = [&](qsizetype n) { return end ? std::min<qsizetype>(n, end - at) : n; };
+        const Span a = FieldBytes(record, part.first.offset, part.first.capacity);
+        for (qsizetype i = 0, n = room(a.size); i < n; ++i) *at++ = cp[a.data[i]];
+        if (part.second.offset >= 0) {
+            at = std::copy_n(part.joiner.begin(), room(qsizetype(part.joiner.size())), at);
+            const Span b = FieldBytes(record, part.second.offset, part.second.capacity);
+            for (qsizetype i = 0, n = room(b.size); i < n; ++i) *at++ = cp[b.data[i]];
+        }
+        if (end) at = std::fill_n(at, end - at, u' ');
+    }
+    line.truncate(at - out);
+    return line;
+}
+
+std::span<const ListColumn> VehicleListColumns() { return kVehicleColumns; }
+
+QString VehicleListLine(const Record &vehicle) {
+    static const ListLineRule rule(VehicleRecord, kVehicleColumns);
+    return rule.Line(vehicle);
+}
+
+int CompareListLines(QStringView a, QStringView b) {
+    const qsizetype n = std::min(a.size(), b.size());
+    const QChar *pa = a.data();
+    const QChar *pb = b.data();
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t ca = UpAZ(pa[i].unicode());
+        const char16_t cb = UpAZ(pb[i].unicode());
+        if (ca != cb) return ca < cb ? -1 : 1;
+    }
+    return a.size() < b.size() ? -1 : (a.size() > b.size() ? 1 : 0);
+}
+
+void SortListLines(QStringList &lines) {
+    std::stable_sort(lines.begin(), lines.end(),
+                     [](const QString &a, const QString &b) { return CompareListLines(a, b) < 0; });
+}
+
+CriteriaMatch::CriteriaMatch(const RecordLayout &layout, std::span<const Criterion> criteria)
+    : layout_(&layout) {
+    for (const Criterion &c : criteria) {
+        if (Trim(c.typed).isEmpty()) continue;
+        const int index = FieldIndex(layout, c.field);
+        filled_.push_back({layout.Offset(index), layout.Fields()[index].capacity, LowerAZ(c.typed)});
+    }
+}
+
+bool CriteriaMatch::Matches(const Record &record) const {
+    if (record.Layout().Size() != layout_->Size()) throw std::logic_error("match of another record type");
+    const auto &cp = Cp1252Table();
+    char16_t folded[256];  // a field holds at most 255 characters
+    for (const Filled &f : filled_) {
+        const Span s = FieldBytes(record, f.offset, f.capacity);
+        for (int i = 0; i < s.size; ++i) folded[i] = FoldAZ(cp[s.data[i]]);
+        if (!QStringView(folded, s.size).contains(QStringView(f.folded))) return false;
+    }
+    return true;
+}
+
+void CollectListLines(const QString &path, const RecordLayout &layout, const RecordTest &accept,
+                      const LineOf &line, QStringList &lines) {
+    ArchiveFile archive;
+    archive.OpenArchivePath(path, layout);
+    Record record(layout);
+    while (archive.Position() < archive.RecordCount()) {
+        archive.ReadNextRecord(record);
+        if (!accept || accept(record)) lines.append(line(record));
+    }
+    archive.CloseArchive();
+}
+
+namespace {
+// Whether the line holds the text (already folded), letters A-Z without case.
+bool ContainsFolded(QStringView line, QStringView folded) {
+    if (folded.isEmpty()) return false;
+    const qsizetype n = folded.size();
+    if (line.size() < n) return false;
+    const char16_t first = folded[0].unicode();
+    for (qsizetype i = 0; i + n <= line.size(); ++i) {
+        if (FoldAZ(line[i].unicode()) != first) continue;
+        qsizetype j = 1;
+        while (j < n && FoldAZ(line[i + j].unicode()) == folded[j].unicode()) ++j;
+        if (j == n) return true;
+    }
+    return false;
+}
+}  // namespace
+
+FindStep FindNextInList(std::span<const QString> lines, int selected, const QString &typed,
+                        const QString &lastFindText) {
+    const int count = static_cast<int>(lines.size());
+    if (count == 0) return {selected, lastFindText};
+    if (selected < 0 || selected >= count) selected = 0;
+    const QString s = LowerAZ(typed);
+    const auto hits = [&](int i) { return ContainsFolded(lines[i], s); };
+    const bool repeated = s == lastFindText;
+    int found = -1;
+    if (!repeated && hits(0)) found = 0;
+    // From the line after the start round to the start itself: a repeated
+    // text tests the selected line last; a new one has tested the first line.
+    const int start = repeated ? selected : 0;
+    for (int step = 1; found < 0 && step <= count; ++step) {
+        const int i = (start + step) % count;
+        if (i == start && !repeated) break;
+        if (hits(i)) found = i;
+    }
+    return {found >= 0 ? found : selected, s};
+}
+
+}  // namespace vel

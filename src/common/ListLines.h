@@ -1,0 +1,149 @@
+#pragma once
+// The lines by which the find and list dialogs show records, and what every
+// result list does with them: build them, match records against typed
+// criteria, sort them, and find a typed text in them. Window-free, so the
+// same code serves the dialogs, the tests and the benchmark.
+//
+// A search builds the line of every listed record, so the record-based paths
+// here read the record's bytes in place: the only allocation per listed
+// record is the line itself.
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+#include <functional>
+#include <span>
+#include <string_view>
+#include <vector>
+
+#include "Record.h"
+
+namespace vel {
+
+class ArchiveFile;
+
+// The first `count` UTF-16 code units of the text (the whole text when it is
+// shorter; 0 gives the empty text).
+QString TakeLeft(const QString &text, quint16 count);
+
+// A column that is not padded or cut: its text goes in whole.
+inline constexpr int kWholeText = -1;
+
+// One column of a list line: the separator text before it, the record field it
+// shows (optionally a second field joined to the first), and its width. A
+// column with a width is its trimmed text padded with blanks and cut to
+// exactly that width; a kWholeText column is its trimmed text as it is.
+struct ListColumn {
+    std::u16string_view before;
+    std::string_view field;
+    int width = kWholeText;
+    std::string_view joinedField = {};
+    std::u16string_view joiner = u" ";
+};
+
+// The line rule over column texts already taken from their source (trimmed
+// and joined by the caller): for each column its separator, then its text
+// padded and cut to its width (or whole). Field names are not used.
+QString BuildListLine(std::span<const QString> texts, std::span<const ListColumn> columns);
+inline QString BuildListLine(const QStringList &texts, std::span<const ListColumn> columns) {
+    return BuildListLine(std::span<const QString>(texts.constData(), size_t(texts.size())), columns);
+}
+
+// The same rule for the columns of a record, with its fields read by the
+// FixedText rule (trimmed).
+QString BuildListLine(const Record &record, std::span<const ListColumn> columns);
+
+// A line rule bound to one record layout, for building the lines of a whole
+// archive: field offsets are looked up once, the line is written straight
+// from the record's bytes.
+class ListLineRule {
+public:
+    ListLineRule(const RecordLayout &layout, std::span<const ListColumn> columns);
+    QString Line(const Record &record) const;
+    // The number of characters before the first column without a width (the
+    // whole length when every column has one).
+    int FixedLength() const { return fixedLength_; }
+
+private:
+    struct Source {
+        int offset = -1;
+        int capacity = 0;
+    };
+    struct Part {
+        std::u16string_view before;
+        Source first, second;
+        std::u16string_view joiner;
+        int width;
+    };
+    const RecordLayout *layout_;
+    std::vector<Part> parts_;
+    int maxLength_ = 0;
+    int fixedLength_ = 0;
+};
+
+// The line of a vehicle in the vehicle search and the available list: make
+// and model, plate, owner, telephone, note. 102 characters before the note.
+std::span<const ListColumn> VehicleListColumns();
+QString VehicleListLine(const Record &vehicle);
+
+// The order of every sorted result list: UTF-16 code unit by code unit, the
+// letters a-z counted as A-Z; a line that begins another comes first.
+// Negative, zero or positive as a sorts before, with or after b.
+int CompareListLines(QStringView a, QStringView b);
+inline bool ListLineLess(QStringView a, QStringView b) { return CompareListLines(a, b) < 0; }
+// Sorts lines into that order; lines that compare equal keep their order.
+void SortListLines(QStringList &lines);
+
+// One search criterion: the text exactly as the user typed it, and the record
+// field it is sought in.
+struct Criterion {
+    std::string_view field;
+    QString typed;
+};
+
+// The match of a find dialog: a criterion is filled when its text is not
+// blank; a record matches when every filled criterion, as typed, occurs in its
+// field, only the letters A-Z taken without case. With no criterion filled
+// every record matches.
+class CriteriaMatch {
+public:
+    CriteriaMatch(const RecordLayout &layout, std::span<const Criterion> criteria);
+    int FilledCount() const { return static_cast<int>(filled_.size()); }
+    bool Matches(const Record &record) const;
+
+private:
+    struct Filled {
+        int offset;
+        int capacity;
+        QString folded;  // the typed text with A-Z turned to a-z
+    };
+    const RecordLayout *layout_;
+    std::vector<Filled> filled_;
+};
+
+// Reads the archive at `path` from its first record to its last (a missing
+// archive is created empty) and appends to `lines` the line of every record
+// that `accept` lets through, in file order. A failure to open or read raises
+// ArchiveError; the lines appended before it stay in `lines`.
+using RecordTest = std::function<bool(const Record &)>;
+using LineOf = std::function<QString(const Record &)>;
+void CollectListLines(const QString &path, const RecordLayout &layout, const RecordTest &accept,
+                      const LineOf &line, QStringList &lines);
+
+// Finding a typed text in a result list ("Trova"): the pure part.
+struct FindStep {
+    int selected;          // the line to select (-1 only for an empty list)
+    QString lastFindText;  // what the dialog remembers for its next find
+};
+// From the line after the selection for the text found last time (compared
+// without case of A-Z), from the first line for a new text; wraps around once.
+// No hit leaves the selection (the first line when none was selected). An
+// empty text hits nothing. An empty list changes nothing.
+FindStep FindNextInList(std::span<const QString> lines, int selected, const QString &typed,
+                        const QString &lastFindText);
+inline FindStep FindNextInList(const QStringList &lines, int selected, const QString &typed,
+                               const QString &lastFindText) {
+    return FindNextInList(std::span<const QString>(lines.constData(), size_t(lines.size())), selected, typed,
+                          lastFindText);
+}
+
+}  // namespace vel

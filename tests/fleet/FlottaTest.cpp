@@ -1,0 +1,490 @@
+#include <QCheckBox>
+#include <QFile>
+
+#include "common/ArchiveFile.h"
+#include "common/Records.h"
+#include "common/TextRules.h"
+#include "customers/TrovaClienti.h"
+#include "fleet/Flotta.h"
+#include "fleet/Disponibili.h"
+#include "fleet/TrovaFlotta.h"
+#include "shell/AllegaCartella.h"
+#include "shell/Avvio.h"
+#include "shell/Guida.h"
+#include "shell/CodFisc.h"
+#include "shell/PartitaIVA.h"
+#include "shell/ShellFixture.h"
+#include "support/WriteLimit.h"
+
+namespace vel::test {
+namespace {
+
+const QString kArchive = QStringLiteral("Flotta_Automezzi.pro");
+const QString kEmpty = QStringLiteral("L'archivio non contiene nessuna scheda.");
+const QString kInserted = QStringLiteral("La scheda corrente \u00e8 stata inserita in archivio.");
+const QString kSaved = QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio.");
+const QString kDuplicated = QStringLiteral(
+    "E' ora possibile apportare le proprie modifiche alla scheda corrente.\n\r\n\r"
+    "Al termine premere Salva per inserire la scheda in archivio.");
+const QString kNoDuplicate = QStringLiteral(
+    "Attenzione: la duplicazione di una scheda pu\u00f2 avvenire soltanto dopo che questa \u00e8 stata inserita "
+    "in archivio.");
+
+// A vehicle record whose texts tell the records apart.
+Record Vehicle(const QString &plate, const QString &flag = QStringLiteral("No")) {
+    Record r(VehicleRecord);
+    r.SetText("Veicolo", QStringLiteral("Autovettura"));
+    r.SetText("Marca", QStringLiteral("Fiat"));
+    r.SetText("Modello", QStringLiteral("Panda ") + plate);
+    r.SetText("Targa", plate);
+    r.SetText("Disponibile", flag);
+    r.SetText("Note", QStringLiteral("note di ") + plate);
+    r.SetText("File01", QStringLiteral("libretto_") + plate + QStringLiteral(".pdf"));
+    r.SetText("Desc01", QStringLiteral("Libretto"));
+    return r;
+}
+
+class FlottaTest : public ShellTest {
+protected:
+    void SetUp() override {
+        ShellTest::SetUp();
+        card = frmFlotta;
+        card->Show();
+        ShowActive(card);
+    }
+    void WriteArchive(const std::vector<Record> &records) {
+        QByteArray bytes;
+        for (const Record &r : records) bytes += r.Bytes();
+        folder.Write(kArchive, bytes);
+    }
+    Record StoredRecord(int n) {
+        const QByteArray bytes = folder.Read(kArchive);
+        Record r(VehicleRecord);
+        r.Bytes() = bytes.mid(qsizetype(n - 1) * VehicleRecord.Size(), VehicleRecord.Size());
+        return r;
+    }
+    int StoredCount() { return int(folder.Read(kArchive).size() / VehicleRecord.Size()); }
+    void FillMandatory(const QString &plate) {
+        card->txtVeicolo->setText(QStringLiteral("Autocarro"));
+        card->txtMarca->setText(QStringLiteral("Iveco"));
+        card->txtModello->setText(QStringLiteral("Daily"));
+        card->txtTarga->setText(plate);
+    }
+    TfrmFlotta *card = nullptr;
+};
+
+TEST_F(FlottaTest, CardLooksAsDesigned) {
+    EXPECT_EQ(card->Caption(), QStringLiteral(" Velmora - Parco Automezzi"));
+    EXPECT_EQ(card->panInfo->text(), QStringLiteral("Pronto per archiviare una nuova scheda..."));
+    EXPECT_EQ(card->chkDisponibile->text(), QStringLiteral("Veicolo disponibile"));
+    EXPECT_TRUE(card->lblPosizione->isVisible());
+    EXPECT_FALSE(card->lblFile01->isVisible());
+    // Every text field takes, typed, as many characters as its field holds.
+    for (const FieldDef &f : VehicleRecord.Fields()) {
+        const QString name = QStringLiteral("txt") + QString::fromLatin1(f.name.data(), int(f.name.size()));
+        auto *edit = card->findChild<Edit *>(name);
+        auto *combo = card->findChild<ComboEdit *>(name);
+        if (!edit && !combo) continue;
+        SCOPED_TRACE(name.toStdString());
+        EXPECT_EQ(combo ? combo->Editor()->MaxLength() : edit->MaxLength(), f.capacity);
+        EXPECT_NE(card->findChild<FocusFrame *>(QStringLiteral("eff") + name.mid(3)), nullptr);
+    }
+    const QStringList fuels = {QStringLiteral("Benzina"), QStringLiteral("Diesel"), QStringLiteral("Elettricit\u00e0"),
+                               QStringLiteral("GPL"), QStringLiteral("Ibrida"), QStringLiteral("Metano")};
+    QStringList shown;
+    for (int i = 0; i < card->txtAlimentazione->count(); ++i) shown << card->txtAlimentazione->itemText(i);
+    EXPECT_EQ(shown, fuels);
+    EXPECT_EQ(card->txtVeicolo->count(), 19);
+    EXPECT_EQ(card->txtVeicolo->itemText(8), QStringLiteral("Mezzo agricolo"));
+    EXPECT_EQ(card->txtStato->itemText(5), QStringLiteral("Da rottamare"));
+}
+
+TEST_F(FlottaTest, FirstCommandOfANewInstallationCreatesTheArchive) {
+    messages.Expect(MsgKind::Information, kEmpty);
+    Click(card->cmdPrimo);
+    EXPECT_TRUE(folder.Exists(kArchive));
+    EXPECT_EQ(folder.Read(kArchive).size(), 0);
+}
+
+TEST_F(FlottaTest, SavingAppendsThenRewritesInPlace) {
+    FillMandatory(QStringLiteral("AB123CD"));
+    card->txtNote->setText(QStringLiteral("  in officina fino a lunedì  "));
+    card->chkDisponibile->setChecked(true);
+    card->lblFile02->setText(QStringLiteral("polizza.pdf"));
+    messages.Expect(MsgKind::Information, kInserted);
+    Click(card->cmdSalva);
+    EXPECT_EQ(card->lblPosizione->text(), QStringLiteral("1"));
+    ASSERT_EQ(folder.Read(kArchive).size(), 3635);
+
+    // Byte for byte: the card's texts trimmed, the flag as "Sì", zeros elsewhere.
+    Record expected(VehicleRecord);
+    expected.SetText("Veicolo", QStringLiteral("Autocarro"));
+    expected.SetText("Marca", QStringLiteral("Iveco"));
+    expected.SetText("Modello", QStringLiteral("Daily"));
+    expected.SetText("Targa", QStringLiteral("AB123CD"));
+    expected.SetText("Disponibile", QStringLiteral("S\u00ec"));
+    expected.SetText("Note", QStringLiteral("in officina fino a luned\u00ec"));
+    expected.SetText("File02", QStringLiteral("polizza.pdf"));
+    for (const FieldDef &f : VehicleRecord.Fields())
+        if (expected.Text(f.name).isEmpty()) expected.SetText(f.name, QString());
+    EXPECT_EQ(folder.Read(kArchive), expected.Bytes());
+    EXPECT_EQ(folder.Read(kArchive).mid(1875, 3), QByteArray("\x02S\xec"));
+    // The card keeps showing what was typed.
+    EXPECT_EQ(card->txtNote->text(), QStringLiteral("  in officina fino a luned\u00ec  "));
+
+    card->chkDisponibile->setChecked(false);
+    messages.Expect(MsgKind::Information, kSaved);
+    Click(card->cmdSalva);
+    EXPECT_EQ(card->lblPosizione->text(), QStringLiteral("1"));
+    EXPECT_EQ(folder.Read(kArchive).size(), 3635);
+    EXPECT_EQ(folder.Read(kArchive).mid(1875, 3), QByteArray("\x02No"));
+}
+
+TEST_F(FlottaTest, MandatoryFieldsInTheirOrder) {
+    const struct {
+        const char *veicolo, *marca, *modello, *targa;
+        const char *message;
+        const char *focus;
+    } cases[] = {
+        {"", "", "", "", "il tipo di veicolo.", "txtVeicolo"},
+        {"Autocarro", "   ", "", "", "la marca del veicolo.", "txtMarca"},
+        {"Autocarro", "Iveco", "\t", "X", "il modello del veicolo.", "txtModello"},
+        {"Autocarro", "Iveco", "Daily", " ", "la targa del veicolo.", "txtTarga"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.message);
+        card->txtVeicolo->setText(QString::fromUtf8(c.veicolo));
+        card->txtMarca->setText(QString::fromUtf8(c.marca));
+        card->txtModello->setText(QString::fromUtf8(c.modello));
+        card->txtTarga->setText(QString::fromUtf8(c.targa));
+        messages.Expect(MsgKind::Warning, QStringLiteral("Attenzione: per salvare la scheda \u00e8 necessario indicare ") +
+                                              QString::fromUtf8(c.message));
+        Click(card->cmdSalva);
+        EXPECT_EQ(Focused(), card->findChild<QWidget *>(QString::fromLatin1(c.focus)));
+        EXPECT_FALSE(folder.Exists(kArchive));
+    }
+}
+
+// The arrows, for every kind of card number and archive size.
+TEST_F(FlottaTest, NavigationTable) {
+    enum Arrow { Primo, Indietro, Avanti, Ultimo };
+    const struct {
+        Arrow arrow;
+        int count;
+        const char *before;
+        const char *after;  // lblPosizione afterwards
+        bool notice;
+        bool loads;  // the card shows the record `after`
+    } cases[] = {
+        {Primo, 0, "", "", true, false},       {Primo, 0, "2", "2", true, false},
+        {Primo, 3, "", "1", false, true},      {Primo, 3, "3", "1", false, true},
+        {Indietro, 0, "", "", true, false},    {Indietro, 0, "1", "1", false, false},
+        {Indietro, 0, "2", "2", true, false},  {Indietro, 3, "", "1", false, true},
+        {Indietro, 3, "1", "1", false, false}, {Indietro, 3, "2", "1", false, true},
+        {Indietro, 3, "3", "2", false, true},  {Avanti, 0, "", "", true, false},
+        {Avanti, 0, "2", "", true, false},     {Avanti, 3, "", "1", false, true},
+        {Avanti, 3, "1", "2", false, true},    {Avanti, 3, "3", "3", false, false},
+        {Avanti, 1, "1", "1", false, false},   {Ultimo, 0, "", "", true, false},
+        {Ultimo, 3, "", "3", false, true},     {Ultimo, 3, "1", "3", false, true},
+    };
+    ImageButton *buttons[] = {card->cmdPrimo, card->cmdIndietro, card->cmdAvanti, card->cmdUltimo};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(testing::Message() << "arrow " << c.arrow << " count " << c.count << " from '" << c.before << "'");
+        std::vector<Record> records;
+        for (int i = 1; i <= c.count; ++i) records.push_back(Vehicle(QStringLiteral("PL%1").arg(i)));
+        WriteArchive(records);
+        card->cmdNuovoClick();
+        card->txtTarga->setText(QStringLiteral("sullo schermo"));
+        card->lblPosizione->setText(QString::fromLatin1(c.before));
+        if (c.notice) messages.Expect(MsgKind::Information, kEmpty);
+        Click(buttons[c.arrow]);
+        EXPECT_EQ(card->lblPosizione->text(), QString::fromLatin1(c.after));
+        EXPECT_EQ(card->txtTarga->text(),
+                  c.loads ? QStringLiteral("PL") + QString::fromLatin1(c.after) : QStringLiteral("sullo schermo"));
+        messages.Verify();
+    }
+}
+
+TEST_F(FlottaTest, LoadingReplacesEveryControlButKeepsAnUnknownFlag) {
+    Record odd = Vehicle(QStringLiteral("PL2"), QStringLiteral("Forse"));
+    WriteArchive({Vehicle(QStringLiteral("PL1"), QStringLiteral("S\u00ec")), odd});
+    Click(card->cmdPrimo);
+    EXPECT_TRUE(card->chkDisponibile->isChecked());
+    EXPECT_EQ(card->lblFile01->text(), QStringLiteral("libretto_PL1.pdf"));
+    EXPECT_EQ(card->txtNote->text(), QStringLiteral("note di PL1"));
+    Click(card->cmdAvanti);
+    EXPECT_TRUE(card->chkDisponibile->isChecked());
+    EXPECT_EQ(card->txtModello->text(), QStringLiteral("Panda PL2"));
+    EXPECT_EQ(card->lblPosizione->text(), QStringLiteral("2"));
+}
+
+TEST_F(FlottaTest, DuplicatingMakesANewCardWithoutAttachments) {
+    messages.Expect(MsgKind::Warning, kNoDuplicate);
+    Click(card->cmdDuplica);
+    EXPECT_FALSE(folder.Exists(kArchive));
+
+    WriteArchive({Vehicle(QStringLiteral("PL1")), Vehicle(QStringLiteral("PL2"), QStringLiteral("S\u00ec")),
+                  Vehicle(QStringLiteral("PL3"))});
+    const QByteArray before = folder.Read(kArchive);
+    card->lblPosizione->setText(QStringLiteral("2"));
+    Click(card->cmdAvanti);  // record 3
+    Click(card->cmdIndietro);  // record 2
+    messages.Expect(MsgKind::Information, kDuplicated);
+    Click(card->cmdDuplica);
+    EXPECT_EQ(card->lblPosizione->text(), QString());
+    EXPECT_EQ(card->lblFile01->text(), QString());
+    EXPECT_EQ(card->lblDesc01->text(), QString());
+    EXPECT_EQ(card->txtTarga->text(), QStringLiteral("PL2"));
+    EXPECT_TRUE(card->chkDisponibile->isChecked());
+    EXPECT_EQ(Focused(), card->txtVeicolo);
+
+    messages.Expect(MsgKind::Information, kInserted);
+    Click(card->cmdSalva);
+    EXPECT_EQ(card->lblPosizione->text(), QStringLiteral("4"));
+    EXPECT_EQ(folder.Read(kArchive).left(before.size()), before);
+    const Record copy = StoredRecord(4);
+    EXPECT_EQ(copy.Text("Targa"), QStringLiteral("PL2"));
+    EXPECT_EQ(copy.Text("File01"), QString());
+    EXPECT_EQ(copy.Text("Disponibile"), QStringLiteral("S\u00ec"));
+}
+
+TEST_F(FlottaTest, NewCardAndShowingClearEverything) {
+    WriteArchive({Vehicle(QStringLiteral("PL1"), QStringLiteral("S\u00ec"))});
+    Click(card->cmdUltimo);
+    card->txtAlimentazione->setCurrentIndex(2);
+    Click(card->cmdNuovo);
+    EXPECT_EQ(card->txtTarga->text(), QString());
+    EXPECT_EQ(card->txtAlimentazione->text(), QString());
+    EXPECT_EQ(card->txtAlimentazione->currentIndex(), -1);
+    EXPECT_FALSE(card->chkDisponibile->isChecked());
+    EXPECT_EQ(card->lblFile01->text(), QString());
+    EXPECT_EQ(card->lblPosizione->text(), QString());
+    EXPECT_EQ(Focused(), card->txtVeicolo);
+    EXPECT_FALSE(folder.Read(kArchive).isEmpty());  // "Nuovo" never touches the archive
+
+    Click(card->cmdUltimo);
+    card->Close();
+    EXPECT_TRUE(frmAvvio->isVisible());
+    EXPECT_FALSE(card->isVisible());
+    card->Show();
+    EXPECT_EQ(card->lblPosizione->text(), QString());
+    EXPECT_EQ(card->txtTarga->text(), QString());
+}
+
+TEST_F(FlottaTest, ArchiveFailuresAreReportedAndKeepTheCard) {
+    folder.Block(kArchive);
+    const QString failure = ArchiveFailureMessage();
+    for (ImageButton *arrow : {card->cmdPrimo, card->cmdIndietro, card->cmdAvanti, card->cmdUltimo}) {
+        messages.Expect(MsgKind::Error, failure);
+        Click(arrow);
+    }
+    FillMandatory(QStringLiteral("XY"));
+    messages.Expect(MsgKind::Error, failure);
+    Click(card->cmdSalva);
+    EXPECT_EQ(card->lblPosizione->text(), QString());
+
+    card->lblPosizione->setText(QStringLiteral("3"));
+    card->lblFile01->setText(QStringLiteral("a.pdf"));
+    messages.Expect(MsgKind::Error, failure);
+    Click(card->cmdDuplica);
+    EXPECT_EQ(card->lblPosizione->text(), QString());  // already emptied when the archive failed
+    EXPECT_EQ(card->lblFile01->text(), QString());
+    EXPECT_EQ(card->txtTarga->text(), QStringLiteral("XY"));
+}
+
+TEST_F(FlottaTest, NumbersThatNameNoRecordAreRefused) {
+    WriteArchive({Vehicle(QStringLiteral("PL1"))});
+    const QByteArray before = folder.Read(kArchive);
+    FillMandatory(QStringLiteral("XY"));
+    for (const char *number : {"5", "0", "abc"}) {
+        SCOPED_TRACE(number);
+        card->lblPosizione->setText(QString::fromLatin1(number));
+        messages.Expect(MsgKind::Error, ArchiveFailureMessage());
+        Click(card->cmdSalva);
+        EXPECT_EQ(folder.Read(kArchive), before);
+        EXPECT_EQ(card->lblPosizione->text(), QString::fromLatin1(number));
+    }
+}
+
+TEST_F(FlottaTest, AFailedAppendLeavesTheArchiveAndTheCardAsTheyWere) {
+    WriteArchive({Vehicle(QStringLiteral("PL1"))});
+    FillMandatory(QStringLiteral("XY"));
+    messages.Expect(MsgKind::Error, ArchiveFailureMessage());
+    {
+        WriteLimit full(3635 + 100);
+        Click(card->cmdSalva);
+    }
+    EXPECT_EQ(card->lblPosizione->text(), QString());
+    ArchiveFile archive;
+    archive.OpenArchive(kArchive, VehicleRecord);
+    EXPECT_EQ(archive.RecordCount(), 1);
+    Record first(VehicleRecord);
+    archive.ReadRecord(1, first);
+    EXPECT_EQ(first.Bytes(), Vehicle(QStringLiteral("PL1")).Bytes());
+}
+
+TEST_F(FlottaTest, TextsPutInByCommandsAreShownWholeAndSavedCut) {
+    const QString owner = QString(60, u'R') + QStringLiteral(" ") + QString(40, u'N');
+    card->txtConducente->setText(owner);
+    EXPECT_EQ(card->txtConducente->text(), owner);
+    FillMandatory(QStringLiteral("XY"));
+    messages.Expect(MsgKind::Information, kInserted);
+    Click(card->cmdSalva);
+    EXPECT_EQ(card->txtConducente->text(), owner);
+    EXPECT_EQ(StoredRecord(1).Text("Conducente"), QString(50, u'R'));
+}
+
+TEST_F(FlottaTest, CodesRefuseSpecialCharactersAndPlatesTurnToCapitals) {
+    card->txtTarga->setFocus();
+    Type(card->txtTarga, QStringLiteral("ab\u00e8/1&2<>\u00b0c "));
+    EXPECT_EQ(card->txtTarga->text(), QStringLiteral("AB12C"));
+    for (Edit *edit : {card->txtMarca, card->txtModello, card->txtTelaio}) {
+        edit->setFocus();
+        Type(edit, QStringLiteral("Citro\u00ebn \u00c0 \u00a3x\u0141"));
+        EXPECT_EQ(edit->text(), QStringLiteral("Citron  x\u0141"));
+    }
+    // Text put in by a command is taken as it is.
+    card->txtTarga->setText(QStringLiteral("ab/\u00e8"));
+    EXPECT_EQ(card->txtTarga->text(), QStringLiteral("ab/\u00e8"));
+
+    card->txtCodFisc->setFocus();
+    Type(card->txtCodFisc, QStringLiteral(" rssmra80a01h501u"));
+    EXPECT_EQ(card->txtCodFisc->text(), QStringLiteral("RSSMRA80A01H501U"));
+}
+
+TEST_F(FlottaTest, KilometresPerLitreTakeDigitsOnly) {
+    card->txtLitro->setFocus();
+    Type(card->txtLitro, QStringLiteral("1a2 .3"));
+    EXPECT_EQ(card->txtLitro->text(), QStringLiteral("123"));
+    Press(card->txtLitro, Qt::Key_Tab);
+    EXPECT_EQ(Focused(), card->txtLitro);  // Tab is swallowed too
+    Press(card->txtLitro, Qt::Key_Left);
+    Press(card->txtLitro, Qt::Key_Backspace);
+    EXPECT_EQ(card->txtLitro->text(), QStringLiteral("13"));
+    Press(card->txtLitro, Qt::Key_Return);
+    EXPECT_EQ(Focused(), card->txtUso);
+
+    const struct {
+        const char *text;
+        const char *left;
+    } cases[] = {{"12a", "0"}, {" 12", "0"}, {"", ""}, {"0042", "0042"}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.text);
+        card->txtLitro->setFocus();
+        card->txtLitro->setText(QString::fromLatin1(c.text));  // as a paste would leave it
+        card->txtUso->setFocus();
+        EXPECT_EQ(card->txtLitro->text(), QString::fromLatin1(c.left));
+    }
+}
+
+TEST_F(FlottaTest, EnterWalksTheFieldsInRecordOrderAndFramesFollowTheFocus) {
+    const char *order[] = {"txtVeicolo", "txtMarca", "txtModello", "txtColore", "txtAlimentazione", "txtTarga",
+                           "txtImpianti", "txtTelaio", "txtImmatricolazione", "txtCilindrata", "txtCavalli",
+                           "txtDataAcq", "txtPrezzoAcq", "txtTelepass", "txtPosti", "txtPeso", "txtViacard",
+                           "txtLitro", "txtUso", "txtPneumatici", "txtAssi", "txtAmbientale", "txtOfficina",
+                           "txtCompagnia", "txtIncidenti", "txtStato", "txtConducente", "txtCodFisc",
+                           "txtRecapito", "txtNote", "txtVeicolo"};
+    auto editorOf = [&](const char *name) { return card->findChild<QWidget *>(QString::fromLatin1(name)); };
+    editorOf(order[0])->setFocus();
+    for (size_t i = 1; i < std::size(order); ++i) {
+        SCOPED_TRACE(order[i]);
+        FocusFrame *previousFrame = card->findChild<FocusFrame *>(QStringLiteral("eff") + QString::fromLatin1(order[i - 1] + 3));
+        EXPECT_TRUE(previousFrame->isVisible());
+        Press(Focused(), Qt::Key_Return);
+        EXPECT_EQ(Focused(), editorOf(order[i]));
+        if (i + 1 < std::size(order)) EXPECT_FALSE(previousFrame->isVisible());
+    }
+}
+
+TEST_F(FlottaTest, ComboListSelectionIsForgottenOnEntry) {
+    card->txtStato->setCurrentIndex(1);
+    ASSERT_EQ(card->txtStato->text(), QStringLiteral("Buono"));
+    card->txtStato->Editor()->setFocus();
+    EXPECT_EQ(card->txtStato->currentIndex(), -1);
+    EXPECT_EQ(card->txtStato->text(), QStringLiteral("Buono"));
+}
+
+TEST_F(FlottaTest, HintsFollowThePointer) {
+    const std::pair<QWidget *, QString> hints[] = {
+        {card->cmdNuovo, QStringLiteral("Prepara la schermata per la registrazione di una nuova scheda.")},
+        {card->cmdDisponibili, QStringLiteral("Visualizza il riepilogo dei veicoli attualmente disponibili.")},
+        {card->cmdUltimo, QStringLiteral("Visualizza l'ultima scheda in archivio.")},
+        {card->impAutomezzo, QStringLiteral("Importa i dati del proprietario o responsabile del veicolo "
+                                            "dall'archivio anagrafico dei clienti.")},
+        {card->chkDisponibile,
+         QStringLiteral("Spunta questa casella per annotare che il veicolo \u00e8 attualmente disponibile.")},
+    };
+    for (const auto &[control, hint] : hints) {
+        MoveMouseOver(control);
+        EXPECT_EQ(card->panInfo->text(), hint);
+    }
+    MoveMouseOver(card->txtMarca);  // an edit changes nothing
+    EXPECT_EQ(card->panInfo->text(), hints[4].second);
+    MoveMouseOver(card->shpVeicolo, QPoint(2, 2));  // a section's background empties it
+    EXPECT_EQ(card->panInfo->text(), QString());
+}
+
+TEST_F(FlottaTest, TaxCodeButtonOpensTheRightChecker) {
+    const struct {
+        const char *text;
+        bool vat;
+    } cases[] = {{" 01234567890 ", true}, {"RSSMRA80A01H501U", false}, {"", false}, {"0123456789A", false}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.text);
+        card->txtCodFisc->setText(QString::fromLatin1(c.text));
+        const QString expected = Trim(QString::fromLatin1(c.text));
+        if (c.vat)
+            modals.Expect<TfrmPartitaIva>([&](TfrmPartitaIva &d) { EXPECT_EQ(d.txtPartitaIva->text(), expected); d.Close(); });
+        else
+            modals.Expect<TfrmCodFisc>([&](TfrmCodFisc &d) { EXPECT_EQ(d.txtCodFisc->text(), expected); d.Close(); });
+        Click(card->btnCodFisc);
+        modals.Verify();
+    }
+}
+
+TEST_F(FlottaTest, OwnerImportOpensTheCustomerSearchForThisCard) {
+    modals.Expect<TfrmTrovaClienti>([](TfrmTrovaClienti &d) {
+        EXPECT_EQ(d.lblMemory->text(), QStringLiteral("flotta"));
+        EXPECT_EQ(d.Caption(), QStringLiteral(" Trova clienti in archivio"));
+        d.Close();
+    });
+    Click(card->impAutomezzo);
+}
+
+TEST_F(FlottaTest, DialogOpenersHandOverTheirTagAndTexts) {
+    card->lblFile01->setText(QStringLiteral("  libretto.pdf "));
+    card->lblDesc01->setText(QStringLiteral(" Libretto di circolazione"));
+    card->lblFile03->setText(QStringLiteral("polizza.pdf"));
+    modals.Expect<TfrmAllegaCartella>([](TfrmAllegaCartella &d) {
+        EXPECT_EQ(d.lblMemory->text(), QStringLiteral("flotta"));
+        EXPECT_EQ(d.txtFile01->text(), QStringLiteral("libretto.pdf"));
+        EXPECT_EQ(d.txtDesc01->text(), QStringLiteral("Libretto di circolazione"));
+        EXPECT_EQ(d.txtFile02->text(), QString());
+        EXPECT_EQ(d.txtFile03->text(), QStringLiteral("polizza.pdf"));
+        d.Close();
+    });
+    Click(card->cmdAllega);
+
+    modals.Expect<TfrmTrovaFlotta>([](TfrmTrovaFlotta &d) {
+        EXPECT_EQ(d.lblMemory->text(), QStringLiteral("flotta"));
+        d.Close();
+    });
+    Click(card->cmdTrova);
+
+    modals.Expect<TfrmDisponibili>([](TfrmDisponibili &d) { d.Close(); });
+    Click(card->cmdDisponibili);
+
+    modals.Expect<TfrmGuida>([](TfrmGuida &d) {
+        EXPECT_EQ(d.lblTitolo->text(), QStringLiteral("App Parco Automezzi"));
+        const QString text = d.txtGuida->toPlainText();
+        EXPECT_EQ(text.split(QStringLiteral("\r\n\r\n")).size(), 8);
+        EXPECT_TRUE(text.startsWith(QStringLiteral("L'app Parco Automezzi permette di creare una scheda")));
+        EXPECT_TRUE(text.contains(QStringLiteral("i campi \"Tipo veicolo\", \"Marca\", \"Modello\" e \"Targa\" sono")));
+        EXPECT_TRUE(text.endsWith(QStringLiteral("l'intero archivio dei veicoli in un file di Excel.")));
+        d.Close();
+    });
+    Click(card->cmdGuida);
+}
+
+}  // namespace
+}  // namespace vel::test
