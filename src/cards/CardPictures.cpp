@@ -1,5 +1,6 @@
 #include "CardPictures.h"
 
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -36,7 +37,10 @@ ImageButton *CommandButton(QWidget *parent, const char *name, const QString &wor
     p.setBrush(fill);
     p.drawRoundedRect(box, 6, 6);
     p.setPen(QColor(0x1C, 0x35, 0x6E));
-    p.setFont(UiFont(QStringLiteral("Verdana"), 10, true));
+    QFont font = UiFont(QStringLiteral("Verdana"), 10, true);
+    while (font.pointSize() > 6 && QFontMetricsF(font).horizontalAdvance(word) > box.width() - 8)
+        font.setPointSize(font.pointSize() - 1);
+    p.setFont(font);
     p.drawText(box, Qt::AlignCenter, word);
     p.end();
     auto *button = PictureButton(parent, name, pixmap, geometry);

@@ -1,13 +1,24 @@
 #pragma once
-#include "platform/Form.h"
+// The fleet export: every vehicle of "Flotta_Automezzi.pro" in a grid, written
+// on request to "Flotta_Automezzi.xls" in the program's folder.
+#include "cards/ExportDialog.h"
 
 namespace vel {
 
-class TfrmExpFlotta : public Form {
+class TfrmExpFlotta : public ExportDialog {
+    Q_OBJECT
 public:
     explicit TfrmExpFlotta(QWidget *owner = nullptr);
+
+    void cmdGuidaClick() override;
+
+protected:
+    void FormShow() override;
 };
 
 extern TfrmExpFlotta *frmExpFlotta;
+
+// The exported texts of one vehicle, in the order of the grid's columns 1 to 25.
+QStringList FleetExportRow(const Record &vehicle);
 
 }  // namespace vel

@@ -4,6 +4,10 @@ namespace vel {
 
 TfrmListino *frmListino = nullptr;
 
-TfrmListino::TfrmListino(QWidget *owner) : Form(owner) { setObjectName(QStringLiteral("frmListino")); }
+TfrmListino::TfrmListino(QWidget *owner) : Form(owner) {
+    setObjectName(QStringLiteral("frmListino"));
+    txtTipologia = new Edit(this);
+    txtTipologia->setObjectName(QStringLiteral("txtTipologia"));
+}
 
 }  // namespace vel

@@ -1,4 +1,5 @@
 #pragma once
+#include "platform/Controls.h"
 #include "platform/Form.h"
 
 namespace vel {
@@ -6,6 +7,8 @@ namespace vel {
 class TfrmListino : public Form {
 public:
     explicit TfrmListino(QWidget *owner = nullptr);
+
+    Edit *txtTipologia;  // the name of the price list to show; empty for every list
 };
 
 extern TfrmListino *frmListino;

@@ -44,12 +44,13 @@ public:
 void PaintJob(QPrinter &printer, const PrintJob &job) {
     QPainter painter;
     if (!painter.begin(&printer)) throw std::runtime_error("la stampante non risponde");
-    const QRectF page = printer.pageLayout().fullRectPoints();
     for (qsizetype i = 0; i < job.pages.size(); ++i) {
         if (i > 0 && !printer.newPage()) throw std::runtime_error("impossibile passare alla pagina seguente");
         painter.save();
-        const QRect target = printer.pageLayout().fullRectPixels(printer.resolution());
-        painter.scale(target.width() / page.width(), target.height() / page.height());
+        // Pages are recorded in points. Drawing a picture already scales it by
+        // the device's resolution over 96 dots per inch; what is left is the
+        // step from points (72 per inch) to those 96.
+        painter.scale(96.0 / 72.0, 96.0 / 72.0);
         painter.drawPicture(0, 0, job.pages[i]);
         painter.restore();
     }

@@ -14,6 +14,7 @@
 #include "common/ProgramFolder.h"
 #include "common/TextRules.h"
 #include "fleet/Flotta.h"
+#include "fleet/Tariffario.h"
 #include "platform/MessageBox.h"
 #include "platform/Platform.h"
 #include "platform/Services.h"
@@ -48,7 +49,7 @@ const QString kNameNotAllowed = QStringLiteral(
 QString AttachmentsFolder() { return ProgramPath(kFolderName); }
 
 // The labels of the program-wide card each tag names. A card joins by naming
-// its six labels here; the customer, tariff and contract cards hold none yet,
+// its six labels here; the customer and contract cards hold none yet,
 // so they receive nothing, like a tag that names no card at all.
 struct Receiver {
     const char *tag;
@@ -62,7 +63,12 @@ const Receiver kReceivers[] = {
          return AttachmentLabels{{frmFlotta->lblFile01, frmFlotta->lblFile02, frmFlotta->lblFile03},
                                  {frmFlotta->lblDesc01, frmFlotta->lblDesc02, frmFlotta->lblDesc03}};
      }},
-    {"tariffario", [] { return AttachmentLabels{}; }},
+    {"tariffario",
+     [] {
+         if (!frmTariffario) return AttachmentLabels{};
+         return AttachmentLabels{{frmTariffario->lblFile01, frmTariffario->lblFile02, frmTariffario->lblFile03},
+                                 {frmTariffario->lblDesc01, frmTariffario->lblDesc02, frmTariffario->lblDesc03}};
+     }},
     {"contrattinsc", [] { return AttachmentLabels{}; }},
 };
 

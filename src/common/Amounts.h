@@ -1,0 +1,26 @@
+#pragma once
+// Amounts in euro are kept as text with a decimal comma. These routines give
+// every amount edit of the program the same behaviour.
+#include <QString>
+
+namespace vel {
+
+// The last `count` characters of the text (the whole text when shorter).
+QString TakeRight(const QString &text, quint16 count);
+
+// Half-up rounding to `decimals` places, judged on the binary value the
+// double holds: value × 10^decimals + 0.5 in extended precision, truncated,
+// divided back. A negative count rounds to whole units.
+double RoundToDecimals(double value, int decimals);
+
+// Reads an amount as the keyboard lets it be typed: blanks around it, an
+// optional sign, digits with an optional decimal comma (digits may be missing
+// on either side), an optional exponent. False when it is no number.
+bool ParseAmount(const QString &text, double *value);
+
+// What an amount edit shows once left: "0,00" for an empty text or a text
+// that is no number, else the number rounded to four decimals, with a decimal
+// comma and at least two decimals ("12,5" gives "12,50").
+QString NormalizeAmountText(const QString &text);
+
+}  // namespace vel
