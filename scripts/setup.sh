@@ -3,10 +3,10 @@
 # Usage: scripts/setup.sh [test]   ("test" adds what the tests need)
 set -euo pipefail
 
-packages=(build-essential cmake pkg-config qt6-base-dev libgl-dev
+packages=(build-essential cmake pkg-config qt6-base-dev libgl-dev libhpdf-dev
           fonts-dejavu-core fonts-liberation)
 if [[ "${1:-}" == "test" ]]; then
-  packages+=(libgtest-dev libgmock-dev)
+  packages+=(libgtest-dev libgmock-dev poppler-utils)
 fi
 
 missing=()

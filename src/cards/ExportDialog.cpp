@@ -151,7 +151,8 @@ ExportDialog::ExportDialog(QWidget *owner, ExportDefinition def) : Form(owner), 
 
     const QSize picture(48, 48);
     cmdEsporta = PictureButton(shpSfondo, "cmdEsporta", SpreadsheetPicture(picture), QRect(inner - 178, 10, 48, 48));
-    cmdGuida = PictureButton(shpSfondo, "cmdGuida", LauncherPicture("imgGuida", picture), QRect(inner - 118, 10, 48, 48));
+    cmdGuida =
+        PictureButton(shpSfondo, "cmdGuida", LauncherPicture("imgGuida", picture), QRect(inner - 118, 10, 48, 48));
     cmdEsci = PictureButton(shpSfondo, "cmdEsci", LauncherPicture("imgEsci", picture), QRect(inner - 58, 10, 48, 48));
     cmdEsporta->setAccessibleName(QStringLiteral("Esporta archivio"));
     cmdGuida->setAccessibleName(QStringLiteral("Guida"));
@@ -219,12 +220,15 @@ void ExportDialog::PutCell(int row, int column, const QString &text) {
     auto *item = new QTableWidgetItem(text);
     const bool editable = column > 0 && def_.columns[column - 1].editable;
     item->setFlags(editable ? item->flags() | Qt::ItemIsEditable : item->flags() & ~Qt::ItemIsEditable);
+    // The record numbers stand on grey, apart from the exported texts.
+    if (column == 0) item->setBackground(QColor(0xF0, 0xEF, 0xEE));
     grdRecords->setItem(row, column, item);
 }
 
 void ExportDialog::SetRow(int row, int number, const QStringList &cells) {
     PutCell(row, 0, QString::number(number));
-    for (int k = 1; k < grdRecords->columnCount(); ++k) PutCell(row, k, k - 1 < cells.size() ? cells.at(k - 1) : QString());
+    for (int k = 1; k < grdRecords->columnCount(); ++k)
+        PutCell(row, k, k - 1 < cells.size() ? cells.at(k - 1) : QString());
 }
 
 void ExportDialog::FillFromArchive(const QString &path, const RecordLayout &layout, const ExportRowOf &rowOf) {
@@ -260,9 +264,10 @@ QStringList ExportDialog::ExportedCells(int row) const {
 }
 
 void ExportDialog::CommitEditedCell() {
-    if (grdRecords->state() != QAbstractItemView::EditingState) return;
-    // Moving the current cell away and back hands the editor's text to the cell.
+    // Moving the current cell away and back hands an open editor's text to
+    // the cell; without an editor nothing changes.
     const QModelIndex current = grdRecords->currentIndex();
+    if (!current.isValid()) return;
     grdRecords->setCurrentIndex(QModelIndex());
     grdRecords->setCurrentIndex(current);
 }

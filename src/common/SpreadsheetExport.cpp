@@ -6,8 +6,8 @@
 namespace vel {
 namespace {
 
-// The opening pieces, up to the sheet's name, and those from the name to the
-// header row. Written as one line: a spreadsheet program reads it whole.
+// The markup before the sheet's name, and from the name to the header cells.
+// The file has no line break anywhere, not even at its end.
 const QString kHead = QStringLiteral(
     "<html xmlns:o=\"urn:schemas-microsoft-com:office:office\" "
     "xmlns:x=\"urn:schemas-microsoft-com:office:excel\" "

@@ -1,7 +1,7 @@
 #pragma once
 // The spreadsheet file every export and listing writes: an HTML page with the
 // markup of one Excel worksheet, saved with the extension ".xls". Every export
-// writes the same fixed pieces; each brings only its file name, its sheet
+// writes the same fixed markup; each brings only its file name, its sheet
 // name and its columns (header caption and width), and the rows of its grid.
 //
 // The file is one line in Windows-1252, with no line break anywhere and no
@@ -47,7 +47,7 @@ public:
 
 private:
     std::vector<SpreadsheetColumn> columns_;
-    QString text_;  // every piece up to the last data row
+    QString text_;  // everything up to the last data row
     int rows_ = 0;
 };
 

@@ -12,16 +12,19 @@ TfrmExpFlotta *frmExpFlotta = nullptr;
 
 namespace {
 
-ExportDefinition Definition() {
+ExportDefinition FleetExport() {
     ExportDefinition def{"frmExpFlotta",
                          QStringLiteral(" Esporta archivio parco automezzi in Excel"),
                          QStringLiteral("Esporta archivio parco automezzi in Excel"),
                          QStringLiteral("Flotta_Automezzi.xls"),
                          QStringLiteral("Flotta Automezzi"),
                          {}};
+    // The owner's tax code and telephone are the cells the user may put right
+    // before exporting.
     const struct {
         const char *caption;  // UTF-8
         int width;
+        bool editable = false;
     } columns[] = {
         {"Tipo veicolo", 250},
         {"Marca e modello", 250},
@@ -45,22 +48,16 @@ ExportDefinition Definition() {
         {"Incidenti subiti", 300},
         {"Stato veicolo", 250},
         {"Proprietario o responsabile", 250},
-        {"Codice fiscale", 200},
-        {"Telefono preferenziale", 250},
+        {"Codice fiscale", 200, true},
+        {"Telefono preferenziale", 250, true},
         {"Note", 350},
     };
-    for (const auto &column : columns) {
-        const QString caption = QString::fromUtf8(column.caption);
-        // The owner's tax code and telephone may be put right before exporting.
-        const bool editable =
-            caption == QStringLiteral("Codice fiscale") || caption == QStringLiteral("Telefono preferenziale");
-        def.columns.push_back({caption, column.width, editable});
-    }
+    for (const auto &column : columns)
+        def.columns.push_back({QString::fromUtf8(column.caption), column.width, column.editable});
     return def;
 }
 
-}  // namespace
-
+// The grid's columns 1 to 25 of one vehicle.
 QStringList FleetExportRow(const Record &v) {
     return {
         v.Text("Veicolo"),
@@ -91,12 +88,15 @@ QStringList FleetExportRow(const Record &v) {
     };
 }
 
-TfrmExpFlotta::TfrmExpFlotta(QWidget *owner) : ExportDialog(owner, Definition()) {}
+}  // namespace
+
+TfrmExpFlotta::TfrmExpFlotta(QWidget *owner) : ExportDialog(owner, FleetExport()) {}
 
 void TfrmExpFlotta::FormShow() { FillFromArchive(ProgramPath(FleetArchiveName()), VehicleRecord, FleetExportRow); }
 
 void TfrmExpFlotta::cmdGuidaClick() {
-    ShowGuide(this, QStringLiteral("Esportazione archivio parco automezzi in Excel"), HelpText(QStringLiteral("ExpFlotta")));
+    ShowGuide(this, QStringLiteral("Esportazione archivio parco automezzi in Excel"),
+              HelpText(QStringLiteral("ExpFlotta")));
 }
 
 }  // namespace vel

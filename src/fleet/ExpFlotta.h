@@ -18,7 +18,4 @@ protected:
 
 extern TfrmExpFlotta *frmExpFlotta;
 
-// The exported texts of one vehicle, in the order of the grid's columns 1 to 25.
-QStringList FleetExportRow(const Record &vehicle);
-
 }  // namespace vel

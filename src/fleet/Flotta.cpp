@@ -3,6 +3,8 @@
 #include <QSet>
 
 #include "Disponibili.h"
+#include "ExpFlotta.h"
+#include "SchedaAutomezzo.h"
 #include "TrovaFlotta.h"
 #include "cards/CardPictures.h"
 #include "common/Records.h"
@@ -396,11 +398,15 @@ void TfrmFlotta::cmdDisponibiliClick() {
     available.ShowModal();
 }
 
-// The card's report and the archive's export come with their own windows.
-void TfrmFlotta::cmdAnteprimaClick() {}
-void TfrmFlotta::cmdStampaClick() {}
-void TfrmFlotta::cmdPDFClick() {}
-void TfrmFlotta::cmdEsportaClick() {}
+void TfrmFlotta::cmdAnteprimaClick() { PreviewSchedaAutomezzo(*this); }
+void TfrmFlotta::cmdStampaClick() { PrintSchedaAutomezzo(*this); }
+void TfrmFlotta::cmdPDFClick() { ExportSchedaAutomezzoPdf(*this); }
+
+void TfrmFlotta::cmdEsportaClick() {
+    TfrmExpFlotta exportDialog(this);
+    exportDialog.Create();
+    exportDialog.ShowModal();
+}
 
 void TfrmFlotta::cmdGuidaClick() {
     ShowGuide(this, QStringLiteral("App Parco Automezzi"), HelpText(QStringLiteral("Flotta")));

@@ -1,13 +1,30 @@
 #pragma once
-#include "platform/Form.h"
+// The tariff search: finds tariffs of "Tariffario.pro" by up to ten partial
+// texts and copies the one picked into the window its caller named: the whole
+// record into the tariff card ("tariffario"), six fields into the contract
+// card ("contrattinsc").
+#include "cards/FindDialog.h"
 
 namespace vel {
 
-class TfrmTrovaTariffa : public Form {
+class TfrmTrovaTariffa : public FindDialog {
+    Q_OBJECT
 public:
     explicit TfrmTrovaTariffa(QWidget *owner = nullptr);
+
+    Edit *txtTariffa, *txtDescrizione, *txtCodice, *txtConteggio, *txtVeicolo;
+    Edit *txtClasse, *txtAlimentazione, *txtPatente, *txtListino, *txtNote;
+    FocusFrame *effCampo01, *effCampo02, *effCampo09, *effCampo10, *effCampo05;
+    FocusFrame *effCampo06, *effCampo07, *effCampo08, *effCampo03, *effCampo04;
 };
 
 extern TfrmTrovaTariffa *frmTrovaTariffa;
+
+// The tariff archive's file name.
+QString TariffArchiveName();
+
+// The line of a tariff in the search: code, kind, description, vehicle type,
+// class, seats, and the unit amount as stored. 144 characters before the amount.
+QString TariffListLine(const Record &tariff);
 
 }  // namespace vel

@@ -1,9 +1,144 @@
 #include "Giorno.h"
 
+#include "BookingPictures.h"
+#include "BookingText.h"
+#include "DayCells.h"
+#include "common/MonthTable.h"
+#include "common/TextRules.h"
+#include "platform/Platform.h"
+
 namespace vel {
 
 TfrmGiorno *frmGiorno = nullptr;
 
-TfrmGiorno::TfrmGiorno(QWidget *owner) : Form(owner) { setObjectName(QStringLiteral("frmGiorno")); }
+namespace {
+
+QFrame *Box(QWidget *parent, const char *name, const QRect &geometry, const QString &style) {
+    auto *box = new QFrame(parent);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setGeometry(geometry);
+    box->setStyleSheet(QStringLiteral("QFrame#%1 { %2 }").arg(box->objectName(), style));
+    return box;
+}
+
+// A one-line title that fills its strip.
+QLabel *StripLabel(QFrame *strip, const char *name, const QString &text, const QString &colour) {
+    auto *label = new QLabel(text, strip);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setGeometry(strip->rect().adjusted(6, 0, -6, 0));
+    label->setAlignment(Qt::AlignCenter);
+    label->setFont(UiFont(QStringLiteral("Verdana"), 14));
+    label->setStyleSheet(QStringLiteral("color: %1; background: transparent;").arg(colour));
+    return label;
+}
+
+QLabel *Picture(QWidget *parent, const char *name, const QRect &geometry, const QPixmap &pixmap) {
+    auto *picture = new QLabel(parent);
+    picture->setObjectName(QString::fromLatin1(name));
+    picture->setGeometry(geometry);
+    picture->setPixmap(pixmap);
+    return picture;
+}
+
+}  // namespace
+
+TfrmGiorno::TfrmGiorno(QWidget *owner) : Form(owner) {
+    setObjectName(QStringLiteral("frmGiorno"));
+    SetCaption(QStringLiteral(" Prenotazione noleggio veicolo"));
+    SetFixedClientSize(660, 425);
+    SetGradient(QColor(0x46, 0x82, 0xB4), Qt::white);
+
+    panContainer = new QFrame(this);
+    panContainer->setObjectName(QStringLiteral("panContainer"));
+    panContainer->setGeometry(12, 12, 634, 358);
+    shpSfondo = Box(panContainer, "shpSfondo", panContainer->rect(),
+                    QStringLiteral("background-color: white; border: 1px solid #9FB6CD; border-radius: 8px;"));
+
+    recCamera = Box(panContainer, "recCamera", QRect(10, 14, 614, 38), QStringLiteral("background-color: black;"));
+    infCamera = StripLabel(recCamera, "infCamera", QStringLiteral("Veicolo"), QStringLiteral("white"));
+    recTitolo = Box(panContainer, "recTitolo", QRect(10, 60, 614, 38),
+                    QStringLiteral("background-color: #CDE4F7; border: 1px solid #9CC3E6;"));
+    infGiorno = StripLabel(recTitolo, "infGiorno", QStringLiteral("Data prenotazione"), QStringLiteral("#8B4513"));
+
+    icoIstruzioni = Picture(panContainer, "icoIstruzioni", QRect(95, 110, 444, 32), InstructionPicture({444, 32}));
+
+    // No focus highlighting in this dialog: the strip always shows.
+    const BookingTextControls text = BuildBookingText(panContainer, QPoint(17, 154), "effPrenotazione");
+    effPrenotazione = text.strip;
+    txtPrenotazione = text.edit;
+    cmdClipboard = text.copy;
+    cmdCancella = text.clear;
+
+    Rectangle1 = Box(panContainer, "Rectangle1", QRect(17, 211, 600, 119),
+                     QStringLiteral("background-color: white; border: 1px solid #8EC5EE; border-radius: 4px;"));
+    const QRect icon(141, 23, 71, 72), banner(236, 30, 223, 59);
+    icnLibera = Picture(Rectangle1, "icnLibera", icon, CalendarIcon(icon.size(), DayStatus::Free));
+    icoLibera = Picture(Rectangle1, "icoLibera", banner, StatusBanner(banner.size(), DayStatus::Free));
+    icnOccupata = Picture(Rectangle1, "icnOccupata", icon, CalendarIcon(icon.size(), DayStatus::Booked));
+    icoOccupata = Picture(Rectangle1, "icoOccupata", banner, StatusBanner(banner.size(), DayStatus::Booked));
+    icnOccupata->hide();
+    icoOccupata->hide();
+
+    btnAnnulla = new Button(QStringLiteral("Annulla"), this);
+    btnAnnulla->setObjectName(QStringLiteral("btnAnnulla"));
+    btnAnnulla->setGeometry(12, 383, 160, 30);
+    btnChiudi = new Button(QStringLiteral("Applica e chiudi"), this);
+    btnChiudi->setObjectName(QStringLiteral("btnChiudi"));
+    btnChiudi->setGeometry(488, 383, 160, 30);
+    for (Button *button : {btnAnnulla, btnChiudi}) {
+        button->setFont(UiFont(QStringLiteral("Verdana"), 9));
+        button->setCursor(Qt::PointingHandCursor);
+    }
+
+    lblMemory = new QLabel(this);
+    lblMemory->setObjectName(QStringLiteral("lblMemory"));
+    lblMemory->hide();
+
+    setTabOrder(txtPrenotazione, btnChiudi);
+    setTabOrder(btnChiudi, btnAnnulla);
+
+    txtPrenotazione->onChange = [this] { txtPrenotazioneChange(); };
+    txtPrenotazione->onTyping = [this] { txtPrenotazioneTyping(); };
+    connect(btnChiudi, &QPushButton::clicked, this, &TfrmGiorno::btnChiudiClick);
+    connect(btnAnnulla, &QPushButton::clicked, this, &TfrmGiorno::btnAnnullaClick);
+    cmdCancella->onClick = [this] { cmdCancellaClick(); };
+    cmdClipboard->onClick = [this] { cmdClipboardClick(); };
+}
+
+// The process-wide date format and decimal separator are pinned for the whole
+// program by the text rules (common/TextRules.h); only the limit is left.
+void TfrmGiorno::FormCreate() { txtPrenotazione->SetMaxLength(kBookingTextLength); }
+
+void TfrmGiorno::FormShow() { txtPrenotazione->setFocus(); }
+
+// The pictures tell at a glance what "Applica e chiudi" will make of the day.
+void TfrmGiorno::ShowStatus() {
+    const bool booked = !Trim(txtPrenotazione->text()).isEmpty();
+    icoLibera->setVisible(!booked);
+    icoOccupata->setVisible(booked);
+    icnLibera->setVisible(!booked);
+    icnOccupata->setVisible(booked);
+}
+
+void TfrmGiorno::txtPrenotazioneChange() { ShowStatus(); }
+void TfrmGiorno::txtPrenotazioneTyping() { ShowStatus(); }
+
+// A tag that names no day of the grid (a wrong case included) writes nothing;
+// the dialog closes all the same.
+void TfrmGiorno::btnChiudiClick() {
+    int month = 0, day = 0;
+    if (ParseDayKey(Trim(lblMemory->text()), &month, &day)) WriteDayCell(month, day, txtPrenotazione->text());
+    Close();
+}
+
+void TfrmGiorno::btnAnnullaClick() { Close(); }
+
+// Only the edit is emptied: the day stays as it was until "Applica e chiudi".
+void TfrmGiorno::cmdCancellaClick() {
+    txtPrenotazione->clear();
+    txtPrenotazione->setFocus();
+}
+
+void TfrmGiorno::cmdClipboardClick() { CopyBookingText(txtPrenotazione); }
 
 }  // namespace vel

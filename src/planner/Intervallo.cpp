@@ -1,9 +1,428 @@
 #include "Intervallo.h"
 
+#include <QKeyEvent>
+
+#include "BookingText.h"
+#include "DateText.h"
+#include "DayCells.h"
+#include "common/MonthTable.h"
+#include "common/TextRules.h"
+#include "platform/MessageBox.h"
+#include "platform/Platform.h"
+
 namespace vel {
 
 TfrmIntervallo *frmIntervallo = nullptr;
 
-TfrmIntervallo::TfrmIntervallo(QWidget *owner) : Form(owner) { setObjectName(QStringLiteral("frmIntervallo")); }
+namespace {
+
+QStringList DayItems() {
+    QStringList days;
+    for (int d = 1; d <= 31; ++d) days.append(QStringLiteral("%1").arg(d, 2, 10, QLatin1Char('0')));
+    return days;
+}
+
+// "Gennaio" .. "Dicembre": the month names with a capital initial.
+QStringList MonthItems() {
+    QStringList months;
+    for (const MonthInfo &m : kMonths) {
+        QString name = QString::fromUtf16(m.name);
+        name[0] = name.at(0).toUpper();
+        months.append(name);
+    }
+    return months;
+}
+
+// The month (1..12) whose full name the text is, lower-cased (a-z only) and
+// trimmed; 0 for any other text.
+int MonthOf(const QString &text) {
+    const QString name = Trim(LowerAZ(text));
+    for (int m = 1; m <= 12; ++m)
+        if (name == QString::fromUtf16(kMonths[m - 1].name)) return m;
+    return 0;
+}
+
+bool IsDayItem(const QString &text) { return DayItems().contains(Trim(text)); }
+
+void Empty(ComboEdit *combo) {
+    combo->setCurrentIndex(-1);
+    combo->setText(QString());
+}
+
+// The date text of a day and month choice in the year of a year label: empty
+// when the month is none of the twelve. The day is taken as it is; whether the
+// month has it is the date check's business.
+QString DateText(const ComboEdit *day, const ComboEdit *month, const QLabel *year) {
+    const int m = MonthOf(month->text());
+    if (m == 0) return QString();
+    return Trim(day->text()) + u'/' + QString::fromLatin1(kMonths[m - 1].number) + u'/' + Trim(year->text());
+}
+
+QLabel *TextLine(QWidget *parent, const QString &text, const QRect &geometry) {
+    auto *caption = new QLabel(text, parent);
+    caption->setGeometry(geometry);
+    caption->setFont(UiFont(QStringLiteral("Verdana"), 9));
+    caption->setStyleSheet(QStringLiteral("color: #10264A;"));
+    return caption;
+}
+
+}  // namespace
+
+TfrmIntervallo::TfrmIntervallo(QWidget *owner) : Form(owner) {
+    setObjectName(QStringLiteral("frmIntervallo"));
+    SetCaption(QStringLiteral(" Prenotazione noleggio veicolo per intervallo di tempo"));
+    SetFixedClientSize(648, 343);
+    SetGradient(QColor(0x46, 0x82, 0xB4), Qt::white);
+
+    panContainer = new QFrame(this);
+    panContainer->setObjectName(QStringLiteral("panContainer"));
+    panContainer->setGeometry(12, 12, 624, 277);
+    panContainer->setStyleSheet(QStringLiteral(
+        "QFrame#panContainer { background-color: white; border: 1px solid #9FB6CD; border-radius: 8px; }"));
+
+    recCamera = new QFrame(panContainer);
+    recCamera->setObjectName(QStringLiteral("recCamera"));
+    recCamera->setGeometry(12, 12, 600, 38);
+    recCamera->setStyleSheet(QStringLiteral("QFrame#recCamera { background-color: black; }"));
+    infCamera = new QLabel(QStringLiteral("Veicolo"), recCamera);
+    infCamera->setObjectName(QStringLiteral("infCamera"));
+    infCamera->setGeometry(recCamera->rect().adjusted(6, 0, -6, 0));
+    infCamera->setAlignment(Qt::AlignCenter);
+    infCamera->setFont(UiFont(QStringLiteral("Verdana"), 14));
+    infCamera->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
+
+    lblIstruzioniIntervallo =
+        TextLine(panContainer, QStringLiteral("Indicare l'intervallo di tempo relativo al periodo da prenotare."),
+                QRect(14, 60, 596, 20));
+    lblIstruzioniIntervallo->setObjectName(QStringLiteral("lblIstruzioniIntervallo"));
+    lblIstruzioniIntervallo->setFont(UiFont(QStringLiteral("Verdana"), 9, true));
+
+    // The two groups: day and month lists side by side, the year after them.
+    struct Group {
+        QGroupBox *box;
+        ComboEdit *day, *month;
+        FocusFrame *dayFrame, *monthFrame;
+        QLabel *year, *date;
+    };
+    auto makeGroup = [&](const char *name, const QString &title, int left, const char *dayName,
+                         const char *monthName, const char *yearName, const char *dateName) {
+        Group g{};
+        g.box = new QGroupBox(title, panContainer);
+        g.box->setObjectName(QString::fromLatin1(name));
+        g.box->setGeometry(left, 86, 294, 96);
+        g.box->setFont(UiFont(QStringLiteral("Verdana"), 9, true));
+        TextLine(g.box, QStringLiteral("Giorno:"), QRect(16, 26, 70, 18));
+        TextLine(g.box, QStringLiteral("Mese:"), QRect(100, 26, 120, 18));
+        const QRect dayPlace(16, 48, 70, 28), monthPlace(100, 48, 124, 28);
+        g.dayFrame = new FocusFrame(g.box);
+        g.dayFrame->setObjectName(QStringLiteral("eff") + QString::fromLatin1(dayName).mid(3));
+        g.dayFrame->setGeometry(dayPlace.adjusted(-4, -4, 4, 4));
+        g.monthFrame = new FocusFrame(g.box);
+        g.monthFrame->setObjectName(QStringLiteral("eff") + QString::fromLatin1(monthName).mid(3));
+        g.monthFrame->setGeometry(monthPlace.adjusted(-4, -4, 4, 4));
+        g.day = new ComboEdit(g.box);
+        g.day->setObjectName(QString::fromLatin1(dayName));
+        g.day->setGeometry(dayPlace);
+        g.day->SetSuggestions(DayItems());
+        g.day->setMaxVisibleItems(12);
+        g.month = new ComboEdit(g.box);
+        g.month->setObjectName(QString::fromLatin1(monthName));
+        g.month->setGeometry(monthPlace);
+        g.month->SetSuggestions(MonthItems());
+        g.month->setMaxVisibleItems(12);
+        for (ComboEdit *combo : {g.day, g.month}) combo->setFont(UiFont(QStringLiteral("Verdana"), 10, true));
+        g.year = new QLabel(QStringLiteral("ANNO"), g.box);
+        g.year->setObjectName(QString::fromLatin1(yearName));
+        g.year->setGeometry(234, 48, 52, 28);
+        g.year->setAlignment(Qt::AlignCenter);
+        g.year->setFont(UiFont(QStringLiteral("Verdana"), 10, true));
+        g.year->setStyleSheet(QStringLiteral("color: #8B4513;"));
+        g.date = new QLabel(g.box);
+        g.date->setObjectName(QString::fromLatin1(dateName));
+        g.date->hide();
+        return g;
+    };
+    const Group start = makeGroup("grpDataInizio", QStringLiteral(" Data inizio intervallo: "), 12, "txtGiornoInizio",
+                                  "txtMeseInizio", "lblAnnoInizio", "lblDataInizio");
+    const Group end = makeGroup("grpDataFine", QStringLiteral(" Data fine intervallo: "), 318, "txtGiornoFine",
+                                "txtMeseFine", "lblAnnoFine", "lblDataFine");
+    grpDataInizio = start.box;
+    txtGiornoInizio = start.day;
+    txtMeseInizio = start.month;
+    effGiornoInizio = start.dayFrame;
+    effMeseInizio = start.monthFrame;
+    lblAnnoInizio = start.year;
+    lblDataInizio = start.date;
+    grpDataFine = end.box;
+    txtGiornoFine = end.day;
+    txtMeseFine = end.month;
+    effGiornoFine = end.dayFrame;
+    effMeseFine = end.monthFrame;
+    lblAnnoFine = end.year;
+    lblDataFine = end.date;
+
+    lblIstruzioniCliente = TextLine(panContainer, QStringLiteral("Indicare il nome del cliente nel campo sottostante."),
+                                   QRect(14, 194, 596, 20));
+    lblIstruzioniCliente->setObjectName(QStringLiteral("lblIstruzioniCliente"));
+    lblIstruzioniCliente->setFont(UiFont(QStringLiteral("Verdana"), 9, true));
+
+    const BookingTextControls text = BuildBookingText(panContainer, QPoint(12, 220), "effPrenotazione");
+    effPrenotazione = text.strip;
+    txtPrenotazione = text.edit;
+    cmdClipboard = text.copy;
+    cmdCancella = text.clear;
+
+    btnAnnulla = new Button(QStringLiteral("Annulla"), this);
+    btnAnnulla->setObjectName(QStringLiteral("btnAnnulla"));
+    btnAnnulla->setGeometry(12, 301, 160, 30);
+    btnChiudi = new Button(QStringLiteral("Applica e chiudi"), this);
+    btnChiudi->setObjectName(QStringLiteral("btnChiudi"));
+    btnChiudi->setGeometry(476, 301, 160, 30);
+    for (Button *button : {btnAnnulla, btnChiudi}) {
+        button->setFont(UiFont(QStringLiteral("Verdana"), 9));
+        button->setCursor(Qt::PointingHandCursor);
+    }
+
+    lblMemory = new QLabel(this);
+    lblMemory->setObjectName(QStringLiteral("lblMemory"));
+    lblMemory->hide();
+
+    setTabOrder(txtGiornoInizio, txtMeseInizio);
+    setTabOrder(txtMeseInizio, txtGiornoFine);
+    setTabOrder(txtGiornoFine, txtMeseFine);
+    setTabOrder(txtMeseFine, txtPrenotazione);
+    setTabOrder(txtPrenotazione, btnChiudi);
+    setTabOrder(btnChiudi, btnAnnulla);
+
+    auto bind = [this](ComboEdit *combo, void (TfrmIntervallo::*keyDown)(int &, QChar &, Qt::KeyboardModifiers),
+                       void (TfrmIntervallo::*enter)(), void (TfrmIntervallo::*exit)()) {
+        Edit *editor = combo->Editor();
+        editor->onKeyDown = [this, keyDown](int &k, QChar &ch, Qt::KeyboardModifiers s) { (this->*keyDown)(k, ch, s); };
+        editor->onEnter = [this, enter] { (this->*enter)(); };
+        editor->onExit = [this, exit] { (this->*exit)(); };
+        combo->installEventFilter(this);
+    };
+    bind(txtGiornoInizio, &TfrmIntervallo::txtGiornoInizioKeyDown, &TfrmIntervallo::txtGiornoInizioEnter,
+         &TfrmIntervallo::txtGiornoInizioExit);
+    bind(txtMeseInizio, &TfrmIntervallo::txtMeseInizioKeyDown, &TfrmIntervallo::txtMeseInizioEnter,
+         &TfrmIntervallo::txtMeseInizioExit);
+    bind(txtGiornoFine, &TfrmIntervallo::txtGiornoFineKeyDown, &TfrmIntervallo::txtGiornoFineEnter,
+         &TfrmIntervallo::txtGiornoFineExit);
+    bind(txtMeseFine, &TfrmIntervallo::txtMeseFineKeyDown, &TfrmIntervallo::txtMeseFineEnter,
+         &TfrmIntervallo::txtMeseFineExit);
+    txtPrenotazione->onKeyDown = [this](int &k, QChar &ch, Qt::KeyboardModifiers s) { txtPrenotazioneKeyDown(k, ch, s); };
+    cmdCancella->onClick = [this] { cmdCancellaClick(); };
+    cmdClipboard->onClick = [this] { cmdClipboardClick(); };
+    connect(btnChiudi, &QPushButton::clicked, this, &TfrmIntervallo::btnChiudiClick);
+    connect(btnAnnulla, &QPushButton::clicked, this, &TfrmIntervallo::btnAnnullaClick);
+}
+
+// The process-wide date format and decimal separator are pinned for the whole
+// program by the text rules (common/TextRules.h); only the limit is left.
+void TfrmIntervallo::FormCreate() { txtPrenotazione->SetMaxLength(kBookingTextLength); }
+
+void TfrmIntervallo::FormShow() { txtPrenotazione->setFocus(); }
+
+// A combo box takes a few keys for itself before its edit sees them (Tab, the
+// arrows that walk the list, the keys that open it). The lists' key rule
+// refuses every one of them, so they go through the key handler first.
+bool TfrmIntervallo::eventFilter(QObject *watched, QEvent *event) {
+    if (event->type() == QEvent::KeyPress) {
+        for (ComboEdit *combo : {txtGiornoInizio, txtMeseInizio, txtGiornoFine, txtMeseFine}) {
+            if (watched != combo) continue;
+            auto *k = static_cast<QKeyEvent *>(event);
+            switch (k->key()) {
+            case Qt::Key_Tab:
+            case Qt::Key_Backtab:
+            case Qt::Key_Up:
+            case Qt::Key_Down:
+            case Qt::Key_PageUp:
+            case Qt::Key_PageDown:
+            case Qt::Key_F4:
+                break;
+            default:
+                return false;
+            }
+            Edit *editor = combo->Editor();
+            if (!editor->onKeyDown) return false;
+            int key = 0;
+            QChar keyChar;
+            TranslateKey(*k, &key, &keyChar);
+            editor->onKeyDown(key, keyChar, k->modifiers());
+            return key == 0 && keyChar.isNull();
+        }
+    }
+    return Form::eventFilter(watched, event);
+}
+
+// The lists change only by a choice from the list or by emptying: Enter moves
+// on, Backspace and Delete empty the whole text (and then reach the list,
+// which has nothing left to delete), Left and Right pass, every other key is
+// refused.
+void TfrmIntervallo::ComboKeyDown(ComboEdit *combo, QWidget *next, int &key, QChar &keyChar) {
+    switch (key) {
+    case vkReturn: next->setFocus(); return;
+    case vkBack:
+    case vkDelete: Empty(combo); return;
+    case vkLeft:
+    case vkRight: return;
+    default:
+        key = 0;
+        keyChar = QChar();
+    }
+}
+
+void TfrmIntervallo::txtGiornoInizioKeyDown(int &key, QChar &keyChar, Qt::KeyboardModifiers) {
+    ComboKeyDown(txtGiornoInizio, txtMeseInizio, key, keyChar);
+}
+void TfrmIntervallo::txtMeseInizioKeyDown(int &key, QChar &keyChar, Qt::KeyboardModifiers) {
+    ComboKeyDown(txtMeseInizio, txtGiornoFine, key, keyChar);
+}
+void TfrmIntervallo::txtGiornoFineKeyDown(int &key, QChar &keyChar, Qt::KeyboardModifiers) {
+    ComboKeyDown(txtGiornoFine, txtMeseFine, key, keyChar);
+}
+void TfrmIntervallo::txtMeseFineKeyDown(int &key, QChar &keyChar, Qt::KeyboardModifiers) {
+    ComboKeyDown(txtMeseFine, txtPrenotazione, key, keyChar);
+}
+
+// A list forgets its selection as it takes the focus; its text stays.
+void TfrmIntervallo::txtGiornoInizioEnter() {
+    txtGiornoInizio->ClearSelectionKeepText();
+    effGiornoInizio->show();
+}
+void TfrmIntervallo::txtMeseInizioEnter() {
+    txtMeseInizio->ClearSelectionKeepText();
+    effMeseInizio->show();
+}
+void TfrmIntervallo::txtGiornoFineEnter() {
+    txtGiornoFine->ClearSelectionKeepText();
+    effGiornoFine->show();
+}
+void TfrmIntervallo::txtMeseFineEnter() {
+    txtMeseFine->ClearSelectionKeepText();
+    effMeseFine->show();
+}
+
+// Leaving a list keeps only a text of the list: a day exactly as listed
+// ("01" .. "31"), a month in any case of the letters.
+void TfrmIntervallo::txtGiornoInizioExit() {
+    effGiornoInizio->hide();
+    if (!IsDayItem(txtGiornoInizio->text())) Empty(txtGiornoInizio);
+}
+void TfrmIntervallo::txtMeseInizioExit() {
+    effMeseInizio->hide();
+    if (MonthOf(txtMeseInizio->text()) == 0) Empty(txtMeseInizio);
+}
+void TfrmIntervallo::txtGiornoFineExit() {
+    effGiornoFine->hide();
+    if (!IsDayItem(txtGiornoFine->text())) Empty(txtGiornoFine);
+}
+void TfrmIntervallo::txtMeseFineExit() {
+    effMeseFine->hide();
+    if (MonthOf(txtMeseFine->text()) == 0) Empty(txtMeseFine);
+}
+
+// Enter goes on to "Applica e chiudi" without pressing it.
+void TfrmIntervallo::txtPrenotazioneKeyDown(int &key, QChar &keyChar, Qt::KeyboardModifiers) {
+    if (key != vkReturn) return;
+    btnChiudi->setFocus();
+    key = 0;
+    keyChar = QChar();
+}
+
+void TfrmIntervallo::cmdCancellaClick() {
+    txtPrenotazione->clear();
+    txtPrenotazione->setFocus();
+}
+
+void TfrmIntervallo::cmdClipboardClick() { CopyBookingText(txtPrenotazione); }
+
+// Checks the choices, the two dates, their order and the name, in this order;
+// the first fault is reported and the dialog stays open with every entry as it
+// was. After the user confirms, every day of the interval is booked.
+void TfrmIntervallo::btnChiudiClick() {
+    lblDataInizio->clear();
+    lblDataFine->clear();
+
+    const struct {
+        ComboEdit *combo;
+        QString message;
+    } choices[] = {
+        {txtGiornoInizio, QStringLiteral("Attenzione: indicare il giorno di inizio intervallo selezionandolo "
+                                         "dall'elenco a cascata.")},
+        {txtMeseInizio, QStringLiteral("Attenzione: indicare il mese di inizio intervallo selezionandolo "
+                                       "dall'elenco a cascata.")},
+        {txtGiornoFine, QStringLiteral("Attenzione: indicare il giorno di fine intervallo selezionandolo "
+                                       "dall'elenco a cascata.")},
+        {txtMeseFine, QStringLiteral("Attenzione: indicare il mese di fine intervallo selezionandolo "
+                                     "dall'elenco a cascata.")},
+    };
+    for (const auto &choice : choices) {
+        if (!Trim(choice.combo->text()).isEmpty()) continue;
+        MessageDlg(MsgKind::Warning, choice.message);
+        choice.combo->setFocus();
+        return;
+    }
+
+    lblDataInizio->setText(DateText(txtGiornoInizio, txtMeseInizio, lblAnnoInizio));
+    if (!IsValidDateText(lblDataInizio->text())) {
+        ShowMessage(QStringLiteral("Attenzione: la data ") + Trim(lblDataInizio->text()) +
+                    QStringLiteral(" di inizio intervallo non esiste.\n\r\n\rPer poter effettuare la prenotazione "
+                                   "\u00e8 necessario indicare una data valida."));
+        txtGiornoInizio->setFocus();
+        return;
+    }
+    lblDataFine->setText(DateText(txtGiornoFine, txtMeseFine, lblAnnoFine));
+    if (!IsValidDateText(lblDataFine->text())) {
+        ShowMessage(QStringLiteral("Attenzione: la data ") + Trim(lblDataFine->text()) +
+                    QStringLiteral(" di fine intervallo non esiste.\n\r\n\rPer effettuare la prenotazione "
+                                   "\u00e8 necessario indicare una data valida."));
+        txtGiornoFine->setFocus();
+        return;
+    }
+    const QString startText = Trim(lblDataInizio->text());
+    const QString endText = Trim(lblDataFine->text());
+    if (DateFromText(lblDataInizio->text()) > DateFromText(lblDataFine->text())) {
+        ShowMessage(QStringLiteral("Attenzione: la data di fine intervallo (") + endText +
+                    QStringLiteral(") non pu\u00f2 essere anteriore a quella di inizio intervallo (") + startText +
+                    QStringLiteral(").\n\r\n\rPer effettuare la prenotazione \u00e8 necessario indicare un "
+                                   "intervallo di tempo valido."));
+        return;
+    }
+
+    const QString name = Trim(txtPrenotazione->text());
+    if (name.isEmpty()) {
+        MessageDlg(MsgKind::Warning, QStringLiteral("Attenzione: per effettuare la prenotazione \u00e8 necessario "
+                                                    "indicare il nome del cliente."));
+        txtPrenotazione->setFocus();
+        return;
+    }
+    if (MessageDlg(MsgKind::Confirmation, QStringLiteral("INTERVALLO SELEZIONATO:  DAL  ") + startText +
+                                              QStringLiteral(" AL ") + endText +
+                                              QStringLiteral(".\r\n\r\nSi conferma la prenotazione?")) == MsgButton::No)
+        return;
+
+    BookInterval(name);
+    Close();
+}
+
+// Every day of the grid, in calendar order, dated in the start's year: the
+// days from the start to the end, both included, get the name. 29 February
+// of a common year is no day of that year, and its cell stays as it is.
+void TfrmIntervallo::BookInterval(const QString &name) {
+    const QDate start = DateFromText(lblDataInizio->text());
+    const QDate end = DateFromText(lblDataFine->text());
+    const QString year = Trim(lblAnnoInizio->text());
+    for (int m = 1; m <= 12; ++m) {
+        for (int d = 1; d <= kMonths[m - 1].days; ++d) {
+            const QDate date = DateFromText(QStringLiteral("%1/").arg(d, 2, 10, QLatin1Char('0')) +
+                                            QString::fromLatin1(kMonths[m - 1].number) + u'/' + year);
+            if (!date.isValid()) continue;
+            if (start <= date && date <= end) WriteDayCell(m, d, name);
+        }
+    }
+}
+
+void TfrmIntervallo::btnAnnullaClick() { Close(); }
 
 }  // namespace vel

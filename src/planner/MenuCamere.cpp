@@ -1,22 +1,322 @@
 #include "MenuCamere.h"
 
+#include <QResizeEvent>
+#include <algorithm>
+#include <exception>
+
 #include "Planning.h"
+#include "PlannerPictures.h"
+#include "cards/ResultList.h"
+#include "common/ArchiveFile.h"
+#include "common/Clock.h"
+#include "common/ListLines.h"
+#include "common/ProgramFolder.h"
+#include "common/Records.h"
 #include "common/TextRules.h"
+#include "platform/MessageBox.h"
 #include "shell/Avvio.h"
+#include "shell/Guida.h"
 
 namespace vel {
 
 TfrmMenuCamere *frmMenuCamere = nullptr;
 
-TfrmMenuCamere::TfrmMenuCamere(QWidget *owner) : Form(owner) {
-    setObjectName(QStringLiteral("frmMenuCamere"));
-    lblMemory = new QLabel(this);
-    lblMemory->setObjectName(QStringLiteral("lblMemory"));
-    lblMemory->hide();
+namespace {
+
+constexpr int kPanelWidth = 995, kPanelHeight = 692;
+// The chooser reads the vehicle archive; only the vehicle card writes it.
+const QString kFleetArchive = QStringLiteral("Flotta_Automezzi.pro");
+
+constexpr ListColumn kChooserColumns[] = {
+    {u"", "Veicolo", 20},
+    {u"  ", "Marca", 30, "Modello"},
+    {u"  Targa: ", "Targa", 14},
+    {u"  Posti: ", "Posti", 12},
+    {u"  Alim. ", "Alimentazione", kWholeText},
+};
+
+// A plate becomes part of a file name: one holding a path separator or a
+// control character would name another file, or none.
+bool PlateFitsFileName(const QString &plate) {
+    return std::none_of(plate.begin(), plate.end(), [](QChar c) {
+        return c == u'/' || c == u'\\' || c.unicode() < 0x20 || c.unicode() == 0x7F;
+    });
 }
 
-void TfrmMenuCamere::FormShow() { lblMemory->setText(QStringLiteral("avvio")); }
+QFrame *Shape(QWidget *parent, const char *name, const QRect &geometry, const QString &style) {
+    auto *frame = new QFrame(parent);
+    frame->setObjectName(QString::fromLatin1(name));
+    frame->setGeometry(geometry);
+    frame->setStyleSheet(QStringLiteral("QFrame#%1 { %2 }").arg(QString::fromLatin1(name), style));
+    return frame;
+}
 
+QLabel *Picture(QWidget *parent, const char *name, const QRect &geometry, const QPixmap &picture) {
+    auto *label = new QLabel(parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setGeometry(geometry);
+    label->setPixmap(picture);
+    return label;
+}
+
+QLabel *HiddenLabel(QWidget *parent, const char *name, const QString &text = {}) {
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->hide();
+    return label;
+}
+
+const QString kSteelGradient = QStringLiteral(
+    "background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #4682B4, stop:1 white); "
+    "border: 1px solid white; border-radius: 6px;");
+const QString kLightBand = QStringLiteral("background-color: #DEEAF3; border: 2px solid white; border-radius: 4px;");
+
+}  // namespace
+
+QString VehicleChooserLine(const Record &vehicle) {
+    static const ListLineRule rule(VehicleRecord, kChooserColumns);
+    return rule.Line(vehicle);
+}
+
+QString PlannerFilePath(const QString &plate, const QString &year) {
+    return ProgramFolder() + QStringLiteral("Prenotazioni veicolo targa ") + plate + QStringLiteral(" anno ") + year +
+           QStringLiteral(".pln");
+}
+
+TfrmMenuCamere::TfrmMenuCamere(QWidget *owner) : Form(owner) {
+    setObjectName(QStringLiteral("frmMenuCamere"));
+    SetCaption(QStringLiteral(" Velmora - Planner Noleggi"));
+    SetPlacement(Placement::Maximized);
+    resize(1016, 713);
+    SetGradient(QColor(0xFF2853A2u), Qt::white);
+
+    panContainer = new QWidget(this);
+    panContainer->setObjectName(QStringLiteral("panContainer"));
+    panContainer->resize(kPanelWidth, kPanelHeight);
+    QWidget *c = panContainer;
+
+    shpContainer = Shape(c, "shpContainer", QRect(8, 8, 977, 675), kSteelGradient);
+    shpTitle = Shape(c, "shpTitle", QRect(16, 16, 961, 100), QStringLiteral("background-color: #2853A2; border-radius: 6px;"));
+    bkgTitle = Shape(c, "bkgTitle", QRect(24, 24, 945, 84), QStringLiteral("background-color: white; border-radius: 4px;"));
+    icoTitolo = Picture(c, "icoTitolo", QRect(258, 48, 483, 48), TitleArtwork(QStringLiteral("PLANNER NOLEGGI"), {483, 48}));
+    icoLetto = Picture(c, "icoLetto", QRect(38, 36, 139, 64), CarPicture({139, 64}));
+    Image1 = Picture(c, "Image1", QRect(822, 44, 144, 52), KeysPicture({144, 52}));
+    shpBody = Shape(c, "shpBody", QRect(16, 122, 961, 561), kSteelGradient);
+
+    lblInformazioni = new QLabel(
+        QStringLiteral("Selezionare un anno solare e un veicolo e premere il pulsante Apri."), c);
+    lblInformazioni->setObjectName(QStringLiteral("lblInformazioni"));
+    lblInformazioni->move(26, 130);
+    lblInformazioni->setFont(PixelFont(QStringLiteral("Verdana"), 12));
+    lblInformazioni->setStyleSheet(QStringLiteral("color: yellow;"));
+    lblInformazioni->adjustSize();
+
+    shpAnnoFatture = Shape(c, "shpAnnoFatture", QRect(24, 152, 945, 62), kLightBand);
+    titAnno = new QLabel(QStringLiteral("Anno:"), c);
+    titAnno->setObjectName(QStringLiteral("titAnno"));
+    titAnno->move(370, 174);
+    titAnno->setFont(PixelFont(QStringLiteral("Verdana"), 14));
+    titAnno->adjustSize();
+
+    txtAnnoFatture = new Edit(c);
+    txtAnnoFatture->setObjectName(QStringLiteral("txtAnnoFatture"));
+    txtAnnoFatture->setGeometry(422, 170, 94, 28);
+    txtAnnoFatture->setFont(PixelFont(QStringLiteral("Verdana"), 14, true));
+
+    btnApriFatture = new Button(QStringLiteral("Apri"), c);
+    btnApriFatture->setObjectName(QStringLiteral("btnApriFatture"));
+    btnApriFatture->setGeometry(526, 170, 122, 28);
+    btnApriFatture->setFont(PixelFont(QStringLiteral("Verdana"), 12));
+
+    icoMano = Picture(c, "icoMano", QRect(656, 176, 36, 19), PointingHand({36, 19}));
+    icoMano->hide();
+
+    bkgBianco03 = Shape(c, "bkgBianco03", QRect(24, 224, 945, 353), kLightBand);
+    lstRecords = new QListWidget(c);
+    lstRecords->setObjectName(QStringLiteral("lstRecords"));
+    lstRecords->setGeometry(32, 232, 929, 337);
+    PrepareResultList(lstRecords);
+
+    bkgBianco04 = Shape(c, "bkgBianco04", QRect(24, 584, 945, 92),
+                        QStringLiteral("background-color: white; border-radius: 4px;"));
+    imgGuida = new ImageButton(c);
+    imgGuida->setObjectName(QStringLiteral("imgGuida"));
+    imgGuida->setGeometry(40, 604, 141, 67);
+    imgGuida->setPixmap(BlueButtonFace(QStringLiteral("Guida"), {141, 67}));
+    imgEsci = new ImageButton(c);
+    imgEsci->setObjectName(QStringLiteral("imgEsci"));
+    imgEsci->setGeometry(812, 604, 140, 67);
+    imgEsci->setPixmap(BlueButtonFace(QStringLiteral("Esci"), {140, 67}));
+
+    lblVeicolo = HiddenLabel(this, "lblVeicolo");
+    lblMarca = HiddenLabel(this, "lblMarca");
+    lblModello = HiddenLabel(this, "lblModello");
+    lblTarga = HiddenLabel(this, "lblTarga");
+    lblFile = HiddenLabel(this, "lblFile");
+    lblMemory = HiddenLabel(this, "lblMemory", QStringLiteral("avvio"));
+
+    setTabOrder(txtAnnoFatture, btnApriFatture);
+    setTabOrder(btnApriFatture, lstRecords);
+
+    txtAnnoFatture->onKeyDown = [this](int &k, QChar &ch, Qt::KeyboardModifiers s) { txtAnnoFattureKeyDown(k, ch, s); };
+    txtAnnoFatture->onTyping = [this] { txtAnnoFattureTyping(); };
+    txtAnnoFatture->onChange = [this] {
+        if (IsAllDigits(txtAnnoFatture->text())) yearDigits_ = txtAnnoFatture->text();
+    };
+    connect(btnApriFatture, &QPushButton::clicked, this, &TfrmMenuCamere::btnApriFattureClick);
+    // The pick follows the selected line however it was chosen, by the mouse
+    // or by the keyboard: "Apri" always opens the vehicle the list shows selected.
+    connect(lstRecords, &QListWidget::itemSelectionChanged, this, [this] {
+        if (SelectedRow(lstRecords) >= 0) lstRecordsClick();
+    });
+    imgGuida->onClick = [this] { imgGuidaClick(); };
+    imgEsci->onClick = [this] { imgEsciClick(); };
+}
+
+void TfrmMenuCamere::resizeEvent(QResizeEvent *event) {
+    Form::resizeEvent(event);
+    panContainer->move(std::max(0, (width() - kPanelWidth) / 2), std::max(0, (height() - kPanelHeight) / 2));
+}
+
+// The process-wide date format and decimal separator are pinned for the whole
+// program by the text rules; only the limit of the year is left.
+void TfrmMenuCamere::FormCreate() { txtAnnoFatture->SetMaxLength(4); }
+
+void TfrmMenuCamere::FormShow() {
+    try {
+        lblVeicolo->clear();
+        lblMarca->clear();
+        lblModello->clear();
+        lblTarga->clear();
+        pickedLine_.clear();
+        icoMano->hide();
+
+        // A vehicle without a plate has no planner file, so it is not listed.
+        QStringList lines;
+        std::exception_ptr failure;
+        try {
+            CollectListLines(
+                ProgramPath(kFleetArchive), VehicleRecord,
+                [](const Record &vehicle) { return !vehicle.Text("Targa").isEmpty(); }, VehicleChooserLine, lines);
+        } catch (const std::exception &) {
+            failure = std::current_exception();
+        }
+        // The lines read before a failure are shown all the same.
+        SortListLines(lines);
+        SetResultLines(lstRecords, lines, 910);
+        if (failure) std::rethrow_exception(failure);
+
+        txtAnnoFatture->setText(Today().toString(QStringLiteral("yyyy")));
+        lblMemory->setText(QStringLiteral("avvio"));
+        txtAnnoFatture->setFocus();
+    } catch (const std::exception &) {
+        // The chooser says nothing of a fleet file it cannot read.
+    }
+}
+
+void TfrmMenuCamere::lstRecordsClick() {
+    try {
+        ArchiveFile archive;
+        archive.OpenArchivePath(ProgramPath(kFleetArchive), VehicleRecord);
+        const int row = SelectedRow(lstRecords);
+        if (row < 0) return;
+        const QString chosen = Trim(lstRecords->item(row)->text());
+        // The line is the only link to its vehicle: every record whose line is
+        // the same is taken in turn, so the last of them in the file stays.
+        Record vehicle(VehicleRecord);
+        while (archive.Position() < archive.RecordCount()) {
+            archive.ReadNextRecord(vehicle);
+            if (Trim(VehicleChooserLine(vehicle)) != chosen) continue;
+            lblVeicolo->setText(vehicle.Text("Veicolo"));
+            lblMarca->setText(vehicle.Text("Marca"));
+            lblModello->setText(vehicle.Text("Modello"));
+            lblTarga->setText(vehicle.Text("Targa"));
+            icoMano->show();
+            pickedLine_ = chosen;
+        }
+    } catch (const std::exception &) {
+        // A pick that fails leaves the labels as they were.
+    }
+}
+
+void TfrmMenuCamere::txtAnnoFattureKeyDown(int &key, QChar &keyChar, Qt::KeyboardModifiers) {
+    if (key == vkReturn) {
+        btnApriFatture->setFocus();
+        key = 0;
+        return;
+    }
+    if (key == vkBack || key == vkDelete || key == vkLeft || key == vkRight) return;
+    if (key == 0 && keyChar >= u'0' && keyChar <= u'9') return;
+    key = 0;
+    keyChar = QChar();
+}
+
+// The keys let only digits in; a paste or a drop that brings anything else
+// is refused whole, so the year is always made of digits.
+void TfrmMenuCamere::txtAnnoFattureTyping() {
+    if (!IsAllDigits(txtAnnoFatture->text())) txtAnnoFatture->setText(yearDigits_);
+}
+
+void TfrmMenuCamere::btnApriFattureClick() {
+    const QString year = txtAnnoFatture->text();
+    if (year.size() != 4 || !IsAllDigits(year)) {
+        MessageDlg(MsgKind::Warning, QStringLiteral("Attenzione: indicare l'anno solare utilizzando quattro cifre."));
+        txtAnnoFatture->setFocus();
+        return;
+    }
+    if (lstRecords->count() == 0) {
+        MessageDlg(MsgKind::Warning,
+                   QStringLiteral("Attenzione: l'elenco dei veicoli non contiene nessuna voce.") +
+                       QStringLiteral("\n\r\n\r") +
+                       QStringLiteral("Per poter utilizzare il planner delle prenotazioni \u00e8 necessario "
+                                      "registrare almeno un veicolo nel parco automezzi."));
+        return;
+    }
+    const int row = SelectedRow(lstRecords);
+    if (row < 0) {
+        MessageDlg(MsgKind::Warning, QStringLiteral("Attenzione: selezionare un veicolo dall'elenco prima di "
+                                                    "premere il pulsante Apri."));
+        return;
+    }
+    // The labels must hold the vehicle of the selected line; a pick that
+    // could not read it is tried once more before the planner is opened.
+    const QString chosen = Trim(lstRecords->item(row)->text());
+    if (pickedLine_ != chosen) lstRecordsClick();
+    if (pickedLine_ != chosen) {
+        MessageDlg(MsgKind::Error, ArchiveFailureMessage());
+        return;
+    }
+
+    const QString y = Trim(year);
+    const QString plate = Trim(lblTarga->text());
+    if (!PlateFitsFileName(plate)) {
+        MessageDlg(MsgKind::Warning,
+                   QStringLiteral("Attenzione: la targa del veicolo selezionato contiene caratteri che non possono "
+                                  "far parte del nome di un file (/, \\ o caratteri di controllo).") +
+                       QStringLiteral("\n\r\n\r") +
+                       QStringLiteral("Per poter utilizzare il planner delle prenotazioni \u00e8 necessario "
+                                      "correggere la targa nel parco automezzi."));
+        return;
+    }
+    lblFile->setText(PlannerFilePath(plate, y));
+    frmPlanning->SetCaption(QStringLiteral(" Velmora - Planner noleggi anno ") + y);
+    frmPlanning->txtAnno->setText(y);
+    frmPlanning->txtVeicolo->setText(Trim(lblVeicolo->text()));
+    frmPlanning->txtMarca->setText(Trim(lblMarca->text()));
+    frmPlanning->txtModello->setText(Trim(lblModello->text()));
+    frmPlanning->txtTarga->setText(plate);
+    lblMemory->setText(QStringLiteral("planning"));
+    Close();
+}
+
+void TfrmMenuCamere::imgEsciClick() { Close(); }
+
+void TfrmMenuCamere::imgGuidaClick() {
+    ShowGuide(this, QStringLiteral("App Planner Noleggi"), HelpText(QStringLiteral("MenuCamere")));
+}
+
+// Where the chooser leads when it closes: the planner after "Apri", the
+// launcher otherwise. Any other target shows nothing more.
 void TfrmMenuCamere::FormClose(CloseAction &) {
     const QString target = Trim(lblMemory->text());
     if (target == QLatin1String("planning")) {

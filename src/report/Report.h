@@ -74,8 +74,8 @@ public:
 
     QString text;
     ReportFont font;
-    QColor fill;                  // invalid: no fill
-    QColor frame;                 // invalid: no frame
+    QColor fill;   // invalid: no fill
+    QColor frame;  // invalid: no frame
     double frameWidth = kThinLine;
     Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop;
     // Without word wrap each line stays one line, cut at the memo's edge.
@@ -105,8 +105,8 @@ public:
 class Shape final : public ReportObject {
 public:
     using ReportObject::ReportObject;
-    QColor fill;                   // invalid: no fill
-    QColor frame = Qt::black;      // invalid: no outline
+    QColor fill;               // invalid: no fill
+    QColor frame = Qt::black;  // invalid: no outline
     double frameWidth = kThinLine;
 };
 
@@ -147,8 +147,7 @@ public:
 class ReportPage final : public ObjectList {
 public:
     // paper: width and height of the sheet in portrait, in millimetres.
-    ReportPage(QString name, const QSizeF &paper, QPageLayout::Orientation orientation,
-               const QMarginsF &margins);
+    ReportPage(QString name, const QSizeF &paper, QPageLayout::Orientation orientation, const QMarginsF &margins);
 
     // Turns the sheet; the objects keep their places.
     void SetOrientation(QPageLayout::Orientation value) { orientation = value; }
@@ -212,6 +211,9 @@ public:
 
 private:
     static ReportError MissingObject(const QString &name);
+    // Output needs prepared pages: printing an unprepared report is a fault
+    // of the caller, reported rather than printed as an empty document.
+    void RequirePrepared() const;
     std::vector<std::unique_ptr<ReportPage>> pages_;
     std::vector<PreparedPage> prepared_;
 };

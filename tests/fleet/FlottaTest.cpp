@@ -7,6 +7,7 @@
 #include "customers/TrovaClienti.h"
 #include "fleet/Flotta.h"
 #include "fleet/Disponibili.h"
+#include "fleet/ExpFlotta.h"
 #include "fleet/TrovaFlotta.h"
 #include "shell/AllegaCartella.h"
 #include "shell/Avvio.h"
@@ -473,6 +474,9 @@ TEST_F(FlottaTest, DialogOpenersHandOverTheirTagAndTexts) {
 
     modals.Expect<TfrmDisponibili>([](TfrmDisponibili &d) { d.Close(); });
     Click(card->cmdDisponibili);
+
+    modals.Expect<TfrmExpFlotta>([](TfrmExpFlotta &d) { d.Close(); });
+    Click(card->cmdEsporta);
 
     modals.Expect<TfrmGuida>([](TfrmGuida &d) {
         EXPECT_EQ(d.lblTitolo->text(), QStringLiteral("App Parco Automezzi"));

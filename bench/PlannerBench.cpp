@@ -1,0 +1,168 @@
+// Times what the user waits for around the planner: the program's start,
+// which creates all 47 windows and with them the planner's 732 day images and
+// 366 day texts; showing the planner, which resets every day and loads a
+// whole year of bookings from its file; and closing it, which saves them.
+// Each must stay well under a tenth of a second; the program exits with 1
+// when a median is over that.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <cstdio>
+#include <map>
+#include <set>
+#include <string>
+#include <unistd.h>
+
+#include "app/Startup.h"
+#include "common/ArchiveFile.h"
+#include "common/MonthTable.h"
+#include "common/ProgramFolder.h"
+#include "common/Records.h"
+#include "planner/MenuCamere.h"
+#include "planner/Planning.h"
+#include "platform/Platform.h"
+
+namespace {
+
+using namespace vel;
+
+constexpr double kLimitMs = 100.0;
+const QString kPlate = QStringLiteral("AB123CD");
+const QString kYear = QStringLiteral("2024");
+
+const char *kCustomers[] = {"Rossi Mario 333 1234567", "Bianchi Giulia", "Esposito Luca 081 555 0101",
+                            "Ferrari Anna - consegna in sede", "Russo Paolo 347 7654321",
+                            "Colombo Chiara (tariffa settimanale)", "Ricci Stefano", "Marino Elena 02 4455667"};
+
+// A whole year booked: every one of the 366 days holds a customer's name.
+void WritePlannerFile() {
+    Record record(PlannerRecord);
+    record.SetText("Veicolo", QStringLiteral("Autovettura"));
+    record.SetText("Marca", QStringLiteral("Fiat"));
+    record.SetText("Modello", QStringLiteral("Panda"));
+    record.SetText("Targa", kPlate);
+    for (int i = 0; i < kGridDays; ++i)
+        record.SetText("Giorni", QString::fromUtf8(kCustomers[(i / 4) % std::size(kCustomers)]), i);
+    ArchiveFile planner;
+    planner.OpenArchivePath(PlannerFilePath(kPlate, kYear), PlannerRecord);
+    planner.AppendRecord(record);
+}
+
+// What the chooser's "Apri" leaves for the planner.
+void ChooseVehicle() {
+    frmMenuCamere->lblVeicolo->setText(QStringLiteral("Autovettura"));
+    frmMenuCamere->lblMarca->setText(QStringLiteral("Fiat"));
+    frmMenuCamere->lblModello->setText(QStringLiteral("Panda"));
+    frmMenuCamere->lblTarga->setText(kPlate);
+    frmMenuCamere->lblFile->setText(PlannerFilePath(kPlate, kYear));
+    frmPlanning->txtAnno->setText(kYear);
+}
+
+void BM_ProgramStart(benchmark::State &state) {
+    for (auto _ : state) {
+        CreateWindows();
+        state.PauseTiming();
+        DestroyWindows();
+        state.ResumeTiming();
+    }
+}
+
+// The chooser's close shows the planner: reset, header, load, and the first
+// paint of the window with its grid.
+void BM_ShowPlanner(benchmark::State &state) {
+    CreateWindows();
+    ChooseVehicle();
+    for (auto _ : state) {
+        frmPlanning->Show();
+        QApplication::processEvents();
+        state.PauseTiming();
+        if (frmPlanning->Cell(12, 31).mem->text().isEmpty()) state.SkipWithError("the year was not loaded");
+        frmPlanning->Hide();
+        QApplication::processEvents();
+        state.ResumeTiming();
+    }
+    DestroyWindows();
+}
+
+// The planner's close: the save of record 1, the launcher shown, the planner hidden.
+void BM_ClosePlanner(benchmark::State &state) {
+    CreateWindows();
+    ChooseVehicle();
+    for (auto _ : state) {
+        state.PauseTiming();
+        frmPlanning->Show();
+        QApplication::processEvents();
+        state.ResumeTiming();
+        frmPlanning->Close();
+        QApplication::processEvents();
+        state.PauseTiming();
+        if (frmPlanning->isVisible()) state.SkipWithError("the planner did not close");
+        state.ResumeTiming();
+    }
+    DestroyWindows();
+}
+
+BENCHMARK(BM_ProgramStart)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ShowPlanner)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ClosePlanner)->Unit(benchmark::kMillisecond);
+
+// Keeps each benchmark's time per iteration (the median with repetitions).
+class LimitReporter : public benchmark::ConsoleReporter {
+public:
+    LimitReporter() : ConsoleReporter(isatty(fileno(stdout)) ? OO_Defaults : OO_Tabular) {}
+    void ReportRuns(const std::vector<Run> &runs) override {
+        for (const Run &run : runs) {
+            if (run.error_occurred) {
+                failed = true;
+                continue;
+            }
+            if (run.run_type == Run::RT_Iteration && !medians.count(run.run_name.str()))
+                times[run.run_name.str()] = run.GetAdjustedRealTime();
+            if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median") {
+                times[run.run_name.str()] = run.GetAdjustedRealTime();
+                medians.insert(run.run_name.str());
+            }
+        }
+        ConsoleReporter::ReportRuns(runs);
+    }
+    std::map<std::string, double> times;  // milliseconds
+    std::set<std::string> medians;
+    bool failed = false;
+};
+
+}  // namespace
+
+int main(int argc, char **argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    PrepareRendering();
+    QApplication app(argc, argv);
+    InitPlatform();
+    QTemporaryDir folder;
+    SetProgramFolder(folder.path());
+    WritePlannerFile();
+
+    // The start as the user meets it: the first creation in the process,
+    // with nothing drawn or loaded yet.
+    QElapsedTimer cold;
+    cold.start();
+    CreateWindows();
+    const double coldMs = cold.nsecsElapsed() / 1e6;
+    DestroyWindows();
+
+    benchmark::Initialize(&argc, argv);
+    LimitReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    bool within = !reporter.failed && coldMs <= kLimitMs;
+    std::printf("\nfirst start of the process (all windows): %.1f ms%s\n", coldMs, coldMs <= kLimitMs ? "" : "  OVER");
+    std::printf("limit per operation: %.0f ms\n", kLimitMs);
+    for (const auto &[name, ms] : reporter.times) {
+        const bool over = ms > kLimitMs;
+        within = within && !over;
+        std::printf("  %-20s %8.2f ms%s\n", name.c_str(), ms, over ? "  OVER" : "  ok");
+    }
+    benchmark::Shutdown();
+    return within ? 0 : 1;
+}

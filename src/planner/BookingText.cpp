@@ -1,0 +1,53 @@
+#include "BookingText.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+
+#include "BookingPictures.h"
+#include "common/TextRules.h"
+#include "platform/MessageBox.h"
+#include "platform/Platform.h"
+
+namespace vel {
+
+BookingTextControls BuildBookingText(QWidget *parent, const QPoint &at, const char *stripName) {
+    BookingTextControls c{};
+    c.strip = new QFrame(parent);
+    c.strip->setObjectName(QString::fromLatin1(stripName));
+    c.strip->setGeometry(QRect(at, QSize(600, 43)));
+    c.strip->setStyleSheet(QStringLiteral("QFrame#%1 { background-color: #FFF6C8; border: 1px solid #E6CF6A;"
+                                          " border-radius: 5px; }")
+                               .arg(c.strip->objectName()));
+
+    c.edit = new Edit(c.strip);
+    c.edit->setObjectName(QStringLiteral("txtPrenotazione"));
+    c.edit->setGeometry(10, 7, 520, 29);
+    c.edit->setFont(UiFont(QStringLiteral("Verdana"), 12, true));
+
+    const QSize icon(22, 22);
+    c.copy = new ImageButton(c.strip);
+    c.copy->setObjectName(QStringLiteral("cmdClipboard"));
+    c.copy->setGeometry(QRect(QPoint(539, 10), icon));
+    c.copy->setPixmap(CopyIcon(icon));
+
+    c.clear = new ImageButton(c.strip);
+    c.clear->setObjectName(QStringLiteral("cmdCancella"));
+    c.clear->setGeometry(QRect(QPoint(568, 10), icon));
+    c.clear->setPixmap(EraserIcon(icon));
+    return c;
+}
+
+void CopyBookingText(Edit *edit) {
+    if (Trim(edit->text()).isEmpty()) {
+        MessageDlg(MsgKind::Warning,
+                   QStringLiteral("Attenzione: il campo di testo non contiene nessun dato da copiare in memoria."));
+        edit->setFocus();
+        return;
+    }
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    if (!clipboard) return;
+    clipboard->setText(edit->text());
+    MessageDlg(MsgKind::Information, QStringLiteral("Il contenuto del campo di testo \u00e8 stato copiato in memoria."));
+}
+
+}  // namespace vel

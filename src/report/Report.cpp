@@ -1,0 +1,420 @@
+#include "Report.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+#include "report/StandardFonts.h"
+
+namespace vel::report {
+namespace {
+
+constexpr double kMmPerPoint = 25.4 / 72.0;
+constexpr double kInfinity = std::numeric_limits<double>::infinity();
+// The text keeps this distance from the memo's edges.
+constexpr double kGapX = Units(2);
+constexpr double kGapY = Units(1);
+
+// One line of a memo, placed relative to the memo's top-left corner.
+struct MemoLine {
+    QString text;
+    double x;
+    double top;
+};
+
+struct MemoLayout {
+    std::vector<MemoLine> lines;
+    double lineHeight = 0;
+};
+
+// The paragraphs of a memo's text; a control character inside a line prints
+// as a blank.
+QStringList Paragraphs(const QString &text) {
+    QStringList paragraphs = text.split(u'\n');
+    for (QString &p : paragraphs) {
+        if (p.endsWith(u'\r')) p.chop(1);
+        for (QChar &c : p)
+            if (c.unicode() < 0x20) c = u' ';
+    }
+    return paragraphs;
+}
+
+// How many characters of the text fit wholly into the width.
+qsizetype Fitting(const ReportFont &font, const QString &text, double width) {
+    qsizetype n = CharactersBefore(font, text, width);
+    while (n > 0 && TextWidth(font, text.left(n)) > width) --n;
+    return n;
+}
+
+// Breaks a paragraph into lines no wider than the width: after the last
+// blank that still fits, or inside a word longer than the whole width.
+QStringList Wrap(const ReportFont &font, const QString &paragraph, double width) {
+    QStringList lines;
+    QString rest = paragraph;
+    while (TextWidth(font, rest) > width) {
+        const qsizetype fit = std::max<qsizetype>(1, Fitting(font, rest, width));
+        const qsizetype blank = rest.lastIndexOf(u' ', fit);
+        qsizetype end = blank > 0 ? blank : fit;
+        QString line = rest.left(end);
+        while (line.endsWith(u' ')) line.chop(1);
+        while (end < rest.size() && rest.at(end) == u' ') ++end;
+        lines.append(line);
+        rest = rest.mid(end);
+    }
+    lines.append(rest);
+    return lines;
+}
+
+MemoLayout LayoutMemo(const Memo &memo) {
+    MemoLayout layout;
+    layout.lineHeight = memo.lineHeight > 0 ? memo.lineHeight : 1.2 * memo.font.size * kMmPerPoint;
+    if (memo.text.isEmpty()) return layout;
+    const QRectF box = memo.bounds;
+    const double width = box.width() - 2 * kGapX;
+
+    struct Broken {
+        QString text;
+        bool cut;
+    };
+    std::vector<Broken> broken;
+    for (const QString &paragraph : Paragraphs(memo.text)) {
+        if (memo.wordWrap) {
+            for (const QString &line : Wrap(memo.font, paragraph, width)) broken.push_back({line, false});
+        } else if (TextWidth(memo.font, paragraph) > width) {
+            // A line longer than the memo keeps its beginning: it starts at
+            // the left and is cut at the memo's right edge.
+            broken.push_back({paragraph.left(CharactersBefore(memo.font, paragraph, box.width() - kGapX)), true});
+        } else {
+            broken.push_back({paragraph, false});
+        }
+    }
+
+    const double block = double(broken.size()) * layout.lineHeight;
+    const double room = box.height() - 2 * kGapY;
+    double top = kGapY;
+    if (block < room) {
+        if (memo.alignment & Qt::AlignBottom)
+            top = kGapY + room - block;
+        else if (memo.alignment & Qt::AlignVCenter)
+            top = kGapY + (room - block) / 2;
+    }
+    for (const Broken &line : broken) {
+        if (top >= box.height()) break;  // below the memo: not printed
+        double x = kGapX;
+        if (!line.cut) {
+            const double free = width - TextWidth(memo.font, line.text);
+            if (memo.alignment & Qt::AlignRight)
+                x += free;
+            else if (memo.alignment & Qt::AlignHCenter)
+                x += free / 2;
+        }
+        layout.lines.push_back({line.text, x, top});
+        top += layout.lineHeight;
+    }
+    return layout;
+}
+
+// A picture fitted into its frame, its proportions kept, centred.
+QRectF FitPicture(const QRectF &frame, const QSize &image) {
+    if (image.isEmpty()) return frame;
+    const double scale = std::min(frame.width() / image.width(), frame.height() / image.height());
+    const QSizeF size(image.width() * scale, image.height() * scale);
+    return QRectF(frame.center() - QPointF(size.width() / 2, size.height() / 2), size);
+}
+
+// Puts onto the page the part of a page's or band's objects that lies between
+// `from` and `to` (measured from the container's top), with the container's
+// point `from` landing at `at` on the sheet.
+class Placer {
+public:
+    Placer(PreparedPage &page, const QPointF &at, double from, double to)
+        : page_(page), shift_(at.x(), at.y() - (std::isinf(from) ? 0 : from)), from_(from), to_(to) {}
+
+    void PlaceAll(const ObjectList &objects) {
+        for (const auto &object : objects.Objects()) Place(*object);
+    }
+
+private:
+    bool TopHere(double top) const { return top >= from_ && top < to_; }
+
+    void Place(const ReportObject &object) {
+        if (const auto *memo = dynamic_cast<const Memo *>(&object))
+            PlaceMemo(*memo);
+        else if (const auto *picture = dynamic_cast<const Picture *>(&object))
+            PlacePicture(*picture);
+        else if (const auto *line = dynamic_cast<const Line *>(&object))
+            PlaceLine(*line);
+        else if (const auto *shape = dynamic_cast<const Shape *>(&object))
+            PlaceShape(*shape);
+    }
+
+    void PlaceMemo(const Memo &memo) {
+        const QRectF box = memo.bounds;
+        const double top = std::max(box.top(), from_), bottom = std::min(box.bottom(), to_);
+        if (top >= bottom && !TopHere(box.top())) return;
+        const QRectF part = QRectF(box.left(), top, box.width(), std::max(0.0, bottom - top)).translated(shift_);
+        if (memo.fill.isValid()) page_.steps.push_back(FillStep{part, memo.fill});
+        const MemoLayout layout = LayoutMemo(memo);
+        for (const MemoLine &line : layout.lines) {
+            if (!TopHere(box.top() + line.top)) continue;
+            const QPointF lineTop = QPointF(box.left(), box.top() + line.top) + shift_;
+            TextStep step;
+            step.object = memo.name;
+            step.text = line.text;
+            step.font = memo.font;
+            step.origin = QPointF(lineTop.x() + line.x, lineTop.y() + BaselineInLine(memo.font, layout.lineHeight));
+            step.clip = QRectF(lineTop.x(), lineTop.y(), box.width(), layout.lineHeight);
+            page_.steps.push_back(std::move(step));
+        }
+        if (memo.frame.isValid()) page_.steps.push_back(FrameStep{part, memo.frame, memo.frameWidth});
+    }
+
+    void PlacePicture(const Picture &picture) {
+        if (!TopHere(picture.bounds.top()) || picture.image.isNull()) return;
+        page_.steps.push_back(ImageStep{
+            picture.name, FitPicture(picture.bounds.translated(shift_), picture.image.size()), picture.image});
+    }
+
+    void PlaceLine(const Line &line) {
+        const QRectF box = line.bounds;
+        if (!TopHere(std::min(box.top(), box.bottom()))) return;
+        page_.steps.push_back(LineStep{box.topLeft() + shift_, box.bottomRight() + shift_, line.colour, line.width});
+    }
+
+    void PlaceShape(const Shape &shape) {
+        if (!TopHere(shape.bounds.top())) return;
+        const QRectF box = shape.bounds.translated(shift_);
+        if (shape.fill.isValid()) page_.steps.push_back(FillStep{box, shape.fill});
+        if (shape.frame.isValid()) page_.steps.push_back(FrameStep{box, shape.frame, shape.frameWidth});
+    }
+
+    PreparedPage &page_;
+    QPointF shift_;
+    double from_, to_;
+};
+
+// Where a band that goes on over the next page is cut, measured from its top:
+// at most `limit`, moved up so that no memo line and no other object is cut
+// through. Lines and objects taller than a whole page are cut at the limit.
+double BreakOf(const Band &band, double from, double limit) {
+    double cut = limit;
+    for (bool moved = true; moved;) {
+        moved = false;
+        for (const auto &object : band.Objects()) {
+            const QRectF box = object->bounds.normalized();
+            if (box.top() >= cut || box.bottom() <= cut) continue;
+            double earlier = cut;
+            if (const auto *memo = dynamic_cast<const Memo *>(object.get())) {
+                const MemoLayout layout = LayoutMemo(*memo);
+                for (const MemoLine &line : layout.lines) {
+                    const double lineTop = box.top() + line.top;
+                    if (lineTop < cut && lineTop + layout.lineHeight > cut) earlier = lineTop;
+                }
+            } else {
+                earlier = box.top();
+            }
+            if (earlier < cut && earlier > from) {
+                cut = earlier;
+                moved = true;
+            }
+        }
+    }
+    return cut;
+}
+
+// Whether anything of the band is still to be printed from `from` down: a memo
+// that reaches below it, or another object that begins there.
+bool PrintsFrom(const Band &band, double from) {
+    for (const auto &object : band.Objects()) {
+        const QRectF box = object->bounds.normalized();
+        if (dynamic_cast<const Memo *>(object.get()) ? box.bottom() > from : box.top() >= from) return true;
+    }
+    return false;
+}
+
+// Lays one template page out into as many sheets as its bands need.
+class PageBuilder {
+public:
+    PageBuilder(const ReportPage &page, std::vector<PreparedPage> &out) : page_(page), out_(out) {
+        area_ = page.PrintableArea();
+        double headers = 0, footers = 0;
+        for (const auto &band : page.Bands()) {
+            if (band->kind == BandKind::PageHeader) headers += band->Height();
+            if (band->kind == BandKind::PageFooter) footers += band->Height();
+        }
+        bodyTop_ = area_.top() + headers;
+        bodyBottom_ = area_.bottom() - footers;
+    }
+
+    void Build() {
+        NewSheet();
+        for (const auto &band : page_.Bands())
+            if (band->kind == BandKind::MasterData) PlaceData(*band);
+    }
+
+private:
+    PreparedPage &Sheet() { return out_.back(); }
+
+    void NewSheet() {
+        PreparedPage sheet;
+        sheet.size = page_.SheetSize();
+        sheet.orientation = page_.orientation;
+        sheet.margins = page_.margins;
+        out_.push_back(std::move(sheet));
+        Placer(Sheet(), area_.topLeft(), -kInfinity, kInfinity).PlaceAll(page_);
+        double y = area_.top();
+        for (const auto &band : page_.Bands())
+            if (band->kind == BandKind::PageHeader) {
+                Placer(Sheet(), QPointF(area_.left(), y), -kInfinity, kInfinity).PlaceAll(*band);
+                y += band->Height();
+            }
+        y = bodyBottom_;
+        for (const auto &band : page_.Bands())
+            if (band->kind == BandKind::PageFooter) {
+                Placer(Sheet(), QPointF(area_.left(), y), -kInfinity, kInfinity).PlaceAll(*band);
+                y += band->Height();
+            }
+        cursor_ = bodyTop_;
+    }
+
+    void PlaceData(const Band &band) {
+        const double height = band.Height();
+        double from = 0;
+        while (true) {
+            const double room = bodyBottom_ - cursor_;
+            const bool freshSheet = cursor_ <= bodyTop_;
+            if (height - from <= room) {
+                Placer(Sheet(), QPointF(area_.left(), cursor_), from, kInfinity).PlaceAll(band);
+                cursor_ += height - from;
+                return;
+            }
+            if (!band.allowSplit) {
+                if (!freshSheet) {
+                    NewSheet();
+                    continue;
+                }
+                // Taller than a whole page and not to be split: it prints
+                // from the top of the page, what does not fit is lost.
+                Placer(Sheet(), QPointF(area_.left(), cursor_), 0, room).PlaceAll(band);
+                cursor_ = bodyBottom_;
+                return;
+            }
+            if (room <= 0 && freshSheet) {
+                // Headers and footers leave no room on any page: the rest
+                // prints where the body would begin.
+                Placer(Sheet(), QPointF(area_.left(), cursor_), from, kInfinity).PlaceAll(band);
+                return;
+            }
+            double cut = room > 0 ? BreakOf(band, from, from + room) : from;
+            // A line taller than a whole page is cut at the page's foot.
+            if (cut <= from && freshSheet) cut = from + room;
+            if (cut > from) {
+                Placer(Sheet(), QPointF(area_.left(), cursor_), from, cut).PlaceAll(band);
+                from = cut;
+            }
+            if (!PrintsFrom(band, from)) {
+                // Only the band's empty foot is left: no page for it alone.
+                cursor_ = bodyBottom_;
+                return;
+            }
+            NewSheet();
+        }
+    }
+
+    const ReportPage &page_;
+    std::vector<PreparedPage> &out_;
+    QRectF area_;
+    double bodyTop_ = 0, bodyBottom_ = 0, cursor_ = 0;
+};
+
+}  // namespace
+
+ReportError::ReportError(const QString &reason) : std::runtime_error(reason.toStdString()) {}
+
+QStringList PreparedPage::Texts(const QString &object) const {
+    QStringList texts;
+    for (const PageStep &step : steps)
+        if (const auto *text = std::get_if<TextStep>(&step))
+            if (object.isEmpty() || text->object == object) texts.append(text->text);
+    return texts;
+}
+
+Memo &ObjectList::AddMemo(const QString &name, const QRectF &bounds, const QString &text) {
+    objects_.push_back(std::make_unique<Memo>(name, bounds, text));
+    return static_cast<Memo &>(*objects_.back());
+}
+
+Picture &ObjectList::AddPicture(const QString &name, const QRectF &bounds, const QImage &image) {
+    auto picture = std::make_unique<Picture>(name, bounds);
+    picture->image = image;
+    objects_.push_back(std::move(picture));
+    return static_cast<Picture &>(*objects_.back());
+}
+
+Line &ObjectList::AddLine(const QString &name, const QRectF &bounds) {
+    objects_.push_back(std::make_unique<Line>(name, bounds));
+    return static_cast<Line &>(*objects_.back());
+}
+
+Shape &ObjectList::AddShape(const QString &name, const QRectF &bounds) {
+    objects_.push_back(std::make_unique<Shape>(name, bounds));
+    return static_cast<Shape &>(*objects_.back());
+}
+
+ReportObject *ObjectList::FindOwn(const QString &name) const {
+    for (const auto &object : objects_)
+        if (object->name == name) return object.get();
+    return nullptr;
+}
+
+ReportPage::ReportPage(QString name, const QSizeF &paper, QPageLayout::Orientation orientation,
+                       const QMarginsF &margins)
+    : name(std::move(name)), paper(paper), orientation(orientation), margins(margins) {}
+
+QSizeF ReportPage::SheetSize() const {
+    const double shorter = std::min(paper.width(), paper.height());
+    const double longer = std::max(paper.width(), paper.height());
+    return orientation == QPageLayout::Landscape ? QSizeF(longer, shorter) : QSizeF(shorter, longer);
+}
+
+QRectF ReportPage::PrintableArea() const { return QRectF(QPointF(0, 0), SheetSize()).marginsRemoved(margins); }
+
+Band &ReportPage::AddBand(const QString &name, BandKind kind, double height) {
+    bands_.push_back(std::make_unique<Band>(name, kind, height));
+    bands_.back()->bounds.setWidth(PrintableArea().width());
+    return *bands_.back();
+}
+
+Report::Report(QString name) : name(std::move(name)) {}
+
+ReportPage &Report::AddPage(const QString &pageName, const QSizeF &paper, QPageLayout::Orientation orientation,
+                            const QMarginsF &margins) {
+    pages_.push_back(std::make_unique<ReportPage>(pageName, paper, orientation, margins));
+    return *pages_.back();
+}
+
+ReportObject *Report::FindObject(const QString &objectName) const {
+    for (const auto &page : pages_) {
+        if (ReportObject *found = page->FindOwn(objectName)) return found;
+        for (const auto &band : page->Bands()) {
+            if (band->name == objectName) return band.get();
+            if (ReportObject *found = band->FindOwn(objectName)) return found;
+        }
+    }
+    return nullptr;
+}
+
+ReportError Report::MissingObject(const QString &objectName) {
+    return ReportError(QStringLiteral("il modello di stampa non contiene l'oggetto \"%1\"").arg(objectName));
+}
+
+void Report::RequirePrepared() const {
+    if (prepared_.empty()) throw ReportError(QStringLiteral("il documento non \u00e8 stato preparato per la stampa"));
+}
+
+void Report::Prepare() {
+    prepared_.clear();
+    for (const auto &page : pages_) PageBuilder(*page, prepared_).Build();
+}
+
+}  // namespace vel::report

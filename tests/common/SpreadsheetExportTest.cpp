@@ -1,0 +1,292 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include "CommonTest.h"
+#include "common/SpreadsheetExport.h"
+#include "common/TextRules.h"
+#include "support/Fakes.h"
+#include "support/WriteLimit.h"
+
+namespace vel {
+namespace {
+
+using test::Bytes;
+using test::TestFolder;
+
+// The file's fixed markup, written out here on its own so that a change in
+// the writer shows up as a difference.
+const QByteArray kHead =
+    "<html xmlns:o=\"urn:schemas-microsoft-com:office:office\" xmlns:x=\"urn:schemas-microsoft-com:office:excel\" "
+    "xmlns=\"http://www.w3.org/TR/REC-html40\"><head><meta http-equiv=\"Content-Type\" content=\"text/html; "
+    "charset=windows-1252\"><!--[if gte mso 9]><xml><x:ExcelWorkbook><x:ExcelWorksheets><x:ExcelWorksheet><x:Name>";
+const QByteArray kAfterName =
+    "</x:Name><x:WorksheetOptions><x:Selected/><x:Panes><x:Pane><x:Number>1</x:Number><x:ActiveRow>3</x:ActiveRow>"
+    "</x:Pane></x:Panes><x:ProtectContents>False</x:ProtectContents><x:ProtectObjects>False</x:ProtectObjects>"
+    "<x:ProtectScenarios>False</x:ProtectScenarios></x:WorksheetOptions></x:ExcelWorksheet></x:ExcelWorksheets>"
+    "</x:ExcelWorkbook></xml><![endif]--></head><body><table x:str><tr>";
+const QByteArray kTail = "</table></body></html>";
+const QByteArray kCellOpen = "<td style=\"text-align: left;\">";
+
+QByteArray HeaderCell(int width, const QByteArray &caption) {
+    return "<td style=\"text-align: left; font-weight: bold;\" width=" + QByteArray::number(width) + ">" + caption +
+           "</td>";
+}
+QByteArray Cell(const QByteArray &text) { return kCellOpen + text + "</td>"; }
+
+// The bytes one data cell holding `text` writes between its tags.
+QByteArray CellBytes(const QString &text) {
+    SpreadsheetExport file(QStringLiteral("S"), {{QStringLiteral("A"), 100}});
+    file.AddRow({text});
+    const QByteArray all = file.Bytes();
+    const qsizetype start = all.lastIndexOf(kCellOpen) + kCellOpen.size();
+    return all.mid(start, all.lastIndexOf("</td>") - start);
+}
+
+TEST(SpreadsheetExportTest, SmallGridByteForByte) {
+    SpreadsheetExport file(QStringLiteral("Prova"),
+                           {{QStringLiteral("Nome"), 250}, {QStringLiteral("Citt\u00e0"), 150}});
+    file.AddRow({QStringLiteral("  Rossi "), QStringLiteral("Milano")});
+    file.AddRow({QString(), QString()});
+    EXPECT_EQ(file.RowCount(), 2);
+
+    const QByteArray expected =
+        "<html xmlns:o=\"urn:schemas-microsoft-com:office:office\" xmlns:x=\"urn:schemas-microsoft-com:office:excel\" "
+        "xmlns=\"http://www.w3.org/TR/REC-html40\"><head><meta http-equiv=\"Content-Type\" content=\"text/html; "
+        "charset=windows-1252\"><!--[if gte mso 9]><xml><x:ExcelWorkbook><x:ExcelWorksheets><x:ExcelWorksheet>"
+        "<x:Name>Prova</x:Name><x:WorksheetOptions><x:Selected/><x:Panes><x:Pane><x:Number>1</x:Number>"
+        "<x:ActiveRow>3</x:ActiveRow></x:Pane></x:Panes><x:ProtectContents>False</x:ProtectContents>"
+        "<x:ProtectObjects>False</x:ProtectObjects><x:ProtectScenarios>False</x:ProtectScenarios>"
+        "</x:WorksheetOptions></x:ExcelWorksheet></x:ExcelWorksheets></x:ExcelWorkbook></xml><![endif]--></head>"
+        "<body><table x:str><tr>"
+        "<td style=\"text-align: left; font-weight: bold;\" width=250>Nome</td>"
+        "<td style=\"text-align: left; font-weight: bold;\" width=150>Citt\xE0</td>"
+        "</tr>"
+        "<tr><td style=\"text-align: left;\">Rossi</td><td style=\"text-align: left;\">Milano</td></tr>"
+        "<tr><td style=\"text-align: left;\"></td><td style=\"text-align: left;\"></td></tr>"
+        "</table></body></html>";
+    EXPECT_EQ(file.Bytes(), expected);
+}
+
+TEST(SpreadsheetExportTest, TenEmptyRowsOfAnEmptyArchive) {
+    // An empty archive leaves the grid with its 10 designed rows, every cell
+    // empty: each is written, down to the last.
+    SpreadsheetExport file(QStringLiteral("Flotta Automezzi"),
+                           {{QStringLiteral("Tipo veicolo"), 250}, {QStringLiteral("Numero posti"), 150},
+                            {QStringLiteral("Note"), 350}});
+    for (int r = 0; r < 10; ++r) file.AddRow(QStringList(3));
+
+    QByteArray expected = kHead + "Flotta Automezzi" + kAfterName + HeaderCell(250, "Tipo veicolo") +
+                          HeaderCell(150, "Numero posti") + HeaderCell(350, "Note") + "</tr>";
+    for (int r = 0; r < 10; ++r) expected += "<tr>" + Cell("") + Cell("") + Cell("") + "</tr>";
+    expected += kTail;
+    EXPECT_EQ(file.Bytes(), expected);
+    EXPECT_EQ(file.Bytes().count("<tr>"), 11);
+    EXPECT_EQ(file.Bytes().count("<td style=\"text-align: left;\"></td>"), 30);
+}
+
+TEST(SpreadsheetExportTest, OneLineWithoutByteOrderMark) {
+    SpreadsheetExport file(QStringLiteral("Foglio"), {{QStringLiteral("A"), 100}, {QStringLiteral("B"), 100}});
+    file.AddRow({QStringLiteral("uno"), QStringLiteral("due")});
+    const QByteArray bytes = file.Bytes();
+    EXPECT_TRUE(bytes.startsWith("<html xmlns:o="));
+    EXPECT_TRUE(bytes.endsWith("</table></body></html>"));
+    EXPECT_FALSE(bytes.contains('\r'));
+    EXPECT_FALSE(bytes.contains('\n'));
+    EXPECT_EQ(bytes.size(), kHead.size() + 6 + kAfterName.size() + 2 * HeaderCell(100, "A").size() + 5 + 4 +
+                                Cell("uno").size() + Cell("due").size() + 5 + kTail.size());
+}
+
+TEST(SpreadsheetExportTest, RowsTakeOneCellPerColumn) {
+    SpreadsheetExport file(QStringLiteral("S"), {{QStringLiteral("A"), 100}, {QStringLiteral("B"), 100}});
+    file.AddRow({QStringLiteral("solo")});
+    file.AddRow({QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("oltre")});
+    const QByteArray bytes = file.Bytes();
+    EXPECT_TRUE(bytes.contains("<tr>" + Cell("solo") + Cell("") + "</tr>"));
+    EXPECT_TRUE(bytes.contains("<tr>" + Cell("a") + Cell("b") + "</tr>"));
+    EXPECT_FALSE(bytes.contains("oltre"));
+}
+
+TEST(SpreadsheetExportTest, DataCellsEscapeMarkupCharacters) {
+    // The user sees in the spreadsheet exactly what the field holds, markup
+    // characters included.
+    const struct {
+        const char *field;
+        QByteArray written;
+    } cases[] = {
+        {"Rossi & Figli", "Rossi &amp; Figli"},
+        {"<b>grassetto</b>", "&lt;b&gt;grassetto&lt;/b&gt;"},
+        {"peso > 3,5 t", "peso &gt; 3,5 t"},
+        {"&amp;", "&amp;amp;"},
+        {"&#65;", "&amp;#65;"},
+        {"\"Gold\" 'plus'", "\"Gold\" 'plus'"},
+        {"senza segni", "senza segni"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.field);
+        EXPECT_EQ(CellBytes(QString::fromUtf8(c.field)), c.written);
+    }
+}
+
+TEST(SpreadsheetExportTest, CaptionsAndSheetNameGoInAsTheyAre) {
+    SpreadsheetExport file(QStringLiteral("R&D <1>"), {{QStringLiteral("Banca d'appoggio & <C/C>"), 250}});
+    file.AddRow({QStringLiteral("<x>")});
+    const QByteArray bytes = file.Bytes();
+    EXPECT_TRUE(bytes.contains("<x:Name>R&D <1></x:Name>"));
+    EXPECT_TRUE(bytes.contains(HeaderCell(250, "Banca d'appoggio & <C/C>")));
+    EXPECT_TRUE(bytes.contains(Cell("&lt;x&gt;")));
+}
+
+TEST(SpreadsheetExportTest, DataCellsAreTrimmed) {
+    const struct {
+        QString field;
+        QByteArray written;
+    } cases[] = {
+        {QStringLiteral("  Panda  "), "Panda"},
+        {QStringLiteral("\t\r\nPanda\x01"), "Panda"},
+        {QStringLiteral("Data:   Prezzo: "), "Data:   Prezzo:"},
+        {QStringLiteral("Fiat "), "Fiat"},
+        {QStringLiteral("a  b"), "a  b"},
+        {QStringLiteral(" riga uno\r\nriga due "), "riga uno\r\nriga due"},
+        {QStringLiteral(" \t "), ""},
+        {QStringLiteral(" < "), "&lt;"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.field.toStdString());
+        EXPECT_EQ(CellBytes(c.field), c.written);
+    }
+}
+
+TEST(SpreadsheetExportTest, WindowsCodePageBytes) {
+    const struct {
+        QString field;
+        QByteArray written;
+    } cases[] = {
+        {QStringLiteral("\u00e8"), Bytes({0xE8})},
+        {QStringLiteral("\u20ac"), Bytes({0x80})},
+        {QStringLiteral("30\u00b0"), QByteArray("30") + Bytes({0xB0})},
+        {QStringLiteral("Citt\u00e0 \u2013 \u201cNord\u201d"), QByteArray("Citt") + Bytes({0xE0}) + " " +
+                                                                 Bytes({0x96}) + " " + Bytes({0x93}) + "Nord" +
+                                                                 Bytes({0x94})},
+        // Characters the code page has no byte for keep their identity as
+        // numeric references; half a character has none to keep.
+        {QStringLiteral("\u03a9"), "&#937;"},
+        {QString::fromUtf8("\xF0\x9F\x98\x80"), "&#128512;"},
+        {QString(QChar(0xD800)) + QStringLiteral("x"), "?x"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.field.toStdString());
+        EXPECT_EQ(CellBytes(c.field), c.written);
+    }
+    SpreadsheetExport file(QStringLiteral("Compatibilit\u00e0"), {{QStringLiteral("Propriet\u00e0"), 300}});
+    EXPECT_TRUE(file.Bytes().contains("<x:Name>Compatibilit\xE0</x:Name>"));
+    EXPECT_TRUE(file.Bytes().contains(HeaderCell(300, "Propriet\xE0")));
+}
+
+// ---- Writing ---------------------------------------------------------------
+
+class SpreadsheetWriteTest : public ::testing::Test {
+protected:
+    static SpreadsheetExport Sheet(const QStringList &cells) {
+        SpreadsheetExport file(QStringLiteral("S"), {{QStringLiteral("A"), 100}});
+        for (const QString &c : cells) file.AddRow({c});
+        return file;
+    }
+    QStringList Entries() const {
+        return QDir(folder.Path(QString())).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+    }
+    TestFolder folder;
+};
+
+TEST_F(SpreadsheetWriteTest, WritesAndReplacesTheWholeFile) {
+    const QString path = folder.Path(QStringLiteral("Prova.xls"));
+    const SpreadsheetExport first = Sheet({QStringLiteral("uno"), QStringLiteral("due"), QStringLiteral("tre")});
+    ASSERT_TRUE(first.WriteTo(path));
+    EXPECT_EQ(folder.Read(QStringLiteral("Prova.xls")), first.Bytes());
+
+    const SpreadsheetExport second = Sheet({QStringLiteral("x")});
+    ASSERT_TRUE(second.WriteTo(path));
+    EXPECT_EQ(folder.Read(QStringLiteral("Prova.xls")), second.Bytes());
+    EXPECT_EQ(Entries(), QStringList{QStringLiteral("Prova.xls")});
+}
+
+TEST_F(SpreadsheetWriteTest, AFolderAtTheFilesNameIsAFailure) {
+    folder.Block(QStringLiteral("Prova.xls"));
+    EXPECT_FALSE(Sheet({QStringLiteral("uno")}).WriteTo(folder.Path(QStringLiteral("Prova.xls"))));
+    EXPECT_TRUE(QFileInfo(folder.Path(QStringLiteral("Prova.xls"))).isDir());
+    EXPECT_EQ(Entries(), QStringList{QStringLiteral("Prova.xls")});
+}
+
+TEST_F(SpreadsheetWriteTest, AFailedWriteLeavesTheOldFileWhole) {
+    const QByteArray old = Sheet({QStringLiteral("vecchio")}).Bytes();
+    folder.Write(QStringLiteral("Prova.xls"), old);
+    QStringList many;
+    for (int i = 0; i < 500; ++i) many.append(QStringLiteral("riga %1").arg(i));
+    const SpreadsheetExport big = Sheet(many);
+    {
+        test::WriteLimit noRoom(big.Bytes().size() / 2);
+        EXPECT_FALSE(big.WriteTo(folder.Path(QStringLiteral("Prova.xls"))));
+    }
+    EXPECT_EQ(folder.Read(QStringLiteral("Prova.xls")), old);
+    EXPECT_EQ(Entries(), QStringList{QStringLiteral("Prova.xls")});
+}
+
+// ---- A spreadsheet program reads it back -----------------------------------
+
+// Converts `xls` to CSV (UTF-8) with LibreOffice and gives back its lines.
+QStringList ConvertedByLibreOffice(const QString &office, const QString &xls, const QString &work) {
+    QProcess soffice;
+    soffice.start(office, {QStringLiteral("-env:UserInstallation=file://") + work + QStringLiteral("/profile"),
+                           QStringLiteral("--headless"), QStringLiteral("--convert-to"),
+                           QStringLiteral("csv:Text - txt - csv (StarCalc):44,34,76,1"), QStringLiteral("--outdir"),
+                           work + QStringLiteral("/out"), xls});
+    if (!soffice.waitForFinished(90000)) {
+        soffice.kill();
+        soffice.waitForFinished();
+        ADD_FAILURE() << "LibreOffice did not finish";
+        return {};
+    }
+    QFile csv(work + QStringLiteral("/out/") + QFileInfo(xls).completeBaseName() + QStringLiteral(".csv"));
+    if (!csv.open(QIODevice::ReadOnly)) {
+        ADD_FAILURE() << "no CSV: " << soffice.readAllStandardError().toStdString();
+        return {};
+    }
+    QString text = QString::fromUtf8(csv.readAll());
+    if (text.endsWith(u'\n')) text.chop(1);
+    return text.split(u'\n');
+}
+
+TEST_F(SpreadsheetWriteTest, LibreOfficeReadsTheCellsBack) {
+    QString office = QStandardPaths::findExecutable(QStringLiteral("soffice"));
+    if (office.isEmpty()) office = QStandardPaths::findExecutable(QStringLiteral("libreoffice"));
+    if (office.isEmpty()) GTEST_SKIP() << "LibreOffice is not installed (see README.md)";
+
+    SpreadsheetExport file(QStringLiteral("Flotta Automezzi"),
+                           {{QStringLiteral("Compatibilit\u00e0 ambientale"), 200}, {QStringLiteral("Note"), 350}});
+    file.AddRow({QStringLiteral("  Euro 6 "), QStringLiteral("Rossi & Figli <b>grassetto</b> x>y")});
+    file.AddRow({QStringLiteral("Citt\u00e0 \u00e8 \u20ac 30\u00b0"), QStringLiteral("\u03a9 &amp; \"Gold\"")});
+    file.AddRow({QString(), QString()});
+    const QString xls = folder.Path(QStringLiteral("Flotta_Automezzi.xls"));
+    ASSERT_TRUE(file.WriteTo(xls));
+
+    QTemporaryDir work;
+    ASSERT_TRUE(work.isValid());
+    const QStringList lines = ConvertedByLibreOffice(office, xls, work.path());
+    const QStringList expected = {
+        QStringLiteral("\"Compatibilit\u00e0 ambientale\",\"Note\""),
+        QStringLiteral("\"Euro 6\",\"Rossi & Figli <b>grassetto</b> x>y\""),
+        QStringLiteral("\"Citt\u00e0 \u00e8 \u20ac 30\u00b0\",\"\u03a9 &amp; \"\"Gold\"\"\""),
+    };
+    // The empty last row carries nothing a CSV would keep.
+    EXPECT_EQ(lines.mid(0, 3), expected);
+    for (const QString &rest : lines.mid(3))
+        EXPECT_TRUE(rest == QStringLiteral(",") || rest.isEmpty()) << rest.toStdString();
+}
+
+}  // namespace
+}  // namespace vel

@@ -1,0 +1,394 @@
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <memory>
+
+#include "common/ArchiveFile.h"
+#include "common/Records.h"
+#include "common/TextRules.h"
+#include "fleet/ExpFlotta.h"
+#include "fleet/Flotta.h"
+#include "shell/Guida.h"
+#include "shell/ShellFixture.h"
+#include "support/WriteLimit.h"
+
+namespace vel::test {
+namespace {
+
+const QString kArchive = QStringLiteral("Flotta_Automezzi.pro");
+const QString kXls = QStringLiteral("Flotta_Automezzi.xls");
+const QString kAsk = QStringLiteral(
+    "L'esportazione dei dati in Excel pu\u00f2 richiedere diversi minuti a seconda del numero di schede presenti in "
+    "archivio.\r\n\r\nSi vuole esportare i dati adesso?");
+const QString kDone = QStringLiteral(
+    "Le schede in archivio sono state esportate con successo.\r\n\r\nSi vuole aprire il file di Excel?");
+const QString kFailed = QStringLiteral(
+    "Attenzione: il sistema non permette di esportare i dati.\n\r\n\rAccertarsi che il file di Excel non sia "
+    "gi\u00e0 aperto.");
+const QString kNoArchive = QStringLiteral(
+    "Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\rAccertarsi di possedere i privilegi di "
+    "scrittura nella cartella di installazione del programma.");
+
+// The header cells of the fleet file, in order: caption (UTF-8) and width.
+const struct {
+    const char *caption;
+    int width;
+} kColumns[] = {
+    {"Tipo veicolo", 250},
+    {"Marca e modello", 250},
+    {"Colore", 250},
+    {"Alimentazione", 250},
+    {"Targa", 250},
+    {"Impianti e accessori", 300},
+    {"Telaio", 250},
+    {"Data immatricolazione", 200},
+    {"Cilindrata", 200},
+    {"Cavalli fiscali / kW", 250},
+    {"Acquisto", 250},
+    {"Apparato Telepass", 250},
+    {"Numero posti", 150},
+    {"Tessera Viacard", 250},
+    {"Destinazione ed uso", 250},
+    {"Pneumatici", 250},
+    {"Compatibilit\u00e0 ambientale", 200},
+    {"Libretto circolazione e Certificato propriet\u00e0", 300},
+    {"Compagnia assicurazione", 250},
+    {"Incidenti subiti", 300},
+    {"Stato veicolo", 250},
+    {"Proprietario o responsabile", 250},
+    {"Codice fiscale", 200},
+    {"Telefono preferenziale", 250},
+    {"Note", 350},
+};
+
+QByteArray ExpectedFile(const std::vector<QStringList> &rows) {
+    QByteArray bytes =
+        "<html xmlns:o=\"urn:schemas-microsoft-com:office:office\" xmlns:x=\"urn:schemas-microsoft-com:office:excel\" "
+        "xmlns=\"http://www.w3.org/TR/REC-html40\"><head><meta http-equiv=\"Content-Type\" content=\"text/html; "
+        "charset=windows-1252\"><!--[if gte mso 9]><xml><x:ExcelWorkbook><x:ExcelWorksheets><x:ExcelWorksheet>"
+        "<x:Name>Flotta Automezzi</x:Name><x:WorksheetOptions><x:Selected/><x:Panes><x:Pane><x:Number>1</x:Number>"
+        "<x:ActiveRow>3</x:ActiveRow></x:Pane></x:Panes><x:ProtectContents>False</x:ProtectContents>"
+        "<x:ProtectObjects>False</x:ProtectObjects><x:ProtectScenarios>False</x:ProtectScenarios>"
+        "</x:WorksheetOptions></x:ExcelWorksheet></x:ExcelWorksheets></x:ExcelWorkbook></xml><![endif]--></head>"
+        "<body><table x:str><tr>";
+    for (const auto &c : kColumns)
+        bytes += "<td style=\"text-align: left; font-weight: bold;\" width=" + QByteArray::number(c.width) + ">" +
+                 ToCp1252(QString::fromUtf8(c.caption)) + "</td>";
+    bytes += "</tr>";
+    for (const QStringList &row : rows) {
+        bytes += "<tr>";
+        for (int k = 0; k < 25; ++k)
+            bytes += "<td style=\"text-align: left;\">" + (k < row.size() ? ToCp1252(row[k]) : QByteArray()) + "</td>";
+        bytes += "</tr>";
+    }
+    return bytes + "</table></body></html>";
+}
+
+// A vehicle with every field filled, each text naming its field.
+Record FullVehicle() {
+    Record r(VehicleRecord);
+    for (const FieldDef &f : VehicleRecord.Fields())
+        r.SetText(f.name, QString::fromLatin1(f.name.data(), int(f.name.size())) + QStringLiteral(" 1"));
+    r.SetText("Disponibile", QStringLiteral("S\u00ec"));
+    return r;
+}
+
+// What the grid shows of FullVehicle in columns 1 to 25.
+QStringList FullVehicleRow() {
+    return {QStringLiteral("Veicolo 1"),    QStringLiteral("Marca 1 Modello 1"),
+            QStringLiteral("Colore 1"),     QStringLiteral("Alimentazione 1"),
+            QStringLiteral("Targa 1"),      QStringLiteral("Impianti 1"),
+            QStringLiteral("Telaio 1"),     QStringLiteral("Immatricolazione 1"),
+            QStringLiteral("Cilindrata 1"), QStringLiteral("Cavalli 1"),
+            QStringLiteral("Data: DataAcq 1  Prezzo: PrezzoAcq 1"),
+            QStringLiteral("Telepass 1"),   QStringLiteral("Posti 1"),
+            QStringLiteral("Viacard 1"),    QStringLiteral("Uso 1"),
+            QStringLiteral("Pneumatici 1"), QStringLiteral("Ambientale 1"),
+            QStringLiteral("Officina 1"),   QStringLiteral("Compagnia 1"),
+            QStringLiteral("Incidenti 1"),  QStringLiteral("Stato 1"),
+            QStringLiteral("Conducente 1"), QStringLiteral("CodFisc 1"),
+            QStringLiteral("Recapito 1"),   QStringLiteral("Note 1")};
+}
+
+// A vehicle with make and model only, and a note with markup and accents.
+Record SparseVehicle() {
+    Record r(VehicleRecord);
+    r.SetText("Veicolo", QStringLiteral("Furgone"));
+    r.SetText("Marca", QStringLiteral("Fiat"));
+    r.SetText("Targa", QStringLiteral("ZZ999ZZ"));
+    r.SetText("Peso", QStringLiteral("3,5"));
+    r.SetText("Litro", QStringLiteral("12"));
+    r.SetText("Assi", QStringLiteral("2"));
+    r.SetText("File01", QStringLiteral("libretto.pdf"));
+    r.SetText("Note", QStringLiteral("<b>revisione</b> & tagliando, \u00e8 \u20ac 30\u00b0"));
+    return r;
+}
+
+class ExpFlottaTest : public ShellTest {
+protected:
+    void WriteArchive(const std::vector<Record> &records) {
+        ArchiveFile archive;
+        archive.OpenArchive(kArchive, VehicleRecord);
+        for (const Record &r : records) archive.AppendRecord(r);
+    }
+    // Opens the export as the vehicle card does and shows it.
+    TfrmExpFlotta &Open() {
+        dlg = std::make_unique<TfrmExpFlotta>(frmFlotta);
+        dlg->Create();
+        ShowActive(dlg.get());
+        return *dlg;
+    }
+    QStringList Row(int row) const {
+        QStringList cells;
+        for (int k = 0; k < dlg->grdRecords->columnCount(); ++k) {
+            const QTableWidgetItem *item = dlg->grdRecords->item(row, k);
+            cells.append(item ? item->text() : QString());
+        }
+        return cells;
+    }
+    void TearDown() override {
+        dlg.reset();
+        ShellTest::TearDown();
+    }
+
+    FakeShell shell;
+    std::unique_ptr<TfrmExpFlotta> dlg;
+};
+
+TEST_F(ExpFlottaTest, LooksAsDesigned) {
+    TfrmExpFlotta &d = Open();
+    EXPECT_EQ(d.objectName(), QStringLiteral("frmExpFlotta"));
+    EXPECT_EQ(d.Caption(), QStringLiteral(" Esporta archivio parco automezzi in Excel"));
+    EXPECT_EQ(d.size(), QSize(862, 560));
+    EXPECT_FALSE(d.windowFlags() & Qt::WindowCloseButtonHint);
+    EXPECT_FALSE(d.windowFlags() & Qt::WindowMinimizeButtonHint);
+    EXPECT_EQ(d.panInfo->text(), QStringLiteral("Esportazione archivio in Microsoft Excel."));
+    for (QWidget *picture : {static_cast<QWidget *>(d.cmdEsporta), static_cast<QWidget *>(d.cmdGuida),
+                             static_cast<QWidget *>(d.cmdEsci), static_cast<QWidget *>(d.imgTitolo)})
+        EXPECT_TRUE(picture->isVisible()) << picture->objectName().toStdString();
+
+    QTableWidget *grid = d.grdRecords;
+    EXPECT_TRUE(grid->alternatingRowColors());
+    EXPECT_EQ(grid->verticalHeader()->defaultSectionSize(), 21);
+    ASSERT_EQ(grid->columnCount(), 26);
+    EXPECT_EQ(grid->horizontalHeaderItem(0)->text(), QStringLiteral("N."));
+    for (int k = 1; k <= 25; ++k) {
+        const QString caption = QString::fromUtf8(kColumns[k - 1].caption);
+        SCOPED_TRACE(caption.toStdString());
+        EXPECT_EQ(grid->horizontalHeaderItem(k)->text(), caption);
+        const bool editable = caption == QStringLiteral("Codice fiscale") ||
+                              caption == QStringLiteral("Telefono preferenziale");
+        EXPECT_EQ(bool(grid->item(0, k)->flags() & Qt::ItemIsEditable), editable);
+    }
+    EXPECT_FALSE(grid->item(0, 0)->flags() & Qt::ItemIsEditable);
+}
+
+TEST_F(ExpFlottaTest, AMissingArchiveIsCreatedAndTheGridKeepsItsTenRows) {
+    TfrmExpFlotta &d = Open();
+    EXPECT_TRUE(folder.Exists(kArchive));
+    EXPECT_EQ(folder.Read(kArchive).size(), 0);
+    ASSERT_EQ(d.grdRecords->rowCount(), 10);
+    for (int r = 0; r < 10; ++r) EXPECT_EQ(Row(r).join(QString()), QString()) << "row " << r;
+
+    messages.Expect(MsgKind::Confirmation, kAsk, MsgButton::Yes);
+    messages.Expect(MsgKind::Confirmation, kDone, MsgButton::No);
+    Click(d.cmdEsporta);
+    EXPECT_EQ(folder.Read(kXls), ExpectedFile(std::vector<QStringList>(10)));
+    EXPECT_TRUE(shell.opened.isEmpty());
+}
+
+TEST_F(ExpFlottaTest, TheGridShowsEveryVehicleInFileOrder) {
+    WriteArchive({FullVehicle(), SparseVehicle()});
+    TfrmExpFlotta &d = Open();
+    ASSERT_EQ(d.grdRecords->rowCount(), 2);
+    EXPECT_EQ(Row(0), QStringList{QStringLiteral("1")} + FullVehicleRow());
+    const QStringList sparse = Row(1);
+    EXPECT_EQ(sparse[0], QStringLiteral("2"));
+    EXPECT_EQ(sparse[1], QStringLiteral("Furgone"));
+    // The make with the model's blank after it, and the purchase labels alone.
+    EXPECT_EQ(sparse[2], QStringLiteral("Fiat "));
+    EXPECT_EQ(sparse[11], QStringLiteral("Data:   Prezzo: "));
+    EXPECT_EQ(sparse[25], QStringLiteral("<b>revisione</b> & tagliando, \u00e8 \u20ac 30\u00b0"));
+    // Weight, km per litre, axles, the flag and the attachments are not shown.
+    for (const QString &cell : Row(0) + sparse)
+        for (const char *hidden : {"Peso", "Litro", "Assi", "File01", "Desc03", "S\u00ec", "3,5", "libretto"})
+            EXPECT_FALSE(cell.contains(QString::fromUtf8(hidden))) << cell.toStdString();
+}
+
+TEST_F(ExpFlottaTest, ExportWritesTheGridAndOffersToOpenIt) {
+    WriteArchive({FullVehicle(), SparseVehicle()});
+    const QByteArray archive = folder.Read(kArchive);
+    TfrmExpFlotta &d = Open();
+    messages.Expect(MsgKind::Confirmation, kAsk, MsgButton::Yes);
+    messages.Expect(MsgKind::Confirmation, kDone, MsgButton::Yes);
+    Click(d.cmdEsporta);
+
+    QStringList sparse(25);
+    sparse[0] = QStringLiteral("Furgone");
+    sparse[1] = QStringLiteral("Fiat");
+    sparse[4] = QStringLiteral("ZZ999ZZ");
+    sparse[10] = QStringLiteral("Data:   Prezzo:");
+    // Markup characters as references, so the spreadsheet shows the note as typed.
+    sparse[24] = QStringLiteral("&lt;b&gt;revisione&lt;/b&gt; &amp; tagliando, \u00e8 \u20ac 30\u00b0");
+    const QByteArray written = folder.Read(kXls);
+    EXPECT_EQ(written, ExpectedFile({FullVehicleRow(), sparse}));
+    EXPECT_TRUE(written.contains(QByteArray("tagliando, \xE8 \x80 30\xB0")));
+    EXPECT_FALSE(written.contains('\n'));
+    EXPECT_EQ(shell.opened, QStringList{u'"' + folder.Path(kXls) + u'"'});
+    EXPECT_EQ(folder.Read(kArchive), archive);
+    // The dialog stays open for another export.
+    EXPECT_TRUE(d.isVisible());
+}
+
+TEST_F(ExpFlottaTest, AnswerNoToTheFirstQuestionWritesNothing) {
+    folder.Write(kXls, "vecchio");
+    TfrmExpFlotta &d = Open();
+    messages.Expect(MsgKind::Confirmation, kAsk, MsgButton::No);
+    Click(d.cmdEsporta);
+    EXPECT_EQ(folder.Read(kXls), QByteArray("vecchio"));
+    EXPECT_TRUE(shell.opened.isEmpty());
+}
+
+TEST_F(ExpFlottaTest, EditedCellsReachTheFileNeverTheArchive) {
+    WriteArchive({SparseVehicle()});
+    const QByteArray archive = folder.Read(kArchive);
+    TfrmExpFlotta &d = Open();
+    QTableWidget *grid = d.grdRecords;
+    const int codFisc = 23, recapito = 24;
+
+    grid->item(0, codFisc)->setText(QStringLiteral("  RSSMRA80A01H501U "));
+    // A telephone still being typed when the export is clicked counts as typed.
+    grid->setCurrentCell(0, recapito);
+    grid->setFocus();
+    grid->editItem(grid->item(0, recapito));
+    auto *editor = grid->viewport()->findChild<QLineEdit *>();
+    ASSERT_NE(editor, nullptr);
+    editor->setText(QStringLiteral("333 1234567"));
+
+    messages.Expect(MsgKind::Confirmation, kAsk, MsgButton::Yes);
+    messages.Expect(MsgKind::Confirmation, kDone, MsgButton::No);
+    Click(d.cmdEsporta);
+    const QByteArray written = folder.Read(kXls);
+    EXPECT_TRUE(written.contains("<td style=\"text-align: left;\">RSSMRA80A01H501U</td>"
+                                 "<td style=\"text-align: left;\">333 1234567</td>"));
+    EXPECT_EQ(grid->item(0, recapito)->text(), QStringLiteral("333 1234567"));
+    EXPECT_EQ(folder.Read(kArchive), archive);
+}
+
+TEST_F(ExpFlottaTest, ExportingAgainReplacesTheWholeFile) {
+    WriteArchive({FullVehicle()});
+    TfrmExpFlotta &d = Open();
+    for (int round = 0; round < 2; ++round) {
+        messages.Expect(MsgKind::Confirmation, kAsk, MsgButton::Yes);
+        messages.Expect(MsgKind::Confirmation, kDone, MsgButton::No);
+        Click(d.cmdEsporta);
+        if (round == 0)
+            for (int k = 1; k <= 25; ++k) d.grdRecords->item(0, k)->setText(QString());
+    }
+    EXPECT_EQ(folder.Read(kXls), ExpectedFile({QStringList(25)}));
+}
+
+TEST_F(ExpFlottaTest, AFileThatCannotBeWrittenIsReportedAndTheOldOneStays) {
+    WriteArchive({FullVehicle(), SparseVehicle()});
+    TfrmExpFlotta &d = Open();
+    const QByteArray old = "<html>esportazione precedente</html>";
+    folder.Write(kXls, old);
+    {
+        WriteLimit noRoom(2000);
+        messages.Expect(MsgKind::Confirmation, kAsk, MsgButton::Yes);
+        messages.Expect(MsgKind::Plain, kFailed);
+        Click(d.cmdEsporta);
+    }
+    EXPECT_EQ(folder.Read(kXls), old);
+    EXPECT_TRUE(shell.opened.isEmpty());
+
+    // A folder standing at the file's name: the same message, no success.
+    QFile::remove(folder.Path(kXls));
+    folder.Block(kXls);
+    messages.Expect(MsgKind::Confirmation, kAsk, MsgButton::Yes);
+    messages.Expect(MsgKind::Plain, kFailed);
+    Click(d.cmdEsporta);
+    EXPECT_TRUE(QFileInfo(folder.Path(kXls)).isDir());
+    EXPECT_TRUE(shell.opened.isEmpty());
+}
+
+TEST_F(ExpFlottaTest, AnArchiveThatCannotBeOpenedIsReportedAndNotExported) {
+    folder.Block(kArchive);
+    messages.Expect(MsgKind::Error, kNoArchive);
+    TfrmExpFlotta &d = Open();
+    messages.Verify();
+    ASSERT_EQ(d.grdRecords->rowCount(), 10);
+    EXPECT_EQ(Row(0).join(QString()), QString());
+
+    // The grid does not hold the archive: exporting it would claim a success
+    // that is not there.
+    messages.Expect(MsgKind::Error, kNoArchive);
+    Click(d.cmdEsporta);
+    EXPECT_FALSE(folder.Exists(kXls));
+    EXPECT_TRUE(shell.opened.isEmpty());
+}
+
+TEST_F(ExpFlottaTest, HintsInTheStatusLine) {
+    TfrmExpFlotta &d = Open();
+    const struct {
+        QWidget *over;
+        QPoint at;
+        QString hint;
+    } cases[] = {
+        {d.cmdEsporta, {3, 3}, QStringLiteral("Esporta l'archivio in formato Microsoft Excel.")},
+        {d.grdRecords->viewport(), {5, 5}, QString()},
+        {d.cmdGuida, {3, 3}, QStringLiteral("Visualizza la pagina della guida sensibile al contesto.")},
+        {d.panContainer, {430, 82}, QString()},
+        {d.cmdEsci, {3, 3}, QStringLiteral("Esci da questo ambiente di lavoro.")},
+        {d.shpSfondo, {400, 2}, QString()},
+        {d.cmdEsporta, {3, 3}, QStringLiteral("Esporta l'archivio in formato Microsoft Excel.")},
+        {d.shpInfo, {1, 1}, QString()},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.over->objectName().toStdString());
+        d.panInfo->setText(QStringLiteral("prima"));
+        MoveMouseOver(c.over, c.at);
+        EXPECT_EQ(d.panInfo->text(), c.hint);
+    }
+}
+
+TEST_F(ExpFlottaTest, GuideOpensWithItsTitleAndText) {
+    TfrmExpFlotta &d = Open();
+    modals.Expect<TfrmGuida>([](TfrmGuida &guide) {
+        EXPECT_EQ(guide.lblTitolo->text(), QStringLiteral("Esportazione archivio parco automezzi in Excel"));
+        EXPECT_EQ(guide.txtGuida->toPlainText(),
+                  QStringLiteral(
+                      "Il pulsante Esporta archivio consente di esportare tutte le schede del parco automezzi in un "
+                      "foglio di lavoro di Microsoft Excel, che potr\u00e0 essere aperto con qualsiasi software in "
+                      "grado di gestire i file in formato XLS (ad esempio, con Open Office, Libre Office o Microsoft "
+                      "Office).\r\n\r\n"
+                      "Dopo aver aperto la finestra contenente la griglia dei dati, bisogna fare clic sull'icona di "
+                      "Excel. Questa operazione crea in tempo reale un file in formato XLS contenente le schede in "
+                      "archivio, che potr\u00e0 essere aperto immediatamente rispondendo affermativamente al messaggio "
+                      "di domanda che appare.\r\n\r\n"
+                      "A questo punto \u00e8 sufficiente salvare il file sul proprio disco fisso assegnandogli un nome "
+                      "qualsiasi."));
+        guide.btnChiudiClick();
+    });
+    Click(d.cmdGuida);
+    EXPECT_EQ(modals.Opened(), QStringList{QStringLiteral("frmGuida")});
+    EXPECT_TRUE(d.isVisible());
+}
+
+TEST_F(ExpFlottaTest, OpenedModallyAndLeftWithTheExitPicture) {
+    WriteArchive({SparseVehicle()});
+    bool seen = false;
+    modals.Expect<TfrmExpFlotta>([&](TfrmExpFlotta &d) {
+        seen = true;
+        EXPECT_EQ(d.grdRecords->rowCount(), 1);
+        Click(d.cmdEsci);
+        EXPECT_FALSE(d.isVisible());
+    });
+    TfrmExpFlotta export_(frmFlotta);
+    export_.Create();
+    export_.ShowModal();
+    EXPECT_TRUE(seen);
+}
+
+}  // namespace
+}  // namespace vel::test

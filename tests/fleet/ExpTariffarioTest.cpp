@@ -1,0 +1,425 @@
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <memory>
+
+#include "common/ArchiveFile.h"
+#include "common/Records.h"
+#include "common/TextRules.h"
+#include "fleet/ExpTariffario.h"
+#include "fleet/Tariffario.h"
+#include "shell/Guida.h"
+#include "shell/ShellFixture.h"
+#include "support/WriteLimit.h"
+
+namespace vel::test {
+namespace {
+
+const QString kArchive = QStringLiteral("Tariffario.pro");
+const QString kXls = QStringLiteral("Tariffario.xls");
+const QString kAsk = QStringLiteral(
+    "L'esportazione dei dati in Excel pu\u00f2 richiedere diversi minuti a seconda del numero di schede presenti in "
+    "archivio.\r\n\r\nSi vuole esportare i dati adesso?");
+const QString kDone = QStringLiteral(
+    "Le schede in archivio sono state esportate con successo.\r\n\r\nSi vuole aprire il file di Excel?");
+const QString kFailed = QStringLiteral(
+    "Attenzione: il sistema non permette di esportare i dati.\n\r\n\rAccertarsi che il file di Excel non sia "
+    "gi\u00e0 aperto.");
+const QString kNoArchive = QStringLiteral(
+    "Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\rAccertarsi di possedere i privilegi di "
+    "scrittura nella cartella di installazione del programma.");
+
+// The columns of the tariff file, in order: header caption (UTF-8), width, the
+// field shown in it, and whether the user may overwrite its cells on screen.
+const struct {
+    const char *caption;
+    int width;
+    const char *field;
+    bool editable;
+} kColumns[] = {
+    {"Tariffa", 250, "Tariffa", false},
+    {"Descrizione", 300, "Descrizione", false},
+    {"Codice", 200, "Codice", false},
+    {"Importo unitario", 200, "Importo", false},
+    {"Criterio conteggio", 300, "Conteggio", false},
+    {"Criterio calcolo eccedenza", 300, "Eccedenza", true},
+    {"Tipo veicolo", 250, "Veicolo", false},
+    {"Classe", 250, "Classe", false},
+    {"Alimentazione", 250, "Alimentazione", false},
+    {"Posti", 150, "Posti", false},
+    {"Modalit\u00e0 di ritiro", 300, "Ritiro", false},
+    {"Modalit\u00e0 di riconsegna", 300, "Riconsegna", false},
+    {"Listino di appartenenza", 250, "Listino", false},
+    {"Prezzo in listino", 200, "PrezzoList", true},
+    {"Descrizione in listino", 300, "DescList", false},
+    {"Modalit\u00e0 di pagamento", 250, "Pagamento", true},
+    {"Banca d'appoggio", 250, "Banca", true},
+    {"Cauzione", 250, "Cauzione", true},
+    {"IBAN", 250, "Iban", true},
+    {"Intestatario C/C", 250, "Intestatario", false},
+    {"Note", 300, "Note", true},
+    {"Patente", 200, "Patente", true},
+    {"Documenti richiesti", 300, "Documenti", true},
+    {"Assicurazioni", 300, "Assicurazioni", false},
+    {"Altri requisiti", 300, "Requisiti", false},
+};
+constexpr int kIban = 19;  // the grid column of "IBAN"
+
+QByteArray ExpectedFile(const std::vector<QStringList> &rows) {
+    QByteArray bytes =
+        "<html xmlns:o=\"urn:schemas-microsoft-com:office:office\" xmlns:x=\"urn:schemas-microsoft-com:office:excel\" "
+        "xmlns=\"http://www.w3.org/TR/REC-html40\"><head><meta http-equiv=\"Content-Type\" content=\"text/html; "
+        "charset=windows-1252\"><!--[if gte mso 9]><xml><x:ExcelWorkbook><x:ExcelWorksheets><x:ExcelWorksheet>"
+        "<x:Name>Tariffario Noleggi</x:Name><x:WorksheetOptions><x:Selected/><x:Panes><x:Pane><x:Number>1</x:Number>"
+        "<x:ActiveRow>3</x:ActiveRow></x:Pane></x:Panes><x:ProtectContents>False</x:ProtectContents>"
+        "<x:ProtectObjects>False</x:ProtectObjects><x:ProtectScenarios>False</x:ProtectScenarios>"
+        "</x:WorksheetOptions></x:ExcelWorksheet></x:ExcelWorksheets></x:ExcelWorkbook></xml><![endif]--></head>"
+        "<body><table x:str><tr>";
+    for (const auto &c : kColumns)
+        bytes += "<td style=\"text-align: left; font-weight: bold;\" width=" + QByteArray::number(c.width) + ">" +
+                 ToCp1252(QString::fromUtf8(c.caption)) + "</td>";
+    bytes += "</tr>";
+    for (const QStringList &row : rows) {
+        bytes += "<tr>";
+        for (int k = 0; k < 25; ++k)
+            bytes += "<td style=\"text-align: left;\">" + (k < row.size() ? ToCp1252(row[k]) : QByteArray()) + "</td>";
+        bytes += "</tr>";
+    }
+    return bytes + "</table></body></html>";
+}
+
+// A tariff whose every field holds its own name (each fits its capacity), so
+// that a column showing the wrong field gives itself away.
+Record NamedTariff() {
+    Record r(TariffRecord);
+    for (const FieldDef &f : TariffRecord.Fields())
+        r.SetText(f.name, QString::fromLatin1(f.name.data(), int(f.name.size())));
+    return r;
+}
+
+// What the grid shows of NamedTariff in columns 1 to 25.
+QStringList NamedTariffRow() {
+    QStringList cells;
+    for (const auto &c : kColumns) cells.append(QString::fromLatin1(c.field));
+    return cells;
+}
+
+// A tariff as the card saves it: amounts at zero, a note with markup and
+// characters beyond ASCII, an attachment, most fields empty. Its code was
+// stored with blanks around it by an older hand, which reading trims.
+Record PromoTariff() {
+    Record r(TariffRecord);
+    r.SetText("Tariffa", QStringLiteral("Weekend"));
+    r.SetText("Descrizione", QStringLiteral("Fine settimana in citt\u00e0"));
+    r.SetText("Importo", QStringLiteral("0,00"));
+    r.SetText("PrezzoList", QStringLiteral("0,00"));
+    r.SetText("Iban", QStringLiteral("IT60X0542811101000000123456"));
+    r.SetText("Note", QStringLiteral("<b>promo</b> & sconto, \u00e8 \u20ac 10"));
+    r.SetText("File01", QStringLiteral("condizioni.pdf"));
+    r.SetText("Desc01", QStringLiteral("Condizioni generali"));
+    const QByteArray code = "  WE-01 ";
+    char *field = r.Bytes().data() + TariffRecord.Offset("Codice");
+    field[0] = char(code.size());
+    std::copy(code.begin(), code.end(), field + 1);
+    return r;
+}
+
+// What the grid shows of PromoTariff in columns 1 to 25.
+QStringList PromoTariffRow() {
+    QStringList cells(25);
+    cells[0] = QStringLiteral("Weekend");
+    cells[1] = QStringLiteral("Fine settimana in citt\u00e0");
+    cells[2] = QStringLiteral("WE-01");
+    cells[3] = QStringLiteral("0,00");
+    cells[13] = QStringLiteral("0,00");
+    cells[18] = QStringLiteral("IT60X0542811101000000123456");
+    cells[20] = QStringLiteral("<b>promo</b> & sconto, \u00e8 \u20ac 10");
+    return cells;
+}
+
+class ExpTariffarioTest : public ShellTest {
+protected:
+    void WriteArchive(const std::vector<Record> &records) {
+        ArchiveFile archive;
+        archive.OpenArchive(kArchive, TariffRecord);
+        for (const Record &r : records) archive.AppendRecord(r);
+    }
+    // Opens the export as the tariff card does and shows it.
+    TfrmExpTariffario &Open() {
+        dlg = std::make_unique<TfrmExpTariffario>(frmTariffario);
+        dlg->Create();
+        ShowActive(dlg.get());
+        return *dlg;
+    }
+    QStringList Row(int row) const {
+        QStringList cells;
+        for (int k = 0; k < dlg->grdRecords->columnCount(); ++k) {
+            const QTableWidgetItem *item = dlg->grdRecords->item(row, k);
+            cells.append(item ? item->text() : QString());
+        }
+        return cells;
+    }
+    // The export confirmed, then the offer to open the file answered.
+    void Export(MsgButton openAnswer) {
+        messages.Expect(MsgKind::Confirmation, kAsk, MsgButton::Yes);
+        messages.Expect(MsgKind::Confirmation, kDone, openAnswer);
+        Click(dlg->cmdEsporta);
+        messages.Verify();
+    }
+    void TearDown() override {
+        dlg.reset();
+        ShellTest::TearDown();
+    }
+
+    FakeShell shell;
+    std::unique_ptr<TfrmExpTariffario> dlg;
+};
+
+TEST_F(ExpTariffarioTest, LooksAsDesigned) {
+    TfrmExpTariffario &d = Open();
+    EXPECT_EQ(d.objectName(), QStringLiteral("frmExpTariffario"));
+    EXPECT_EQ(d.Caption(), QStringLiteral(" Esporta listino tariffario in Excel"));
+    EXPECT_EQ(d.size(), QSize(862, 560));
+    EXPECT_FALSE(d.windowFlags() & Qt::WindowCloseButtonHint);
+    EXPECT_EQ(d.panInfo->text(), QStringLiteral("Esportazione archivio in Microsoft Excel."));
+
+    QTableWidget *grid = d.grdRecords;
+    EXPECT_TRUE(grid->alternatingRowColors());
+    EXPECT_EQ(grid->verticalHeader()->defaultSectionSize(), 21);
+    ASSERT_EQ(grid->columnCount(), 26);
+    EXPECT_EQ(grid->horizontalHeaderItem(0)->text(), QStringLiteral("N."));
+    EXPECT_FALSE(grid->item(0, 0)->flags() & Qt::ItemIsEditable);
+    for (int k = 1; k <= 25; ++k) {
+        const auto &column = kColumns[k - 1];
+        SCOPED_TRACE(column.caption);
+        EXPECT_EQ(grid->horizontalHeaderItem(k)->text(), QString::fromUtf8(column.caption));
+        EXPECT_EQ(bool(grid->item(0, k)->flags() & Qt::ItemIsEditable), column.editable);
+    }
+}
+
+TEST_F(ExpTariffarioTest, AMissingArchiveIsCreatedAndTheFileHoldsTheTenEmptyRows) {
+    TfrmExpTariffario &d = Open();
+    EXPECT_TRUE(folder.Exists(kArchive));
+    EXPECT_EQ(folder.Read(kArchive).size(), 0);
+    ASSERT_EQ(d.grdRecords->rowCount(), 10);
+    for (int r = 0; r < 10; ++r) EXPECT_EQ(Row(r).join(QString()), QString()) << "row " << r;
+
+    Export(MsgButton::No);
+    EXPECT_EQ(folder.Read(kXls), ExpectedFile(std::vector<QStringList>(10)));
+    EXPECT_TRUE(shell.opened.isEmpty());
+}
+
+TEST_F(ExpTariffarioTest, TheGridShowsEveryTariffInFileOrder) {
+    WriteArchive({NamedTariff(), PromoTariff()});
+    TfrmExpTariffario &d = Open();
+    ASSERT_EQ(d.grdRecords->rowCount(), 2);
+    EXPECT_EQ(Row(0), QStringList{QStringLiteral("1")} + NamedTariffRow());
+    EXPECT_EQ(Row(1), QStringList{QStringLiteral("2")} + PromoTariffRow());
+    // The attachments are not shown.
+    for (const QString &cell : Row(0) + Row(1))
+        for (const char *hidden : {"File0", "Desc0", "condizioni", "Condizioni generali"})
+            EXPECT_FALSE(cell.contains(QString::fromLatin1(hidden))) << cell.toStdString();
+}
+
+TEST_F(ExpTariffarioTest, MoreTariffsThanTheDesignedRowsGetOneRowEach) {
+    std::vector<Record> tariffs;
+    for (int i = 1; i <= 12; ++i) {
+        Record r(TariffRecord);
+        r.SetText("Codice", QStringLiteral("T%1").arg(i));
+        tariffs.push_back(r);
+    }
+    WriteArchive(tariffs);
+    TfrmExpTariffario &d = Open();
+    ASSERT_EQ(d.grdRecords->rowCount(), 12);
+    std::vector<QStringList> rows;
+    for (int r = 0; r < 12; ++r) {
+        EXPECT_EQ(Row(r)[0], QString::number(r + 1));
+        EXPECT_EQ(Row(r)[3], QStringLiteral("T%1").arg(r + 1));
+        QStringList cells(25);
+        cells[2] = QStringLiteral("T%1").arg(r + 1);
+        rows.push_back(cells);
+    }
+    Export(MsgButton::No);
+    EXPECT_EQ(folder.Read(kXls), ExpectedFile(rows));
+}
+
+TEST_F(ExpTariffarioTest, ExportWritesTheGridAndOffersToOpenIt) {
+    WriteArchive({NamedTariff(), PromoTariff()});
+    const QByteArray archive = folder.Read(kArchive);
+    TfrmExpTariffario &d = Open();
+    Export(MsgButton::Yes);
+
+    QStringList promo = PromoTariffRow();
+    // Markup characters as references, so the spreadsheet shows the note as typed.
+    promo[20] = QStringLiteral("&lt;b&gt;promo&lt;/b&gt; &amp; sconto, \u00e8 \u20ac 10");
+    const QByteArray written = folder.Read(kXls);
+    EXPECT_EQ(written, ExpectedFile({NamedTariffRow(), promo}));
+    // The amount is the text as stored, with no number format of its own.
+    EXPECT_TRUE(written.contains("<td style=\"text-align: left;\">WE-01</td><td style=\"text-align: left;\">0,00</td>"));
+    EXPECT_TRUE(written.contains(QByteArray("sconto, \xE8 \x80 10")));
+    EXPECT_FALSE(written.contains('\n'));
+    EXPECT_FALSE(written.contains("condizioni"));
+    EXPECT_EQ(shell.opened, QStringList{u'"' + folder.Path(kXls) + u'"'});
+    EXPECT_EQ(folder.Read(kArchive), archive);
+    // The dialog stays open for another export.
+    EXPECT_TRUE(d.isVisible());
+}
+
+TEST_F(ExpTariffarioTest, AnswerNoToTheFirstQuestionWritesNothing) {
+    WriteArchive({NamedTariff()});
+    folder.Write(kXls, "vecchio");
+    TfrmExpTariffario &d = Open();
+    messages.Expect(MsgKind::Confirmation, kAsk, MsgButton::No);
+    Click(d.cmdEsporta);
+    EXPECT_EQ(folder.Read(kXls), QByteArray("vecchio"));
+    EXPECT_TRUE(shell.opened.isEmpty());
+}
+
+TEST_F(ExpTariffarioTest, OverwrittenCellsReachTheFileNeverTheArchive) {
+    WriteArchive({PromoTariff()});
+    const QByteArray archive = folder.Read(kArchive);
+    TfrmExpTariffario &d = Open();
+    QTableWidget *grid = d.grdRecords;
+
+    QStringList expected = PromoTariffRow();
+    expected[20] = QStringLiteral("&lt;b&gt;promo&lt;/b&gt; &amp; sconto, \u00e8 \u20ac 10");
+    for (int k = 1; k <= 25; ++k) {
+        if (!kColumns[k - 1].editable || k == kIban) continue;
+        grid->item(0, k)->setText(QStringLiteral("  nuovo %1 ").arg(k));
+        expected[k - 1] = QStringLiteral("nuovo %1").arg(k);
+    }
+    // An IBAN still being typed when the export is clicked counts as typed.
+    grid->setCurrentCell(0, kIban);
+    grid->setFocus();
+    grid->editItem(grid->item(0, kIban));
+    auto *editor = grid->viewport()->findChild<QLineEdit *>();
+    ASSERT_NE(editor, nullptr);
+    editor->setText(QStringLiteral("IT02L1234512345123456789012"));
+    expected[kIban - 1] = QStringLiteral("IT02L1234512345123456789012");
+
+    Export(MsgButton::No);
+    EXPECT_EQ(folder.Read(kXls), ExpectedFile({expected}));
+    EXPECT_EQ(grid->item(0, kIban)->text(), QStringLiteral("IT02L1234512345123456789012"));
+    EXPECT_EQ(folder.Read(kArchive), archive);
+}
+
+TEST_F(ExpTariffarioTest, ExportingAgainReplacesTheWholeFile) {
+    WriteArchive({NamedTariff()});
+    TfrmExpTariffario &d = Open();
+    Export(MsgButton::No);
+    for (int k = 1; k <= 25; ++k) d.grdRecords->item(0, k)->setText(QString());
+    Export(MsgButton::No);
+    EXPECT_EQ(folder.Read(kXls), ExpectedFile({QStringList(25)}));
+}
+
+TEST_F(ExpTariffarioTest, AFileThatCannotBeWrittenIsReportedAndTheOldOneStays) {
+    WriteArchive({NamedTariff(), PromoTariff()});
+    TfrmExpTariffario &d = Open();
+    const QByteArray old = "<html>esportazione precedente</html>";
+    folder.Write(kXls, old);
+    {
+        WriteLimit noRoom(2000);
+        messages.Expect(MsgKind::Confirmation, kAsk, MsgButton::Yes);
+        messages.Expect(MsgKind::Plain, kFailed);
+        Click(d.cmdEsporta);
+    }
+    messages.Verify();
+    EXPECT_EQ(folder.Read(kXls), old);
+    EXPECT_TRUE(shell.opened.isEmpty());
+
+    // A folder standing at the file's name: the same message, no success.
+    QFile::remove(folder.Path(kXls));
+    folder.Block(kXls);
+    messages.Expect(MsgKind::Confirmation, kAsk, MsgButton::Yes);
+    messages.Expect(MsgKind::Plain, kFailed);
+    Click(d.cmdEsporta);
+    EXPECT_TRUE(QFileInfo(folder.Path(kXls)).isDir());
+    EXPECT_TRUE(shell.opened.isEmpty());
+}
+
+TEST_F(ExpTariffarioTest, AnArchiveThatCannotBeOpenedIsReportedAndNotExported) {
+    folder.Block(kArchive);
+    messages.Expect(MsgKind::Error, kNoArchive);
+    TfrmExpTariffario &d = Open();
+    messages.Verify();
+    ASSERT_EQ(d.grdRecords->rowCount(), 10);
+    for (int r = 0; r < 10; ++r) EXPECT_EQ(Row(r).join(QString()), QString()) << "row " << r;
+
+    // The grid does not hold the archive: exporting it would claim a success
+    // that is not there.
+    messages.Expect(MsgKind::Error, kNoArchive);
+    Click(d.cmdEsporta);
+    EXPECT_FALSE(folder.Exists(kXls));
+    EXPECT_TRUE(shell.opened.isEmpty());
+}
+
+TEST_F(ExpTariffarioTest, HintsInTheStatusLine) {
+    TfrmExpTariffario &d = Open();
+    const struct {
+        QWidget *over;
+        QPoint at;
+        QString hint;
+    } cases[] = {
+        {d.cmdEsporta, {3, 3}, QStringLiteral("Esporta l'archivio in formato Microsoft Excel.")},
+        {d.grdRecords->viewport(), {5, 5}, QString()},
+        {d.cmdGuida, {3, 3}, QStringLiteral("Visualizza la pagina della guida sensibile al contesto.")},
+        {d.panContainer, {430, 82}, QString()},
+        {d.cmdEsci, {3, 3}, QStringLiteral("Esci da questo ambiente di lavoro.")},
+        {d.shpSfondo, {400, 2}, QString()},
+        {d.cmdEsporta, {3, 3}, QStringLiteral("Esporta l'archivio in formato Microsoft Excel.")},
+        {d.shpInfo, {1, 1}, QString()},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.over->objectName().toStdString());
+        d.panInfo->setText(QStringLiteral("prima"));
+        MoveMouseOver(c.over, c.at);
+        EXPECT_EQ(d.panInfo->text(), c.hint);
+    }
+}
+
+TEST_F(ExpTariffarioTest, GuideOpensWithItsTitleAndText) {
+    TfrmExpTariffario &d = Open();
+    modals.Expect<TfrmGuida>([&d](TfrmGuida &guide) {
+        EXPECT_EQ(guide.parentWidget(), static_cast<QWidget *>(&d));
+        EXPECT_EQ(guide.lblTitolo->text(), QStringLiteral("Esportazione listino tariffario in Excel"));
+        EXPECT_EQ(guide.txtGuida->toPlainText(),
+                  QStringLiteral(
+                      "Il pulsante Esporta archivio consente di esportare i dati del tariffario in un foglio di "
+                      "lavoro di Microsoft Excel, che potr\u00e0 essere aperto con qualsiasi software in grado di "
+                      "gestire i file in formato XLS (ad esempio, con Open Office, Libre Office o Microsoft "
+                      "Office).\r\n\r\n"
+                      "Dopo aver aperto la finestra contenente la griglia dei dati, bisogna fare clic sull'icona di "
+                      "Excel. Questa operazione crea in tempo reale un file in formato XLS contenente le schede in "
+                      "archivio, che potr\u00e0 essere aperto immediatamente rispondendo affermativamente al messaggio "
+                      "di domanda che appare.\r\n\r\n"
+                      "A questo punto \u00e8 sufficiente salvare il file sul proprio disco fisso assegnandogli un nome "
+                      "qualsiasi."));
+        guide.btnChiudiClick();
+    });
+    Click(d.cmdGuida);
+    EXPECT_EQ(modals.Opened(), QStringList{QStringLiteral("frmGuida")});
+    EXPECT_TRUE(d.isVisible());
+}
+
+TEST_F(ExpTariffarioTest, TheTariffCardOpensItModallyAndTheExitPictureLeavesIt) {
+    WriteArchive({PromoTariff()});
+    frmTariffario->Show();
+    ShowActive(frmTariffario);
+    bool seen = false;
+    modals.Expect<TfrmExpTariffario>([&](TfrmExpTariffario &d) {
+        seen = true;
+        EXPECT_EQ(d.parentWidget(), static_cast<QWidget *>(frmTariffario));
+        EXPECT_EQ(d.grdRecords->rowCount(), 1);
+        EXPECT_EQ(d.grdRecords->item(0, 3)->text(), QStringLiteral("WE-01"));
+        Click(d.cmdEsci);
+        EXPECT_FALSE(d.isVisible());
+    });
+    Click(frmTariffario->cmdEsporta);
+    EXPECT_TRUE(seen);
+    EXPECT_EQ(modals.Opened(), QStringList{QStringLiteral("frmExpTariffario")});
+    // Nothing was exported on the way.
+    EXPECT_FALSE(folder.Exists(kXls));
+}
+
+}  // namespace
+}  // namespace vel::test

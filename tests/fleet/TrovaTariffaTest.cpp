@@ -1,0 +1,500 @@
+#include <QComboBox>
+#include <QFile>
+#include <QLineEdit>
+#include <memory>
+#include <vector>
+
+#include "FleetFixture.h"
+#include "cards/ReportPages.h"
+#include "contracts/ContrattiNSC.h"
+#include "fleet/Tariffario.h"
+#include "fleet/TrovaTariffa.h"
+#include "platform/QtPrint.h"
+
+namespace vel::test {
+namespace {
+
+QString U(const char *utf8) { return QString::fromUtf8(utf8); }
+
+const QString kTariffArchive = QStringLiteral("Tariffario.pro");
+const QString kNotice = QStringLiteral("Ricerca non applicabile: la lista non contiene nessuna voce.");
+
+Record Tariff(std::initializer_list<std::pair<const char *, QString>> fields) {
+    Record r(TariffRecord);
+    for (const auto &[field, text] : fields) r.SetText(field, text);
+    return r;
+}
+
+// The archive most tests search, in file order. Their lines sort by code:
+// AB-1, GIO-01, km-10, ORA-02, SET-7.
+std::vector<Record> Tariffs() {
+    return {
+        // Every field filled, to follow each one into the tariff card.
+        Tariff({{"Tariffa", U("Giornaliera")}, {"Descrizione", U("Noleggio giornaliero city car con chilometraggio")},
+                {"Codice", U("GIO-01")}, {"Importo", U("45,00")}, {"Conteggio", U("24 ore dal ritiro")},
+                {"Eccedenza", U("Ogni ora oltre le 24: 10,00")}, {"Veicolo", U("Autovettura")},
+                {"Classe", U("Economica")}, {"Alimentazione", U("Benzina")}, {"Posti", U("5")},
+                {"Ritiro", U("Sede centrale")}, {"Riconsegna", U("Sede centrale entro le 18")},
+                {"Listino", U("Estate")}, {"PrezzoList", U("49,90")}, {"DescList", U("City car al giorno")},
+                {"Pagamento", U("Carta di credito")}, {"Banca", U("Banca Popolare")},
+                {"Cauzione", U("Blocco di 300 euro sulla carta di credito")},
+                {"Iban", U("IT60X0542811101000000123456")}, {"Intestatario", U("Velmora Noleggi srl")},
+                {"Note", U("Chilometraggio illimitato")}, {"Patente", U("B")},
+                {"Documenti", U("Carta d'identit\xc3\xa0 e patente")},
+                {"Assicurazioni", U("RCA e Kasko con franchigia")}, {"Requisiti", U("Et\xc3\xa0 minima 21 anni")},
+                {"File01", U("condizioni.pdf")}, {"File02", U("foto.jpg")}, {"File03", U("kasko.pdf")},
+                {"Desc01", U("Condizioni generali")}, {"Desc02", U("Foto")}, {"Desc03", U("Polizza")}}),
+        // No description; six characters of seats; an amount stored unnormalised.
+        Tariff({{"Tariffa", U("Oraria")}, {"Codice", U("AB-1")}, {"Importo", U("12,5")}, {"Veicolo", U("Scooter")},
+                {"Classe", U("Mini")}, {"Posti", U("123456")}, {"Listino", U("Listino estate 2")},
+                {"Patente", U("AM")}}),
+        Tariff({{"Tariffa", U("Oraria")}, {"Descrizione", U("Furgone a ore")}, {"Codice", U("ORA-02")},
+                {"Importo", U("18,00")}, {"Conteggio", U("a ore")}, {"Veicolo", U("Furgone")},
+                {"Classe", U("Grande")}, {"Alimentazione", U("Diesel")}, {"Posti", U("3")},
+                {"Listino", U("Inverno")}, {"Patente", U("C1 o b")}}),
+        Tariff({{"Tariffa", U("Chilometrica")}, {"Descrizione", U("Tariffa a distanza")}, {"Codice", U("km-10")},
+                {"Importo", U("0,35")}, {"Veicolo", U("Autovettura")}, {"Classe", U("Intermedia")},
+                {"Listino", U("Bassa stagione")}, {"Patente", U("b")}, {"Note", U("Citt\xc3\xa0 e autostrada")}}),
+        Tariff({{"Tariffa", U("Settimanale")}, {"Descrizione", U("Camper per sette giorni")}, {"Codice", U("SET-7")},
+                {"Importo", U("900,00")}, {"Veicolo", U("Camper")}, {"Classe", U("Lusso")},
+                {"Alimentazione", U("Diesel")}, {"Listino", U("ESTATE")}, {"Patente", U("C")},
+                {"Cauzione", U("Assegno")}}),
+    };
+}
+
+class TrovaTariffaTest : public FleetTest {
+protected:
+    void WriteTariffs(const std::vector<Record> &tariffs) {
+        ArchiveFile archive;
+        archive.OpenArchive(kTariffArchive, TariffRecord);
+        for (const Record &r : tariffs) archive.AppendRecord(r);
+    }
+    // A new search opened by `opener` with a caller tag, as the cards open it.
+    std::unique_ptr<TfrmTrovaTariffa> Open(const QString &tag = QStringLiteral("tariffario"),
+                                           QWidget *opener = nullptr) {
+        auto dlg = std::make_unique<TfrmTrovaTariffa>(opener ? opener : frmTariffario);
+        dlg->Create();
+        dlg->lblMemory->setText(tag);
+        dlg->Show();
+        ShowActive(dlg.get());
+        return dlg;
+    }
+    std::unique_ptr<TfrmTrovaTariffa> Search(const std::vector<std::pair<const char *, QString>> &criteria,
+                                             const QString &tag = QStringLiteral("tariffario")) {
+        auto dlg = Open(tag);
+        for (const auto &[edit, text] : criteria) Type(dlg->CriterionEdit(edit), text);
+        Click(dlg->btnCerca);
+        return dlg;
+    }
+    static QStringList Lines(const std::vector<Record> &tariffs, const std::vector<int> &indexes) {
+        QStringList lines;
+        for (int i : indexes) lines.append(TariffListLine(tariffs[i]));
+        return lines;
+    }
+    // What the tariff card shows of a field: its edit or combo edit for the
+    // 25 texts, its hidden label for the six attachment fields.
+    static QString CardText(int field) {
+        const QString name = QString::fromLatin1(TariffRecord.Fields()[field].name.data(),
+                                                 qsizetype(TariffRecord.Fields()[field].name.size()));
+        const QString control = (field < 25 ? QStringLiteral("txt") : QStringLiteral("lbl")) + name;
+        for (QWidget *w : frmTariffario->findChildren<QWidget *>(control)) {
+            if (w->window() != frmTariffario) continue;
+            if (auto *combo = qobject_cast<QComboBox *>(w)) return combo->currentText();
+            if (auto *edit = qobject_cast<QLineEdit *>(w)) return edit->text();
+            if (auto *label = qobject_cast<QLabel *>(w)) return label->text();
+        }
+        return QStringLiteral("<missing %1>").arg(control);
+    }
+    static void ExpectCardShows(const Record &tariff, const QString &number) {
+        for (int i = 0; i < TariffRecord.FieldCount(); ++i)
+            EXPECT_EQ(CardText(i), tariff.Text(i)) << TariffRecord.Fields()[i].name;
+        EXPECT_EQ(frmTariffario->lblPosizione->text(), number);
+    }
+};
+
+TEST_F(TrovaTariffaTest, WindowLooksAsDesigned) {
+    auto dlg = Open();
+    EXPECT_EQ(dlg->objectName(), QStringLiteral("frmTrovaTariffa"));
+    EXPECT_EQ(frmTrovaTariffa->objectName(), QStringLiteral("frmTrovaTariffa"));
+    EXPECT_EQ(dlg->Caption(), QStringLiteral(" Trova tariffe in listino"));
+    EXPECT_EQ(dlg->size(), QSize(862, 560));
+    EXPECT_TRUE(dlg->panAvvio->isVisible());
+    EXPECT_FALSE(dlg->panContainer->isVisible());
+    EXPECT_EQ(Focused(), dlg->txtTariffa);
+    EXPECT_TRUE(dlg->effCampo01->isVisible());
+    EXPECT_FALSE(dlg->lblMemory->isVisible());
+    EXPECT_FALSE(dlg->lblConta->isVisible());
+    EXPECT_FALSE(dlg->lblAttendere->isVisible());
+
+    const Edit *edits[] = {dlg->txtTariffa, dlg->txtDescrizione,   dlg->txtCodice,  dlg->txtConteggio,
+                           dlg->txtVeicolo, dlg->txtClasse,        dlg->txtAlimentazione, dlg->txtPatente,
+                           dlg->txtListino, dlg->txtNote};
+    const char *names[] = {"txtTariffa", "txtDescrizione",   "txtCodice",  "txtConteggio", "txtVeicolo",
+                           "txtClasse",  "txtAlimentazione", "txtPatente", "txtListino",   "txtNote"};
+    for (int i = 0; i < 10; ++i) {
+        ASSERT_NE(edits[i], nullptr) << names[i];
+        EXPECT_EQ(edits[i]->objectName(), QString::fromLatin1(names[i]));
+        EXPECT_EQ(edits[i]->MaxLength(), 0);
+        EXPECT_TRUE(edits[i]->font().bold());
+        EXPECT_EQ(edits[i]->font().pointSize(), 12);
+    }
+    // Two columns of five rows.
+    for (int row = 0; row < 5; ++row) {
+        EXPECT_EQ(edits[2 * row]->y(), edits[2 * row + 1]->y()) << row;
+        EXPECT_LT(edits[2 * row]->x(), edits[2 * row + 1]->x()) << row;
+        EXPECT_EQ(edits[2 * row]->width(), edits[2 * row + 1]->width()) << row;
+        if (row > 0) {
+            EXPECT_GT(edits[2 * row]->y(), edits[2 * row - 2]->y()) << row;
+        }
+    }
+
+    QStringList texts;
+    for (const QLabel *label : dlg->findChildren<QLabel *>())
+        if (label->isVisibleTo(dlg.get())) texts.append(label->text());
+    for (const char *text : {"Tariffa:", "Descrizione:", "Codice:", "Criterio conteggio:", "Tipo veicolo:", "Classe:",
+                             "Alimentazione:", "Patente:", "Listino appartenenza:", "Note:"})
+        EXPECT_TRUE(texts.contains(U(text))) << text;
+}
+
+TEST_F(TrovaTariffaTest, FocusFramesAndEnterGoRoundTheCriteria) {
+    auto dlg = Open();
+    Edit *order[] = {dlg->txtTariffa, dlg->txtDescrizione,   dlg->txtCodice,  dlg->txtConteggio, dlg->txtVeicolo,
+                     dlg->txtClasse,  dlg->txtAlimentazione, dlg->txtPatente, dlg->txtListino,   dlg->txtNote};
+    FocusFrame *frames[] = {dlg->effCampo01, dlg->effCampo02, dlg->effCampo09, dlg->effCampo10, dlg->effCampo05,
+                            dlg->effCampo06, dlg->effCampo07, dlg->effCampo08, dlg->effCampo03, dlg->effCampo04};
+    const char *frameNames[] = {"effCampo01", "effCampo02", "effCampo09", "effCampo10", "effCampo05",
+                                "effCampo06", "effCampo07", "effCampo08", "effCampo03", "effCampo04"};
+    for (int i = 0; i < 10; ++i) EXPECT_EQ(frames[i]->objectName(), QString::fromLatin1(frameNames[i]));
+    Type(dlg->txtTariffa, QStringLiteral("oraria"));
+    for (int i = 0; i < 10; ++i) {
+        ASSERT_EQ(Focused(), order[i]) << i;
+        for (int j = 0; j < 10; ++j) EXPECT_EQ(frames[j]->isVisible(), j == i) << i << " " << j;
+        Press(order[i], Qt::Key_Return);
+    }
+    EXPECT_EQ(Focused(), dlg->txtTariffa);
+    // Enter never searched.
+    EXPECT_TRUE(dlg->panAvvio->isVisible());
+    EXPECT_FALSE(folder.Exists(kTariffArchive));
+}
+
+TEST_F(TrovaTariffaTest, SearchListsTheMatchingTariffsSortedByCode) {
+    const std::vector<Record> tariffs = Tariffs();
+    WriteTariffs(tariffs);
+    struct Case {
+        const char *label;
+        std::vector<std::pair<const char *, QString>> criteria;
+        std::vector<int> listed;  // indexes into Tariffs(), in list order
+        const char *filled;
+    };
+    const Case cases[] = {
+        {"no criterion lists every tariff by its code", {}, {1, 0, 3, 2, 4}, "0"},
+        {"blanks only count as empty", {{"txtListino", U("  ")}, {"txtNote", U(" ")}}, {1, 0, 3, 2, 4}, "0"},
+        {"estate in the list name", {{"txtListino", U("estate")}}, {1, 0, 4}, "1"},
+        {"B anywhere in the licence", {{"txtPatente", U("B")}}, {0, 3, 2}, "1"},
+        {"two criteria must both hit", {{"txtTariffa", U("oraria")}, {"txtVeicolo", U("furg")}}, {2}, "2"},
+        {"a blank criterion beside them changes nothing",
+         {{"txtTariffa", U("oraria")}, {"txtVeicolo", U("furg")}, {"txtClasse", U("   ")}},
+         {2},
+         "2"},
+        {"a trailing blank must be in the field too", {{"txtListino", U("estate ")}}, {1}, "1"},
+        {"accented letters keep their case", {{"txtNote", U("CITT\xc3\x80")}}, {}, "1"},
+        {"accented letters find themselves", {{"txtNote", U("citt\xc3\xa0")}}, {3}, "1"},
+        // Each criterion is sought in its own field.
+        {"Tariffa", {{"txtTariffa", U("settimanale")}}, {4}, "1"},
+        {"Descrizione", {{"txtDescrizione", U("city car")}}, {0}, "1"},
+        {"Codice", {{"txtCodice", U("KM-")}}, {3}, "1"},
+        {"Conteggio", {{"txtConteggio", U("24 ore")}}, {0}, "1"},
+        {"Veicolo", {{"txtVeicolo", U("scooter")}}, {1}, "1"},
+        {"Classe", {{"txtClasse", U("lusso")}}, {4}, "1"},
+        {"Alimentazione", {{"txtAlimentazione", U("benz")}}, {0}, "1"},
+        {"Patente", {{"txtPatente", U("am")}}, {1}, "1"},
+        {"Listino", {{"txtListino", U("inverno")}}, {2}, "1"},
+        {"Note", {{"txtNote", U("illimitato")}}, {0}, "1"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.label);
+        auto dlg = Search(c.criteria);
+        EXPECT_EQ(LinesOf(dlg->lstRecords), Lines(tariffs, c.listed));
+        EXPECT_EQ(dlg->lblConta->text(), QString::fromLatin1(c.filled));
+        EXPECT_EQ(dlg->lblTrovate->text(),
+                  QStringLiteral("Il presente riepilogo contiene %1 schede.").arg(c.listed.size()));
+        EXPECT_TRUE(dlg->panContainer->isVisible());
+        EXPECT_FALSE(dlg->panAvvio->isVisible());
+        EXPECT_EQ(Focused(), dlg->txtTrova);
+    }
+}
+
+TEST_F(TrovaTariffaTest, TheLineOfATariff) {
+    WriteTariffs(Tariffs());
+    auto dlg = Search({});
+    ASSERT_EQ(dlg->lstRecords->count(), 5);
+    // No description: 35 blanks; six characters of seats cut to five; the
+    // amount as stored, not normalised.
+    const QString ab1 = QStringLiteral("AB-1") + QString(16, u' ') + QStringLiteral("  Tariffa Oraria") +
+                        QString(8, u' ') + QStringLiteral("  ") + QString(35, u' ') + QStringLiteral("  Scooter") +
+                        QString(18, u' ') + QStringLiteral("  Cl. Mini") + QString(8, u' ') +
+                        QStringLiteral("  Posti: 12345  \u20ac 12,5");
+    EXPECT_EQ(dlg->lstRecords->item(0)->text(), ab1);
+    // A long description is cut to its 35 characters; every line holds 144
+    // characters before its amount.
+    const QString gio = dlg->lstRecords->item(1)->text();
+    EXPECT_EQ(gio.mid(44, 39), QStringLiteral("  Noleggio giornaliero city car con c  "));
+    for (int i = 0; i < 5; ++i) {
+        const QString line = dlg->lstRecords->item(i)->text();
+        EXPECT_EQ(line.mid(140, 4), QStringLiteral("  \u20ac ")) << i;
+        EXPECT_EQ(dlg->lstRecords->item(i)->font().family(), QStringLiteral("Courier New"));
+        EXPECT_EQ(dlg->lstRecords->item(i)->font().pointSize(), 12);
+        EXPECT_EQ(dlg->lstRecords->item(i)->sizeHint().width(), 1600);
+    }
+    EXPECT_EQ(dlg->lstRecords->item(4)->text().mid(144), QStringLiteral("900,00"));
+}
+
+TEST_F(TrovaTariffaTest, MissingArchiveIsCreatedAndGivesAnEmptyList) {
+    auto dlg = Search({{"txtCodice", U("gio")}});
+    EXPECT_TRUE(folder.Exists(kTariffArchive));
+    EXPECT_EQ(folder.Read(kTariffArchive).size(), 0);
+    EXPECT_EQ(dlg->lstRecords->count(), 0);
+    EXPECT_EQ(dlg->lblTrovate->text(), QStringLiteral("Il presente riepilogo contiene 0 schede."));
+
+    messages.Expect(MsgKind::Plain, kNotice);
+    Click(dlg->btnTrova);
+
+    Click(dlg->btnStampa);
+    ASSERT_EQ(printer.printed.size(), 1u);
+    ASSERT_EQ(printer.printed[0].pages.size(), 1);
+    EXPECT_EQ(StringsOf(printer.printed[0].pages[0]),
+              (QStringList{QStringLiteral("Listino tariffario"), QStringLiteral("Stampa eseguita in data 14/03/2026")}));
+}
+
+TEST_F(TrovaTariffaTest, ArchiveThatCannotBeOpenedKeepsTheCriteria) {
+    folder.Block(kTariffArchive);
+    auto dlg = Open();
+    Type(dlg->txtListino, QStringLiteral("estate"));
+    messages.Expect(MsgKind::Plain, ArchiveFailureMessage());
+    Click(dlg->btnCerca);
+    EXPECT_TRUE(dlg->panAvvio->isVisible());
+    EXPECT_FALSE(dlg->panContainer->isVisible());
+    EXPECT_TRUE(dlg->lblAttendere->isVisible());
+    EXPECT_EQ(dlg->txtListino->text(), QStringLiteral("estate"));
+}
+
+TEST_F(TrovaTariffaTest, TrovaAndStampaWorkOnTheList) {
+    const std::vector<Record> tariffs = Tariffs();
+    WriteTariffs(tariffs);
+    {
+        auto dlg = Search({});  // "oraria" is in lines 0 and 3
+        Type(dlg->txtTrova, U("ORARIA"));
+        Click(dlg->btnTrova);
+        EXPECT_EQ(dlg->lstRecords->currentRow(), 0);
+        Click(dlg->btnTrova);
+        EXPECT_EQ(dlg->lstRecords->currentRow(), 3);
+        Click(dlg->btnTrova);
+        EXPECT_EQ(dlg->lstRecords->currentRow(), 0);
+    }
+    // A new dialog forgets the last find: the same text starts from the first line.
+    auto dlg = Search({{"txtListino", U("estate")}});
+    dlg->lstRecords->setCurrentRow(1);
+    Type(dlg->txtTrova, U("oraria"));
+    Click(dlg->btnTrova);
+    EXPECT_EQ(dlg->lstRecords->currentRow(), 0);
+
+    Click(dlg->btnStampa);
+    ASSERT_EQ(printer.printed.size(), 1u);
+    const PrintJob &job = printer.printed[0];
+    EXPECT_EQ(job.title, QStringLiteral("Listino tariffario"));
+    ASSERT_EQ(job.pages.size(), 1);
+    EXPECT_EQ(StringsOf(job.pages[0]), QStringList{QStringLiteral("Listino tariffario")} +
+                                           Lines(tariffs, {1, 0, 4}) +
+                                           QStringList{QStringLiteral("Stampa eseguita in data 14/03/2026")});
+    EXPECT_TRUE(messages.Shown().empty());
+}
+
+// ---- the pick ---------------------------------------------------------------
+
+// The card's own "Trova" opens the search with its tag; the pick puts the
+// whole tariff on the card, in place of whatever was there, with its number.
+TEST_F(TrovaTariffaTest, PickLoadsTheTariffIntoTheCard) {
+    const std::vector<Record> tariffs = Tariffs();
+    WriteTariffs(tariffs);
+    frmTariffario->Show();
+    ShowActive(frmTariffario);
+    frmTariffario->txtNote->setText(QStringLiteral("nota non salvata"));
+    frmTariffario->lblFile01->setText(QStringLiteral("vecchio.pdf"));
+    modals.Expect<TfrmTrovaTariffa>([&](TfrmTrovaTariffa &d) {
+        ShowActive(&d);
+        EXPECT_EQ(d.lblMemory->text(), QStringLiteral("tariffario"));
+        Type(d.txtCodice, QStringLiteral("gio"));
+        Click(d.btnCerca);
+        ASSERT_EQ(d.lstRecords->count(), 1);
+        DoubleClickLine(d.lstRecords, 0);
+        EXPECT_FALSE(d.isVisible());
+    });
+    Click(frmTariffario->cmdTrova);
+    ExpectCardShows(tariffs[0], QStringLiteral("1"));
+
+    // Another tariff, with most fields empty, leaves none of the first behind.
+    modals.Expect<TfrmTrovaTariffa>([&](TfrmTrovaTariffa &d) {
+        ShowActive(&d);
+        Type(d.txtVeicolo, QStringLiteral("scooter"));
+        Click(d.btnCerca);
+        DoubleClickLine(d.lstRecords, 0);
+    });
+    Click(frmTariffario->cmdTrova);
+    ExpectCardShows(tariffs[1], QStringLiteral("2"));
+    EXPECT_TRUE(messages.Shown().empty());
+}
+
+// Two tariffs with the same line: whichever is picked, the later one in the
+// file stays, even when it did not meet the criteria.
+TEST_F(TrovaTariffaTest, PickAppliesEveryEqualLineSoTheLastStays) {
+    std::vector<Record> tariffs = Tariffs();
+    Record twin = tariffs[1];  // AB-1, record 2
+    twin.SetText("Listino", U("Autunno"));
+    twin.SetText("Note", U("Il gemello"));
+    twin.SetText("File01", U("gemello.pdf"));
+    tariffs.push_back(twin);  // record 6
+    WriteTariffs(tariffs);
+    {
+        auto dlg = Search({{"txtListino", U("estate")}});
+        ASSERT_EQ(LinesOf(dlg->lstRecords), Lines(tariffs, {1, 0, 4}));
+        DoubleClickLine(dlg->lstRecords, 0);
+        EXPECT_FALSE(dlg->isVisible());
+        ExpectCardShows(twin, QStringLiteral("6"));
+    }
+    for (int row : {0, 1}) {
+        SCOPED_TRACE(row);
+        frmTariffario->lblPosizione->clear();
+        auto dlg = Search({});
+        ASSERT_EQ(dlg->lstRecords->item(0)->text(), dlg->lstRecords->item(1)->text());
+        DoubleClickLine(dlg->lstRecords, row);
+        ExpectCardShows(twin, QStringLiteral("6"));
+    }
+}
+
+TEST_F(TrovaTariffaTest, PickWithoutASelectionOrAKnownTagWritesNothing) {
+    WriteTariffs(Tariffs());
+    struct Case {
+        const char *label;
+        QString tag;
+        bool select;
+    };
+    const Case cases[] = {
+        {"no line selected", QStringLiteral("tariffario"), false},
+        {"the design text of the tag", QStringLiteral("lblMemory"), true},
+        {"a tag in capitals", QStringLiteral("TARIFFARIO"), true},
+        {"the vehicle card's tag", QStringLiteral("flotta"), true},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.label);
+        frmTariffario->lblPosizione->setText(QStringLiteral("3"));
+        frmTariffario->txtCodice->setText(QStringLiteral("XYZ"));
+        auto dlg = Search({}, c.tag);
+        if (c.select)
+            DoubleClickLine(dlg->lstRecords, 1);
+        else
+            DoubleClickBelowLines(dlg->lstRecords);
+        EXPECT_FALSE(dlg->isVisible());
+        EXPECT_EQ(frmTariffario->lblPosizione->text(), QStringLiteral("3"));
+        EXPECT_EQ(frmTariffario->txtCodice->text(), QStringLiteral("XYZ"));
+    }
+    // A tag with blanks around it is trimmed.
+    auto dlg = Search({}, QStringLiteral(" tariffario  "));
+    DoubleClickLine(dlg->lstRecords, 1);
+    EXPECT_EQ(frmTariffario->lblPosizione->text(), QStringLiteral("1"));
+    EXPECT_EQ(frmTariffario->txtCodice->text(), QStringLiteral("GIO-01"));
+    EXPECT_TRUE(messages.Shown().empty());
+}
+
+TEST_F(TrovaTariffaTest, PickThatCannotReadTheArchiveJustCloses) {
+    WriteTariffs(Tariffs());
+    frmTariffario->lblPosizione->setText(QStringLiteral("3"));
+    auto dlg = Search({});
+    QFile::remove(folder.Path(kTariffArchive));
+    folder.Block(kTariffArchive);
+    DoubleClickLine(dlg->lstRecords, 0);
+    EXPECT_FALSE(dlg->isVisible());
+    EXPECT_EQ(frmTariffario->lblPosizione->text(), QStringLiteral("3"));
+    EXPECT_TRUE(messages.Shown().empty());
+}
+
+// The contract card receives six fields by the names of its controls; a
+// stand-in card with those controls, and others of its vehicle import, shows
+// what lands where.
+class ContractStandIn {
+public:
+    ContractStandIn() : real_(frmContrattiNSC) {
+        frmContrattiNSC = &card_;
+        for (const char *name : {"txtTariffa", "txtVeicolo", "txtAlimentazione"})
+            (new ComboEdit(&card_))->setObjectName(QString::fromLatin1(name));
+        for (const char *name : {"txtConteggio", "txtEccedenza", "txtImporto", "txtCauzione", "txtAssicurazioni",
+                                 "txtDescrizione", "txtCodice", "txtNote", "txtPosti", "txtMarca"})
+            (new Edit(&card_))->setObjectName(QString::fromLatin1(name));
+        // The deposit lands in an amount edit of ten characters.
+        card_.findChild<Edit *>(QStringLiteral("txtCauzione"))->SetMaxLength(10);
+        position_ = new QLabel(QStringLiteral("4"), &card_);
+        position_->setObjectName(QStringLiteral("lblPosizione"));
+    }
+    ~ContractStandIn() { frmContrattiNSC = real_; }
+    QString TextOf(const char *name) const {
+        for (QWidget *w : card_.findChildren<QWidget *>(QString::fromLatin1(name))) {
+            if (w->window() != &card_) continue;
+            if (auto *combo = qobject_cast<QComboBox *>(w)) return combo->currentText();
+            if (auto *edit = qobject_cast<QLineEdit *>(w)) return edit->text();
+            if (auto *label = qobject_cast<QLabel *>(w)) return label->text();
+        }
+        return QStringLiteral("<missing>");
+    }
+    TfrmContrattiNSC &Window() { return card_; }
+
+private:
+    TfrmContrattiNSC *real_;
+    TfrmContrattiNSC card_;
+    QLabel *position_;
+};
+
+TEST_F(TrovaTariffaTest, PickFillsTheContractCard) {
+    WriteTariffs(Tariffs());
+    ContractStandIn card;
+    // Owned by the card, as its tariff import opens it: the dialog's own
+    // criteria of the same names stay as typed.
+    auto dlg = Open(QStringLiteral("contrattinsc"), &card.Window());
+    Type(dlg->txtTariffa, U("giorn"));
+    Click(dlg->btnCerca);
+    ASSERT_EQ(dlg->lstRecords->count(), 1);
+    DoubleClickLine(dlg->lstRecords, 0);
+    EXPECT_FALSE(dlg->isVisible());
+    const std::pair<const char *, const char *> expected[] = {
+        {"txtTariffa", "Giornaliera"},
+        {"txtConteggio", "24 ore dal ritiro"},
+        {"txtEccedenza", "Ogni ora oltre le 24: 10,00"},
+        {"txtImporto", "45,00"},
+        {"txtCauzione", "Blocco di 300 euro sulla carta di credito"},  // whole: nothing typed it
+        {"txtAssicurazioni", "RCA e Kasko con franchigia"},
+        // Nothing else of the tariff reaches the card, not even fields of the same name.
+        {"txtVeicolo", ""},
+        {"txtAlimentazione", ""},
+        {"txtDescrizione", ""},
+        {"txtCodice", ""},
+        {"txtNote", ""},
+        {"txtPosti", ""},
+        {"lblPosizione", "4"},
+    };
+    for (const auto &[name, text] : expected) EXPECT_EQ(card.TextOf(name), U(text)) << name;
+    EXPECT_EQ(dlg->txtTariffa->text(), QStringLiteral("giorn"));
+    EXPECT_EQ(frmTariffario->lblPosizione->text(), QString());
+    EXPECT_EQ(frmTariffario->txtCodice->text(), QString());
+}
+
+// As the contract card stands now, a pick into it closes the dialog and
+// disturbs nothing.
+TEST_F(TrovaTariffaTest, PickIntoTheContractCardAsItStandsIsHarmless) {
+    WriteTariffs(Tariffs());
+    auto dlg = Search({}, QStringLiteral("contrattinsc"));
+    DoubleClickLine(dlg->lstRecords, 0);
+    EXPECT_FALSE(dlg->isVisible());
+    EXPECT_EQ(frmTariffario->lblPosizione->text(), QString());
+    EXPECT_TRUE(messages.Shown().empty());
+}
+
+}  // namespace
+}  // namespace vel::test
