@@ -8,9 +8,12 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <cstdio>
+#include <cstring>
+#include <vector>
 #include <map>
 #include <set>
 #include <string>
@@ -30,6 +33,10 @@ namespace {
 using namespace vel;
 
 constexpr double kLimitMs = 100.0;
+// The first start of a process pays for what Qt sets up once (fonts, style);
+// it is timed in fresh processes, this many, and their median reported.
+constexpr int kColdStarts = 5;
+const char *const kColdStartFlag = "--velmora-cold-start";
 const QString kPlate = QStringLiteral("AB123CD");
 const QString kYear = QStringLiteral("2024");
 
@@ -135,6 +142,14 @@ public:
 
 }  // namespace
 
+// One fresh process: the time of its first creation of all windows, in ms.
+double ColdStartOnce(const char *program) {
+    QProcess child;
+    child.start(QString::fromLocal8Bit(program), {QString::fromLatin1(kColdStartFlag)});
+    if (!child.waitForFinished(60000) || child.exitCode() != 0) return -1;
+    return child.readAllStandardOutput().trimmed().toDouble();
+}
+
 int main(int argc, char **argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     PrepareRendering();
@@ -142,21 +157,26 @@ int main(int argc, char **argv) {
     InitPlatform();
     QTemporaryDir folder;
     SetProgramFolder(folder.path());
+
+    if (argc > 1 && std::strcmp(argv[1], kColdStartFlag) == 0) {
+        QElapsedTimer cold;
+        cold.start();
+        CreateWindows();
+        std::printf("%.3f\n", cold.nsecsElapsed() / 1e6);
+        return 0;
+    }
+    std::vector<double> colds;
+    for (int i = 0; i < kColdStarts; ++i) colds.push_back(ColdStartOnce(argv[0]));
+    std::sort(colds.begin(), colds.end());
+    const double coldMs = colds[colds.size() / 2];
+
     WritePlannerFile();
-
-    // The start as the user meets it: the first creation in the process,
-    // with nothing drawn or loaded yet.
-    QElapsedTimer cold;
-    cold.start();
-    CreateWindows();
-    const double coldMs = cold.nsecsElapsed() / 1e6;
-    DestroyWindows();
-
     benchmark::Initialize(&argc, argv);
     LimitReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    bool within = !reporter.failed && coldMs <= kLimitMs;
-    std::printf("\nfirst start of the process (all windows): %.1f ms%s\n", coldMs, coldMs <= kLimitMs ? "" : "  OVER");
+    bool within = !reporter.failed && colds.front() >= 0 && coldMs <= kLimitMs;
+    std::printf("\nfirst start of a fresh process (all windows), median of %d: %.1f ms (%.1f to %.1f)%s\n",
+                kColdStarts, coldMs, colds.front(), colds.back(), coldMs <= kLimitMs ? "" : "  OVER");
     std::printf("limit per operation: %.0f ms\n", kLimitMs);
     for (const auto &[name, ms] : reporter.times) {
         const bool over = ms > kLimitMs;

@@ -1,11 +1,5 @@
 #include "ListReport.h"
 
-#include <QFont>
-#include <QPageLayout>
-#include <QPageSize>
-#include <QPainter>
-#include <QPicture>
-#include <cmath>
 #include <exception>
 
 #include "common/Clock.h"
@@ -15,89 +9,97 @@
 namespace vel {
 namespace {
 
-// The pages are drawn in points (1/72 inch) of the whole sheet; the layout is
-// given in millimetres and in report units (pixels at 96 per inch).
-constexpr double kPointsPerMm = 72.0 / 25.4;
-constexpr double kPointsPerUnit = 72.0 / 96.0;
-constexpr double Mm(double mm) { return mm * kPointsPerMm; }
-constexpr double Units(double units) { return units * kPointsPerUnit; }
-
-constexpr double kPageWidth = Mm(297), kPageHeight = Mm(210);
-constexpr double kMargin = Mm(10);
-constexpr double kBandHeight = Mm(8);            // title band and footer band
-constexpr double kLineHeight = Units(12.822);    // one line of the list
-constexpr double kBodyTop = kMargin + kBandHeight;
-constexpr double kFooterTop = kPageHeight - kMargin - kBandHeight;
+using report::Band;
+using report::BandKind;
+using report::Memo;
+using report::Report;
+using report::Units;
+using report::UnitPoints;
 
 const QColor kSlateGrey(0x70, 0x80, 0x90);
+// One list line, in report units (about 3.39 mm).
+constexpr double kLineUnits = 12.822;
+// The band keeps this much below the lines.
+constexpr double kBandFootUnits = 10;
 
-// A font sized in points of the page: the pages are drawn one unit a point.
-QFont PageFont(const QString &family, int points, bool bold) {
-    QFont font(family);
-    font.setPixelSize(points);
-    font.setBold(bold);
-    font.setStyleStrategy(QFont::PreferAntialias);
-    return font;
+// The title and the footer: bold white Verdana, centred on a slate-grey band.
+Memo &AddBandText(Band &band, const QString &name, const QRectF &bounds, const QString &text, double fontUnits) {
+    Memo &memo = band.AddMemo(name, bounds, text);
+    memo.font = {QStringLiteral("Verdana"), UnitPoints(fontUnits), true, Qt::white};
+    memo.fill = kSlateGrey;
+    memo.alignment = Qt::AlignCenter;
+    return memo;
 }
 
-void DrawBand(QPainter &p, const QRectF &memo, const QString &text, int points) {
-    p.fillRect(memo, kSlateGrey);
-    p.setPen(Qt::white);
-    p.setFont(PageFont(QStringLiteral("Verdana"), points, true));
-    p.drawText(memo, Qt::AlignCenter | Qt::TextSingleLine, text);
+// A list line is one memo line: a line break inside it prints as a blank, as
+// every other control character does, so the memo's height keeps to the
+// number of lines.
+QString OneLine(QString line) {
+    line.replace(u'\r', u' ');
+    line.replace(u'\n', u' ');
+    return line;
 }
 
 }  // namespace
 
-int ListReportLinesPerPage() {
-    return static_cast<int>(std::floor((kFooterTop - kBodyTop) / kLineHeight));
+std::unique_ptr<Report> ListReportTemplate() {
+    auto frxReport = std::make_unique<Report>(QStringLiteral("Riepilogo dati"));
+    report::ReportPage &page =
+        frxReport->AddPage(QStringLiteral("Page1"), report::kA4, QPageLayout::Landscape, QMarginsF(10, 10, 10, 10));
+
+    // The title heads every page, so that each sheet of a long list says
+    // which list it belongs to.
+    Band &title = page.AddBand(QStringLiteral("ReportTitle1"), BandKind::PageHeader, 8);
+    AddBandText(title, QStringLiteral("txtTitolo"), QRectF(2, 1, 273, 5), QStringLiteral("Riepilogo"), 12);
+
+    Band &data = page.AddBand(QStringLiteral("MasterData"), BandKind::MasterData, Units(kLineUnits + kBandFootUnits));
+    data.allowSplit = true;
+    Memo &lines = data.AddMemo(QStringLiteral("txtRiepilogo"), QRectF(3, 0, 273, Units(kLineUnits)));
+    lines.font = {QStringLiteral("Courier New"), UnitPoints(10.67), false, Qt::black};
+    lines.wordWrap = false;
+    lines.lineHeight = Units(kLineUnits);
+
+    Band &footer = page.AddBand(QStringLiteral("PageFooter1"), BandKind::PageFooter, 8);
+    AddBandText(footer, QStringLiteral("txtPagina"), QRectF(3, 2, 272, 5),
+                QStringLiteral("Stampa eseguita in data [DATE]"), 10.67);
+    return frxReport;
+}
+
+void FillListReport(Report &frxReport, const QString &title, const QStringList &lines, const QStringList &extraLines) {
+    frxReport.Get<Memo>(QStringLiteral("txtTitolo")).SetText(title);
+
+    QStringList memoLines;
+    for (const QString &line : lines + extraLines) memoLines.append(OneLine(line));
+    Memo &txtRiepilogo = frxReport.Get<Memo>(QStringLiteral("txtRiepilogo"));
+    txtRiepilogo.SetText(memoLines.join(u'\n'));
+    txtRiepilogo.SetHeight(Units(memoLines.size() * kLineUnits));
+    frxReport.Get<Band>(QStringLiteral("MasterData")).SetHeight(txtRiepilogo.Height() + Units(kBandFootUnits));
+
+    frxReport.Get<Memo>(QStringLiteral("txtPagina"))
+        .SetText(QStringLiteral("Stampa eseguita in data ") + FormatDateText(Today()));
+    // The print queue names the document after the list, so that one list
+    // is told from another there.
+    frxReport.name = title;
 }
 
 PrintJob PrepareListReport(const QString &title, const QStringList &lines, const QStringList &extraLines) {
-    PrintJob job;
-    job.title = title;
-    job.layout = QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(10, 10, 10, 10),
-                             QPageLayout::Millimeter);
-    const QStringList all = lines + extraLines;
-    const QString footer = QStringLiteral("Stampa eseguita in data ") + FormatDateText(Today());
-    const int perPage = ListReportLinesPerPage();
-    qsizetype next = 0;
-    do {
-        QPicture page;
-        page.setBoundingRect(QRect(0, 0, qRound(kPageWidth), qRound(kPageHeight)));
-        QPainter p(&page);
-        // Title band: the memo 2 mm in and 1 mm down, 273 x 5 mm.
-        DrawBand(p, QRectF(kMargin + Mm(2), kMargin + Mm(1), Mm(273), Mm(5)), title, 9);
-        // The lines, 3 mm in, 273 mm wide, never wrapped; what runs past the
-        // block's right edge is cut off.
-        const QRectF block(kMargin + Mm(3), kBodyTop, Mm(273), kFooterTop - kBodyTop);
-        p.save();
-        p.setClipRect(block);
-        p.setPen(Qt::black);
-        p.setFont(PageFont(QStringLiteral("Courier New"), 8, false));
-        for (int row = 0; row < perPage && next < all.size(); ++row, ++next)
-            p.drawText(QRectF(block.left(), block.top() + row * kLineHeight, block.width(), kLineHeight),
-                       Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, all.at(next));
-        p.restore();
-        // Footer band: the memo 3 mm in and 2 mm down, 272 x 5 mm.
-        DrawBand(p, QRectF(kMargin + Mm(3), kFooterTop + Mm(2), Mm(272), Mm(5)), footer, 8);
-        p.end();
-        job.pages.append(page);
-    } while (next < all.size());
-    return job;
-}
-
-QString PrintFailureMessage(const QString &reason) {
-    return QStringLiteral("Attenzione: non \u00e8 stato possibile stampare il documento.") +
-           QStringLiteral("\n\r\n\r") + QStringLiteral("Motivo: ") + reason;
+    std::unique_ptr<Report> frxReport = ListReportTemplate();
+    FillListReport(*frxReport, title, lines, extraLines);
+    frxReport->Prepare();
+    return frxReport->ToPrintJob();
 }
 
 void ListReport(QWidget *parent, const QString &title, const QStringList &lines, const QStringList &extraLines) {
+    std::unique_ptr<Report> frxReport;
     try {
-        Printing().Print(parent, PrepareListReport(title, lines, extraLines));
+        frxReport = ListReportTemplate();
+        FillListReport(*frxReport, title, lines, extraLines);
+        frxReport->Prepare();
     } catch (const std::exception &e) {
         MessageDlg(MsgKind::Error, PrintFailureMessage(QString::fromUtf8(e.what())));
+        return;
     }
+    report::PrintReport(*frxReport, parent);
 }
 
 }  // namespace vel

@@ -4,6 +4,7 @@
 
 #include "ExpTariffario.h"
 #include "Listino.h"
+#include "SchedaTariffa.h"
 #include "TrovaTariffa.h"
 #include "cards/CardPictures.h"
 #include "common/Amounts.h"
@@ -361,8 +362,7 @@ void TfrmTariffario::cmdFileClick() {
                     AttachmentLabels{{lblFile01, lblFile02, lblFile03}, {lblDesc01, lblDesc02, lblDesc03}});
 }
 
-// The card's report comes with its own unit.
-void TfrmTariffario::cmdStampaClick() {}
+void TfrmTariffario::cmdStampaClick() { PrintSchedaTariffa(*this); }
 
 void TfrmTariffario::cmdEsportaClick() {
     TfrmExpTariffario exportDialog(this);

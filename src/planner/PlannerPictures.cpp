@@ -4,6 +4,7 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <algorithm>
 #include <array>
 
 #include "common/MonthTable.h"
@@ -24,8 +25,12 @@ QPixmap Canvas(const QSize &size) {
 }
 
 // The largest bold font of `family` not above `pixels` that fits the box.
+// The first guess scales the size by the room left, so that only a step or
+// two of measuring follows.
 QFont FittingFont(const QString &family, int pixels, const QString &text, const QSizeF &box) {
     QFont font = PixelFont(family, pixels, true);
+    const qreal width = QFontMetricsF(font).horizontalAdvance(text);
+    if (width > box.width()) font.setPixelSize(std::max(7, int(pixels * box.width() / width) + 1));
     while (font.pixelSize() > 7) {
         const QFontMetricsF m(font);
         if (m.horizontalAdvance(text) <= box.width() && m.height() <= box.height()) break;

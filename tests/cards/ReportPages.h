@@ -1,7 +1,8 @@
 #pragma once
-// Reads back what a prepared report page draws: every text with where it
-// stands and the font it was drawn in, by replaying the page's picture onto a
-// device that only records. The device has the picture's own resolution, so
+// Reads back what a printed report page draws: every text with where it
+// stands, the font it was drawn in and its colour, by replaying the page's
+// picture onto a device that only records texts. Fills, frames, lines and
+// pictures are passed over. The device has the picture's own resolution, so
 // positions come back in the page's points as drawn.
 #include <QFont>
 #include <QPaintDevice>
@@ -12,6 +13,7 @@
 #include <QString>
 #include <QStringList>
 #include <QTextItem>
+#include <algorithm>
 #include <vector>
 
 namespace vel::test {
@@ -32,7 +34,23 @@ public:
         if (state.state() & QPaintEngine::DirtyPen) pen_ = state.pen();
         if (state.state() & QPaintEngine::DirtyTransform) transform_ = state.transform();
     }
+    // Everything but text is passed over. Each drawing call is overridden:
+    // the engine's defaults hand one kind of shape to another, and the two
+    // polygon calls to each other without end.
+    void drawRects(const QRect *, int) override {}
+    void drawRects(const QRectF *, int) override {}
+    void drawLines(const QLine *, int) override {}
+    void drawLines(const QLineF *, int) override {}
+    void drawEllipse(const QRectF &) override {}
+    void drawEllipse(const QRect &) override {}
+    void drawPath(const QPainterPath &) override {}
+    void drawPoints(const QPointF *, int) override {}
+    void drawPoints(const QPoint *, int) override {}
+    void drawPolygon(const QPointF *, int, PolygonDrawMode) override {}
+    void drawPolygon(const QPoint *, int, PolygonDrawMode) override {}
     void drawPixmap(const QRectF &, const QPixmap &, const QRectF &) override {}
+    void drawTiledPixmap(const QRectF &, const QPixmap &, const QPointF &) override {}
+    void drawImage(const QRectF &, const QImage &, const QRectF &, Qt::ImageConversionFlags) override {}
     void drawTextItem(const QPointF &p, const QTextItem &item) override {
         texts.push_back({transform_.map(p), item.text(), item.font(), pen_.color()});
     }
@@ -72,14 +90,21 @@ private:
     mutable PageTextRecorder engine_;
 };
 
-// The texts of one page, in the order they were drawn.
+// The texts of one page as a reader meets them: from the top of the page
+// down, and from left to right along one baseline (a page draws its bands
+// in its own order, the footer before the body).
 inline std::vector<PageText> TextsOf(const QPicture &page) {
     PageTextDevice device;
     {
         QPainter painter(&device);
         painter.drawPicture(0, 0, page);
     }
-    return device.Texts();
+    std::vector<PageText> texts = device.Texts();
+    std::stable_sort(texts.begin(), texts.end(), [](const PageText &a, const PageText &b) {
+        const qint64 ya = qRound64(a.at.y() * 100), yb = qRound64(b.at.y() * 100);
+        return ya != yb ? ya < yb : a.at.x() < b.at.x();
+    });
+    return texts;
 }
 
 inline QStringList StringsOf(const QPicture &page) {

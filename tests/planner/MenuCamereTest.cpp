@@ -412,7 +412,7 @@ TEST_F(MenuCamereTest, ClosingWithoutApriLeadsToTheLauncher) {
 }
 
 TEST_F(MenuCamereTest, AFleetFileThatCannotBeReadListsWhatWasRead) {
-    // Two whole records and a piece of a third: the piece is not read.
+    // Two whole records and the start of a third, which is not read.
     WriteFleet({Car(QStringLiteral("Camper"), QStringLiteral("Laika"), QStringLiteral("Kreos"), QStringLiteral("CK300CC")),
                 Car(QStringLiteral("Furgone"), QStringLiteral("Fiat"), QStringLiteral("Ducato"), QStringLiteral("FD100AA"))});
     QByteArray bytes = folder.Read(kFleetFile);

@@ -135,11 +135,17 @@ TEST_F(RiepPrenotazioniTest, TrovaFindsTheNextLineAndRemembersItsTextForEverySum
     EXPECT_EQ(dlg->lstRecords->currentRow(), 0);
 }
 
-TEST_F(RiepPrenotazioniTest, TrovaOnAnEmptyListSaysSo) {
+TEST_F(RiepPrenotazioniTest, APlannerWithoutBookingsGivesAnEmptyList) {
     auto dlg = Open();
     ASSERT_EQ(dlg->lstRecords->count(), 0);
     messages.Expect(MsgKind::Plain, EmptyListNotice());
     Click(dlg->btnTrova);
+    messages.Verify();
+    // The print still has its title and footer, over an empty body.
+    Click(dlg->btnStampa);
+    ASSERT_EQ(printer.printed.size(), 1u);
+    EXPECT_EQ(printer.printed[0].title, QStringLiteral("Riepilogo prenotazioni veicolo Laika Kreos anno 2026"));
+    EXPECT_EQ(printer.printed[0].pages.size(), 1);
 }
 
 TEST_F(RiepPrenotazioniTest, StampaPrintsTheListUnderTheVehicleAndYear) {
