@@ -1,11 +1,11 @@
 #include "Flotta.h"
 
-#include <QSet>
 
 #include "Disponibili.h"
 #include "ExpFlotta.h"
 #include "SchedaAutomezzo.h"
 #include "TrovaFlotta.h"
+#include "cards/CardLayout.h"
 #include "cards/CardPictures.h"
 #include "common/Records.h"
 #include "common/TextRules.h"
@@ -23,17 +23,6 @@ TfrmFlotta *frmFlotta = nullptr;
 
 namespace {
 
-const QStringList kVehicleTypes = {
-    QStringLiteral("Autobus"),      QStringLiteral("Autocarro"),      QStringLiteral("Autovettura"),
-    QStringLiteral("Camper"),       QStringLiteral("Ciclomotore"),    QStringLiteral("Furgoncino"),
-    QStringLiteral("Furgone"),      QStringLiteral("Imbarcazione"),   QStringLiteral("Mezzo agricolo"),
-    QStringLiteral("Motocarro"),    QStringLiteral("Motociclo"),      QStringLiteral("Motoscafo"),
-    QStringLiteral("Natante"),      QStringLiteral("Rimorchio"),      QStringLiteral("Roulotte"),
-    QStringLiteral("Scooter"),      QStringLiteral("Trattore"),       QStringLiteral("Veicolo edile"),
-    QStringLiteral("Yacht")};
-const QStringList kFuels = {QStringLiteral("Benzina"), QStringLiteral("Diesel"),
-                            QStringLiteral("Elettricit\u00e0"), QStringLiteral("GPL"),
-                            QStringLiteral("Ibrida"), QStringLiteral("Metano")};
 const QStringList kConditions = {QStringLiteral("Ottimo"),       QStringLiteral("Buono"),
                                  QStringLiteral("Discreto"),     QStringLiteral("Utilizzabile"),
                                  QStringLiteral("Precario"),     QStringLiteral("Da rottamare")};
@@ -52,26 +41,6 @@ bool RefusedInCodes(QChar c) {
     }();
     return refused.contains(c);
 }
-
-// Codes are kept trimmed and in capitals while they are typed; the caret
-// stays after the same character it followed.
-void KeepAsCode(Edit *edit) {
-    const QString text = edit->text();
-    const QString code = UpperAZ(Trim(text));
-    if (code == text) return;
-    int caret = edit->cursorPosition();
-    int leading = 0;
-    while (leading < text.size() && text.at(leading).unicode() <= 32) ++leading;
-    caret = std::clamp(caret - leading, 0, int(code.size()));
-    edit->setText(code);
-    edit->setCursorPosition(caret);
-}
-
-struct FieldPlace {
-    const char *field;
-    const char *caption;
-    int weight;  // share of the row's width
-};
 
 }  // namespace
 
@@ -97,9 +66,10 @@ void TfrmFlotta::BuildLayout() {
     shpDisponibile = Section(panContenitore, "shpDisponibile", QRect(606, 556, 219, 92));
     shpFrecce = Section(panContenitore, "shpFrecce", QRect(833, 652, 162, 36));
 
-    const QFont editFont = UiFont(QStringLiteral("Verdana"), 11, true);
     // Fields in record order, row by row; combo edits take suggestions.
-    const std::vector<std::vector<FieldPlace>> vehicleRows = {
+    FieldRows fields{shpVeicolo, UiFont(QStringLiteral("Verdana"), 11, true),
+                     {QStringLiteral("Veicolo"), QStringLiteral("Alimentazione"), QStringLiteral("Stato")}, 86, 815};
+    fields.Place({
         {{"Veicolo", "Tipo veicolo:", 1}, {"Marca", "Marca:", 1}, {"Modello", "Modello:", 1}},
         {{"Colore", "Colore:", 1}, {"Alimentazione", "Alimentazione:", 1}, {"Targa", "Targa:", 1}},
         {{"Impianti", "Impianti e accessori:", 2}, {"Telaio", "Telaio:", 1}, {"Immatricolazione", "Data immatricolazione:", 1}},
@@ -111,49 +81,16 @@ void TfrmFlotta::BuildLayout() {
         {{"Officina", "Estremi Libretto di circolazione e Certificato di propriet\u00e0:", 3},
          {"Compagnia", "Compagnia assicurazione:", 1}},
         {{"Incidenti", "Incidenti subiti:", 3}, {"Stato", "Stato veicolo:", 1}},
-    };
-    const QSet<QString> combos = {QStringLiteral("Veicolo"), QStringLiteral("Alimentazione"), QStringLiteral("Stato")};
-    QHash<QString, QWidget *> controls;
+    }, 8);
+    fields.section = shpProprietario;
+    fields.Place({{{"Conducente", "Proprietario o responsabile:", 3}, {"CodFisc", "Codice fiscale:", 2},
+                   {"Recapito", "Telefono preferenziale:", 2}}}, 8);
+    fields.section = shpNote;
+    fields.right = 590;
+    fields.Place({{{"Note", "Note:", 1}}}, 10);
 
-    auto place = [&](QWidget *section, const std::vector<FieldPlace> &row, int top, int left, int right) {
-        int weights = 0;
-        for (const FieldPlace &f : row) weights += f.weight;
-        const int gap = 10;
-        const int width = right - left - gap * int(row.size() - 1);
-        int x = left;
-        for (const FieldPlace &f : row) {
-            const int w = width * f.weight / weights;
-            const QString field = QString::fromLatin1(f.field);
-            FieldCaption(section, QString::fromUtf8(f.caption), QRect(x, top, w, 16));
-            QWidget *control;
-            if (combos.contains(field)) {
-                auto *combo = new ComboEdit(section);
-                combo->setFont(editFont);
-                combo->Editor()->setFont(editFont);
-                control = combo;
-            } else {
-                auto *edit = new Edit(section);
-                edit->setFont(editFont);
-                control = edit;
-            }
-            control->setObjectName(QStringLiteral("txt") + field);
-            control->setGeometry(x, top + 17, w, 28);
-            controls.insert(field, control);
-            x += w + gap;
-        }
-    };
-    int top = 8;
-    for (const auto &row : vehicleRows) {
-        place(shpVeicolo, row, top, 86, 815);
-        top += 52;
-    }
-    place(shpProprietario, {{"Conducente", "Proprietario o responsabile:", 3}, {"CodFisc", "Codice fiscale:", 2},
-                            {"Recapito", "Telefono preferenziale:", 2}},
-          8, 86, 815);
-    place(shpNote, {{"Note", "Note:", 1}}, 10, 86, 590);
-
-    auto edit = [&](const char *field) { return static_cast<Edit *>(controls.value(QString::fromLatin1(field))); };
-    auto combo = [&](const char *field) { return static_cast<ComboEdit *>(controls.value(QString::fromLatin1(field))); };
+    auto edit = [&](const char *field) { return fields.EditOf(field); };
+    auto combo = [&](const char *field) { return fields.ComboOf(field); };
     txtVeicolo = combo("Veicolo");
     txtMarca = edit("Marca");
     txtModello = edit("Modello");
@@ -184,8 +121,8 @@ void TfrmFlotta::BuildLayout() {
     txtCodFisc = edit("CodFisc");
     txtRecapito = edit("Recapito");
     txtNote = edit("Note");
-    txtVeicolo->SetSuggestions(kVehicleTypes);
-    txtAlimentazione->SetSuggestions(kFuels);
+    txtVeicolo->SetSuggestions(VehicleTypeSuggestions());
+    txtAlimentazione->SetSuggestions(FuelSuggestions());
     txtStato->SetSuggestions(kConditions);
 
     // The owner's two buttons stand at the right of their edits.

@@ -6,6 +6,7 @@
 #include "Listino.h"
 #include "SchedaTariffa.h"
 #include "TrovaTariffa.h"
+#include "cards/CardLayout.h"
 #include "cards/CardPictures.h"
 #include "common/Amounts.h"
 #include "common/Records.h"
@@ -32,27 +33,9 @@ namespace {
 const QStringList kTariffKinds = {QStringLiteral("Oraria"),      QStringLiteral("Giornaliera"),
                                   QStringLiteral("Weekend"),     QStringLiteral("Settimanale"),
                                   QStringLiteral("Mensile"),     QStringLiteral("Chilometrica")};
-const QStringList kVehicleTypes = {
-    QStringLiteral("Autobus"),      QStringLiteral("Autocarro"),    QStringLiteral("Autovettura"),
-    QStringLiteral("Camper"),       QStringLiteral("Ciclomotore"),  QStringLiteral("Furgoncino"),
-    QStringLiteral("Furgone"),      QStringLiteral("Imbarcazione"), QStringLiteral("Mezzo agricolo"),
-    QStringLiteral("Motocarro"),    QStringLiteral("Motociclo"),    QStringLiteral("Motoscafo"),
-    QStringLiteral("Natante"),      QStringLiteral("Rimorchio"),    QStringLiteral("Roulotte"),
-    QStringLiteral("Scooter"),      QStringLiteral("Trattore"),     QStringLiteral("Veicolo edile"),
-    QStringLiteral("Yacht")};
 const QStringList kClasses = {QStringLiteral("Compatta"), QStringLiteral("Economica"), QStringLiteral("Grande"),
                               QStringLiteral("Intermedia"), QStringLiteral("Lusso"),   QStringLiteral("Mini"),
                               QStringLiteral("Premium"),  QStringLiteral("Speciale")};
-const QStringList kFuels = {QStringLiteral("Benzina"), QStringLiteral("Diesel"),
-                            QStringLiteral("Elettricit\u00e0"), QStringLiteral("GPL"),
-                            QStringLiteral("Ibrida"), QStringLiteral("Metano")};
-
-struct FieldPlace {
-    const char *field;
-    const char *caption;
-    int weight;
-};
-
 }  // namespace
 
 TfrmTariffario::TfrmTariffario(QWidget *owner) : Form(owner) {
@@ -126,42 +109,15 @@ void TfrmTariffario::BuildLayout() {
     shpSezione05 = section("shpSezione05", QStringLiteral("Pagamento"), QRect(0, 424, 490, 226));
     shpSezione06 = section("shpSezione06", QStringLiteral("Requisiti del cliente"), QRect(500, 424, 495, 226));
 
-    const QFont editFont = UiFont(QStringLiteral("Verdana"), 11, true);
-    const QSet<QString> combos = {QStringLiteral("Tariffa"), QStringLiteral("Veicolo"), QStringLiteral("Classe"),
-                                  QStringLiteral("Alimentazione")};
-    QHash<QString, QWidget *> controls;
-    int captionNumber = 0;
+    FieldRows fields{nullptr, UiFont(QStringLiteral("Verdana"), 11, true),
+                     {QStringLiteral("Tariffa"), QStringLiteral("Veicolo"), QStringLiteral("Classe"),
+                      QStringLiteral("Alimentazione")},
+                     10, 480};
+    fields.captionPrefix = QStringLiteral("lblCampo");
     auto place = [&](QFrame *frame, const std::vector<std::vector<FieldPlace>> &rows) {
-        int top = 26;
-        for (const auto &row : rows) {
-            int weights = 0;
-            for (const FieldPlace &f : row) weights += f.weight;
-            const int left = 10, right = frame->width() - 10, gap = 10;
-            const int width = right - left - gap * int(row.size() - 1);
-            int x = left;
-            for (const FieldPlace &f : row) {
-                const int w = width * f.weight / weights;
-                const QString field = QString::fromLatin1(f.field);
-                QLabel *caption = FieldCaption(frame, QString::fromUtf8(f.caption), QRect(x, top, w, 16));
-                caption->setObjectName(QStringLiteral("lblCampo%1").arg(++captionNumber, 2, 10, QLatin1Char('0')));
-                QWidget *control;
-                if (combos.contains(field)) {
-                    auto *combo = new ComboEdit(frame);
-                    combo->setFont(editFont);
-                    combo->Editor()->setFont(editFont);
-                    control = combo;
-                } else {
-                    auto *edit = new Edit(frame);
-                    edit->setFont(editFont);
-                    control = edit;
-                }
-                control->setObjectName(QStringLiteral("txt") + field);
-                control->setGeometry(x, top + 17, w, 28);
-                controls.insert(field, control);
-                x += w + gap;
-            }
-            top += 50;
-        }
+        fields.section = frame;
+        fields.right = frame->width() - 10;
+        fields.Place(rows, 26);
     };
     place(shpSezione01, {{{"Tariffa", "Tariffa:", 1}, {"Descrizione", "Descrizione:", 2}},
                          {{"Codice", "Codice:", 1}, {"Importo", "Importo unitario:", 1}}});
@@ -183,8 +139,8 @@ void TfrmTariffario::BuildLayout() {
                          {{"Assicurazioni", "Assicurazioni:", 1}},
                          {{"Requisiti", "Altri requisiti:", 1}}});
 
-    auto edit = [&](const char *field) { return static_cast<Edit *>(controls.value(QString::fromLatin1(field))); };
-    auto combo = [&](const char *field) { return static_cast<ComboEdit *>(controls.value(QString::fromLatin1(field))); };
+    auto edit = [&](const char *field) { return fields.EditOf(field); };
+    auto combo = [&](const char *field) { return fields.ComboOf(field); };
     txtTariffa = combo("Tariffa");
     txtDescrizione = edit("Descrizione");
     txtCodice = edit("Codice");
@@ -211,9 +167,9 @@ void TfrmTariffario::BuildLayout() {
     txtAssicurazioni = edit("Assicurazioni");
     txtRequisiti = edit("Requisiti");
     txtTariffa->SetSuggestions(kTariffKinds);
-    txtVeicolo->SetSuggestions(kVehicleTypes);
+    txtVeicolo->SetSuggestions(VehicleTypeSuggestions());
     txtClasse->SetSuggestions(kClasses);
-    txtAlimentazione->SetSuggestions(kFuels);
+    txtAlimentazione->SetSuggestions(FuelSuggestions());
 
     txtIban->resize(txtIban->width() - 30, txtIban->height());
     btnIban = IconButton(shpSezione05, "btnIban", IconKind::Check,
@@ -298,16 +254,7 @@ void TfrmTariffario::FormCreate() {
     card.OnKey(txtPrezzoList, [this](int &k, QChar &c, Qt::KeyboardModifiers s) { txtPrezzoListKeyDown(k, c, s); });
     card.OnExit(txtImporto, [this] { txtImportoExit(); });
     card.OnExit(txtPrezzoList, [this] { txtPrezzoListExit(); });
-    txtIban->onTyping = [this] {
-        const QString text = txtIban->text();
-        const QString iban = UpperAZ(Trim(text));
-        if (iban == text) return;
-        int leading = 0;
-        while (leading < text.size() && text.at(leading).unicode() <= 32) ++leading;
-        const int caret = std::clamp(txtIban->cursorPosition() - leading, 0, int(iban.size()));
-        txtIban->setText(iban);
-        txtIban->setCursorPosition(caret);
-    };
+    txtIban->onTyping = [this] { KeepAsCode(txtIban); };
 
     card.SetStatusLine(panInfo, QStringLiteral("Pronto per stampare una nuova scheda..."));
     const std::pair<QWidget *, const char *> hints[] = {

@@ -1,0 +1,75 @@
+#include "CardLayout.h"
+
+#include "CardPictures.h"
+#include "common/TextRules.h"
+
+namespace vel {
+
+void FieldRows::Place(const std::vector<std::vector<FieldPlace>> &rows, int top) {
+    for (const auto &row : rows) {
+        int weights = 0;
+        for (const FieldPlace &f : row) weights += f.weight;
+        const int gap = 10;
+        const int width = right - left - gap * int(row.size() - 1);
+        int x = left;
+        for (const FieldPlace &f : row) {
+            const int w = width * f.weight / weights;
+            const QString field = QString::fromLatin1(f.field);
+            QLabel *caption = FieldCaption(section, QString::fromUtf8(f.caption), QRect(x, top, w, 16));
+            if (!captionPrefix.isEmpty())
+                caption->setObjectName(captionPrefix + QStringLiteral("%1").arg(++captionCount, 2, 10, QLatin1Char('0')));
+            QWidget *control;
+            if (combos.contains(field)) {
+                auto *combo = new ComboEdit(section);
+                combo->setFont(font);
+                combo->Editor()->setFont(font);
+                control = combo;
+            } else {
+                auto *edit = new Edit(section);
+                edit->setFont(font);
+                control = edit;
+            }
+            control->setObjectName(QStringLiteral("txt") + field);
+            control->setGeometry(x, top + 17, w, 28);
+            controls.insert(field, control);
+            x += w + gap;
+        }
+        top += rowHeight;
+    }
+}
+
+Edit *FieldRows::EditOf(const char *field) const {
+    return qobject_cast<Edit *>(controls.value(QString::fromLatin1(field)));
+}
+
+ComboEdit *FieldRows::ComboOf(const char *field) const {
+    return qobject_cast<ComboEdit *>(controls.value(QString::fromLatin1(field)));
+}
+
+QStringList VehicleTypeSuggestions() {
+    return {QStringLiteral("Autobus"),      QStringLiteral("Autocarro"),    QStringLiteral("Autovettura"),
+            QStringLiteral("Camper"),       QStringLiteral("Ciclomotore"),  QStringLiteral("Furgoncino"),
+            QStringLiteral("Furgone"),      QStringLiteral("Imbarcazione"), QStringLiteral("Mezzo agricolo"),
+            QStringLiteral("Motocarro"),    QStringLiteral("Motociclo"),    QStringLiteral("Motoscafo"),
+            QStringLiteral("Natante"),      QStringLiteral("Rimorchio"),    QStringLiteral("Roulotte"),
+            QStringLiteral("Scooter"),      QStringLiteral("Trattore"),     QStringLiteral("Veicolo edile"),
+            QStringLiteral("Yacht")};
+}
+
+QStringList FuelSuggestions() {
+    return {QStringLiteral("Benzina"), QStringLiteral("Diesel"), QStringLiteral("Elettricit\u00e0"),
+            QStringLiteral("GPL"),     QStringLiteral("Ibrida"), QStringLiteral("Metano")};
+}
+
+void KeepAsCode(Edit *edit) {
+    const QString text = edit->text();
+    const QString code = UpperAZ(Trim(text));
+    if (code == text) return;
+    int leading = 0;
+    while (leading < text.size() && text.at(leading).unicode() <= 32) ++leading;
+    const int caret = std::clamp(edit->cursorPosition() - leading, 0, int(code.size()));
+    edit->setText(code);
+    edit->setCursorPosition(caret);
+}
+
+}  // namespace vel

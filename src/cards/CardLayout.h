@@ -1,0 +1,46 @@
+#pragma once
+// Laying out a card's fields: rows of a caption above each edit, sharing the
+// row's width by weight, and the text rules that several cards' edits share.
+#include <QFont>
+#include <QHash>
+#include <QSet>
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+#include "platform/Controls.h"
+
+namespace vel {
+
+struct FieldPlace {
+    const char *field;    // record field; the control is named "txt" + field
+    const char *caption;  // UTF-8
+    int weight;           // share of the row's width
+};
+
+struct FieldRows {
+    QWidget *section;
+    QFont font;
+    QSet<QString> combos;  // fields shown as combo edits
+    int left, right;       // horizontal bounds inside the section
+    int rowHeight = 50;
+    // Caption labels get these names in order ("lblCampo01", ...) when set.
+    QString captionPrefix;
+    int captionCount = 0;
+    // The controls made, by field name.
+    QHash<QString, QWidget *> controls;
+
+    void Place(const std::vector<std::vector<FieldPlace>> &rows, int top);
+    Edit *EditOf(const char *field) const;
+    ComboEdit *ComboOf(const char *field) const;
+};
+
+// The vehicle types and fuels every card that names a vehicle offers.
+QStringList VehicleTypeSuggestions();
+QStringList FuelSuggestions();
+
+// Codes are kept trimmed and with a to z in capitals while they are typed;
+// the caret stays after the character it followed.
+void KeepAsCode(Edit *edit);
+
+}  // namespace vel
