@@ -8,6 +8,10 @@
 #include <algorithm>
 #include <exception>
 
+#include "AnteprimaPlanning.h"
+#include "DateText.h"
+#include "StampaPlanning.h"
+
 #include "Giorno.h"
 #include "Intervallo.h"
 #include "MenuCamere.h"
@@ -375,16 +379,6 @@ bool TfrmPlanning::SavePlanner() {
 
 // ---- the commands ---------------------------------------------------------
 
-bool TfrmPlanning::IsValidDateText(const QString &text) {
-    const QStringList parts = text.split(u'/');
-    if (parts.size() != 3) return false;
-    const QString &day = parts[0], &month = parts[1], &year = parts[2];
-    if (day.isEmpty() || day.size() > 2 || month.isEmpty() || month.size() > 2 || year.size() != 4) return false;
-    if (!IsAllDigits(day) || !IsAllDigits(month) || !IsAllDigits(year)) return false;
-    const int y = year.toInt();
-    return y >= 1 && QDate::isValid(y, month.toInt(), day.toInt());
-}
-
 void TfrmPlanning::occDayClick(int month, int day) {
     const QString year = Trim(txtAnno->text());
     if (month == 2 && day == 29) {
@@ -433,9 +427,17 @@ void TfrmPlanning::cmdRiepilogoClick() {
     dlg.ShowModal();
 }
 
-// The planner's print preview and print come with their own windows.
-void TfrmPlanning::cmdAnteprimaClick() {}
-void TfrmPlanning::cmdStampaClick() {}
+void TfrmPlanning::cmdAnteprimaClick() {
+    TfrmAnteprimaPlanning preview(this);
+    preview.Create();
+    preview.ShowModal();
+}
+
+void TfrmPlanning::cmdStampaClick() {
+    TfrmStampaPlanning print(this);
+    print.Create();
+    print.ShowModal();
+}
 
 void TfrmPlanning::cmdGuidaClick() {
     ShowGuide(this, QStringLiteral("App Planner Noleggi"), HelpText(QStringLiteral("Planning")));

@@ -86,9 +86,6 @@ public:
     void cmdGuidaClick();
     void cmdEsciClick();
 
-    // True when the text, as it is, is a real date written dd/mm/yyyy.
-    static bool IsValidDateText(const QString &text);
-
 protected:
     void FormCreate() override;
     void FormShow() override;

@@ -6,6 +6,9 @@
 #include <QLineEdit>
 #include <QPointer>
 
+#include "planner/AnteprimaPlanning.h"
+#include "planner/StampaPlanning.h"
+#include "planner/DateText.h"
 #include "PlannerFixture.h"
 #include "planner/Giorno.h"
 #include "planner/Intervallo.h"
@@ -194,7 +197,7 @@ TEST_F(PlanningCommandsTest, IsValidDateTextTakesRealDatesOnly) {
         {"01-01-2026", false}, {" 01/01/2026", false}, {"01/01/2026 ", false}, {"aa/01/2026", false},
     };
     for (const auto &c : cases)
-        EXPECT_EQ(TfrmPlanning::IsValidDateText(QString::fromLatin1(c.text)), c.valid) << c.text;
+        EXPECT_EQ(IsValidDateText(QString::fromLatin1(c.text)), c.valid) << c.text;
 }
 
 TEST_F(PlanningCommandsTest, TheIntervalDialogOpensWithTheYearAndTheVehicle) {
@@ -259,6 +262,22 @@ TEST_F(PlanningCommandsTest, TheSummaryAndTheGuideAreNewWindowsOwnedByThePlanner
     modals.Verify();
     EXPECT_TRUE(opened[0].isNull());
     EXPECT_TRUE(opened[1].isNull());
+    EXPECT_TRUE(frmPlanning->isVisible());
+}
+
+TEST_F(PlanningCommandsTest, PrintAndPreviewOpenTheirOwnWindows) {
+    OpenVan(QStringLiteral("2026"));
+    modals.Expect<TfrmAnteprimaPlanning>([](TfrmAnteprimaPlanning &dlg) {
+        EXPECT_EQ(dlg.parentWidget(), frmPlanning);
+        dlg.Close();
+    });
+    modals.Expect<TfrmStampaPlanning>([](TfrmStampaPlanning &dlg) {
+        EXPECT_EQ(dlg.parentWidget(), frmPlanning);
+        dlg.Close();
+    });
+    Click(frmPlanning->cmdAnteprima);
+    Click(frmPlanning->cmdStampa);
+    modals.Verify();
     EXPECT_TRUE(frmPlanning->isVisible());
 }
 
