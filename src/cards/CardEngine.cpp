@@ -19,7 +19,7 @@ void CardEngine::SetArchiveName(const QString &fileName) {
 void CardEngine::Bind(std::string_view field, Kind kind, QWidget *control, Edit *editor) {
     const int index = layout_.IndexOf(field);
     if (index < 0) throw std::logic_error("no field " + std::string(field) + " in " + std::string(layout_.Name()));
-    bindings_.push_back({index, kind, control, QString()});
+    bindings_.push_back({index, kind, control, QString(), nullptr, {}, {}});
     if (!editor) return;
 
     editor->SetMaxLength(layout_.Fields()[index].capacity);

@@ -19,6 +19,9 @@ struct FieldPlace {
 };
 
 struct FieldRows {
+    FieldRows(QWidget *section, QFont font, QSet<QString> combos, int left, int right)
+        : section(section), font(std::move(font)), combos(std::move(combos)), left(left), right(right) {}
+
     QWidget *section;
     QFont font;
     QSet<QString> combos;  // fields shown as combo edits

@@ -393,7 +393,9 @@ TEST_F(FlottaTest, EnterWalksTheFieldsInRecordOrderAndFramesFollowTheFocus) {
         EXPECT_TRUE(previousFrame->isVisible());
         Press(Focused(), Qt::Key_Return);
         EXPECT_EQ(Focused(), editorOf(order[i]));
-        if (i + 1 < std::size(order)) EXPECT_FALSE(previousFrame->isVisible());
+        if (i + 1 < std::size(order)) {
+            EXPECT_FALSE(previousFrame->isVisible());
+        }
     }
 }
 

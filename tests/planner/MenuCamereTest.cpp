@@ -292,7 +292,7 @@ TEST_F(MenuCamereTest, ApriHandsVehicleYearAndFileToThePlanner) {
 
 // Mended: a plate that cannot be part of a file name is refused.
 TEST_F(MenuCamereTest, APlateThatCannotBeAFileNameIsRefused) {
-    for (const QString plate : {QStringLiteral("AB/123"), QStringLiteral("AB\\123"), QStringLiteral("AB\t123"),
+    for (const QString &plate : {QStringLiteral("AB/123"), QStringLiteral("AB\\123"), QStringLiteral("AB\t123"),
                                 QStringLiteral("AB\x01") + QStringLiteral("123"), QStringLiteral("AB\x7f") + QStringLiteral("1")}) {
         SCOPED_TRACE(plate.toStdString());
         TestFolder fresh;

@@ -125,7 +125,7 @@ TEST_F(PlanningFileTest, DayTextsLieAtTheirBytesInEveryYear) {
         {3, 1, 60, 3244},    {4, 9, 99, 5233},     {6, 27, 178, 9262},  {9, 30, 273, 14107},
         {12, 1, 335, 17269}, {12, 31, 365, 18799},
     };
-    for (const QString year : {QStringLiteral("2023"), QStringLiteral("2024")}) {
+    for (const QString &year : {QStringLiteral("2023"), QStringLiteral("2024")}) {
         SCOPED_TRACE(year.toStdString());
         TestFolder fresh;
         PlannerImage stored;
