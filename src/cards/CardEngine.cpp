@@ -62,6 +62,16 @@ void CardEngine::BindAttachment(std::string_view field, QLabel *label) {
     Bind(field, Kind::Attachment, label, nullptr);
 }
 
+void CardEngine::BindAttachments(QLabel *file01, QLabel *file02, QLabel *file03, QLabel *desc01, QLabel *desc02,
+                                 QLabel *desc03) {
+    BindAttachment("File01", file01);
+    BindAttachment("File02", file02);
+    BindAttachment("File03", file03);
+    BindAttachment("Desc01", desc01);
+    BindAttachment("Desc02", desc02);
+    BindAttachment("Desc03", desc03);
+}
+
 CardEngine::Binding *CardEngine::Find(QWidget *control) {
     for (Binding &b : bindings_)
         if (b.control == control) return &b;

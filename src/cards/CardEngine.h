@@ -50,6 +50,9 @@ public:
     void BindFlag(std::string_view field, QCheckBox *box);
     // Hidden labels: the attachments, which "Duplica" empties.
     void BindAttachment(std::string_view field, QLabel *label);
+    // The three attachment slots, fields "File01".."File03" and "Desc01".."Desc03".
+    void BindAttachments(QLabel *file01, QLabel *file02, QLabel *file03, QLabel *desc01, QLabel *desc02,
+                         QLabel *desc03);
 
     // The text a control gets when the card is cleared (an amount shows "0,00").
     void SetClearText(QWidget *control, const QString &text);

@@ -46,6 +46,17 @@ ComboEdit *FieldRows::ComboOf(const char *field) const {
     return qobject_cast<ComboEdit *>(controls.value(QString::fromLatin1(field)));
 }
 
+void CreateAttachmentLabels(QWidget *parent, QLabel **file01, QLabel **file02, QLabel **file03, QLabel **desc01,
+                            QLabel **desc02, QLabel **desc03) {
+    QLabel **labels[] = {file01, file02, file03, desc01, desc02, desc03};
+    const char *names[] = {"lblFile01", "lblFile02", "lblFile03", "lblDesc01", "lblDesc02", "lblDesc03"};
+    for (int i = 0; i < 6; ++i) {
+        *labels[i] = new QLabel(parent);
+        (*labels[i])->setObjectName(QString::fromLatin1(names[i]));
+        (*labels[i])->hide();
+    }
+}
+
 QStringList VehicleTypeSuggestions() {
     return {QStringLiteral("Autobus"),      QStringLiteral("Autocarro"),    QStringLiteral("Autovettura"),
             QStringLiteral("Camper"),       QStringLiteral("Ciclomotore"),  QStringLiteral("Furgoncino"),

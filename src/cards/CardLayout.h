@@ -38,6 +38,11 @@ struct FieldRows {
     ComboEdit *ComboOf(const char *field) const;
 };
 
+// The six hidden labels that hold a card's three attachments, named
+// "lblFile01".."lblFile03" and "lblDesc01".."lblDesc03", in that order.
+void CreateAttachmentLabels(QWidget *parent, QLabel **file01, QLabel **file02, QLabel **file03, QLabel **desc01,
+                            QLabel **desc02, QLabel **desc03);
+
 // The vehicle types and fuels every card that names a vehicle offers.
 QStringList VehicleTypeSuggestions();
 QStringList FuelSuggestions();

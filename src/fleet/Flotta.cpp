@@ -142,13 +142,7 @@ void TfrmFlotta::BuildLayout() {
     chkDisponibile->setFont(UiFont(QStringLiteral("Verdana"), 9, true));
     chkDisponibile->setGeometry(14, 32, 150, 28);
 
-    QLabel **attachments[] = {&lblFile01, &lblFile02, &lblFile03, &lblDesc01, &lblDesc02, &lblDesc03};
-    const char *attachmentNames[] = {"lblFile01", "lblFile02", "lblFile03", "lblDesc01", "lblDesc02", "lblDesc03"};
-    for (int i = 0; i < 6; ++i) {
-        *attachments[i] = new QLabel(panContenitore);
-        (*attachments[i])->setObjectName(QString::fromLatin1(attachmentNames[i]));
-        (*attachments[i])->hide();
-    }
+    CreateAttachmentLabels(panContenitore, &lblFile01, &lblFile02, &lblFile03, &lblDesc01, &lblDesc02, &lblDesc03);
 
     const struct {
         ImageButton **button;
@@ -239,12 +233,7 @@ void TfrmFlotta::FormCreate() {
     card.BindEdit("Recapito", txtRecapito);
     card.BindFlag("Disponibile", chkDisponibile);
     card.BindEdit("Note", txtNote);
-    card.BindAttachment("File01", lblFile01);
-    card.BindAttachment("File02", lblFile02);
-    card.BindAttachment("File03", lblFile03);
-    card.BindAttachment("Desc01", lblDesc01);
-    card.BindAttachment("Desc02", lblDesc02);
-    card.BindAttachment("Desc03", lblDesc03);
+    card.BindAttachments(lblFile01, lblFile02, lblFile03, lblDesc01, lblDesc02, lblDesc03);
 
     const QString needed = QStringLiteral("Attenzione: per salvare la scheda \u00e8 necessario indicare ");
     card.AddMandatory(txtVeicolo, needed + QStringLiteral("il tipo di veicolo."));

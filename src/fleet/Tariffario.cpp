@@ -175,13 +175,7 @@ void TfrmTariffario::BuildLayout() {
     btnIban = IconButton(shpSezione05, "btnIban", IconKind::Check,
                          QRect(txtIban->geometry().right() + 5, txtIban->y() + 2, 24, 24));
 
-    QLabel **attachments[] = {&lblFile01, &lblFile02, &lblFile03, &lblDesc01, &lblDesc02, &lblDesc03};
-    const char *attachmentNames[] = {"lblFile01", "lblFile02", "lblFile03", "lblDesc01", "lblDesc02", "lblDesc03"};
-    for (int i = 0; i < 6; ++i) {
-        *attachments[i] = new QLabel(panContenitore);
-        (*attachments[i])->setObjectName(QString::fromLatin1(attachmentNames[i]));
-        (*attachments[i])->hide();
-    }
+    CreateAttachmentLabels(panContenitore, &lblFile01, &lblFile02, &lblFile03, &lblDesc01, &lblDesc02, &lblDesc03);
 
     panInfo = new StatusLine(panContenitore);
     panInfo->setObjectName(QStringLiteral("panInfo"));
@@ -234,12 +228,7 @@ void TfrmTariffario::FormCreate() {
     card.BindEdit("Documenti", txtDocumenti);
     card.BindEdit("Assicurazioni", txtAssicurazioni);
     card.BindEdit("Requisiti", txtRequisiti);
-    card.BindAttachment("File01", lblFile01);
-    card.BindAttachment("File02", lblFile02);
-    card.BindAttachment("File03", lblFile03);
-    card.BindAttachment("Desc01", lblDesc01);
-    card.BindAttachment("Desc02", lblDesc02);
-    card.BindAttachment("Desc03", lblDesc03);
+    card.BindAttachments(lblFile01, lblFile02, lblFile03, lblDesc01, lblDesc02, lblDesc03);
     card.SetClearText(txtImporto, QStringLiteral("0,00"));
     card.SetClearText(txtPrezzoList, QStringLiteral("0,00"));
 
