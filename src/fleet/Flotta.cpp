@@ -59,6 +59,7 @@ void TfrmFlotta::BuildLayout() {
     panContenitore = new QFrame(this);
     panContenitore->setObjectName(QStringLiteral("panContenitore"));
     panContenitore->setGeometry(10, 10, 995, 692);
+    SetCentredPanel(panContenitore);
 
     shpVeicolo = Section(panContenitore, "shpVeicolo", QRect(0, 0, 825, 478));
     shpProprietario = Section(panContenitore, "shpProprietario", QRect(0, 484, 825, 66));

@@ -53,6 +53,7 @@ void TfrmTariffario::BuildLayout() {
     panContenitore = new QFrame(this);
     panContenitore->setObjectName(QStringLiteral("panContenitore"));
     panContenitore->setGeometry(10, 10, 995, 692);
+    SetCentredPanel(panContenitore);
 
     // The tool bar: six white groups of commands.
     auto group = [&](const char *name, int x, int width) {

@@ -6,7 +6,9 @@
 #include <QGuiApplication>
 #include <QLinearGradient>
 #include <QPainter>
+#include <QResizeEvent>
 #include <QScreen>
+#include <algorithm>
 #include <QThread>
 
 #include "Controls.h"
@@ -123,6 +125,13 @@ void Form::paintEvent(QPaintEvent *event) {
         p.fillRect(rect(), g);
     }
     QWidget::paintEvent(event);
+}
+
+void Form::resizeEvent(QResizeEvent *event) {
+    QWidget::resizeEvent(event);
+    if (centredPanel_)
+        centredPanel_->move(std::max(0, (width() - centredPanel_->width()) / 2),
+                            std::max(0, (height() - centredPanel_->height()) / 2));
 }
 
 void Form::CentreOnScreen() {

@@ -45,6 +45,9 @@ public:
     void SetGradient(const QColor &top, const QColor &bottom);
     void CentreOnScreen();
     void CentreOnOwner();
+    // A panel of the designed size that stays centred however large the
+    // window is (main windows open maximised).
+    void SetCentredPanel(QWidget *panel) { centredPanel_ = panel; }
     enum class Placement { Screen, Owner, Maximized };
     void SetPlacement(Placement placement) { placement_ = placement; }
 
@@ -60,6 +63,7 @@ protected:
     void closeEvent(QCloseEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     bool created_ = false;
@@ -68,6 +72,7 @@ private:
     QEventLoop *loop_ = nullptr;
     Placement placement_ = Placement::Screen;
     QColor gradientTop_, gradientBottom_;
+    QWidget *centredPanel_ = nullptr;
 };
 
 // Tests replace the modal loop with a script that acts on the open window.

@@ -240,3 +240,26 @@ INSTANTIATE_TEST_SUITE_P(Cases, FormFixedSize, ::testing::Values(false, true),
 
 }  // namespace
 }  // namespace vel
+
+namespace vel {
+namespace {
+
+TEST(FormCentredPanel, StaysCentredAndNeverLeavesTheWindow) {
+    Form form;
+    auto *panel = new QWidget(&form);
+    panel->resize(995, 692);
+    form.SetCentredPanel(panel);
+    const struct {
+        QSize window;
+        QPoint at;
+    } cases[] = {{{1995, 1092}, {500, 200}}, {{995, 692}, {0, 0}}, {{800, 600}, {0, 0}}, {{1000, 700}, {2, 4}}};
+    for (const auto &c : cases) {
+        form.resize(c.window);
+        form.show();
+        QApplication::processEvents();
+        EXPECT_EQ(panel->pos(), c.at) << c.window.width() << "x" << c.window.height();
+    }
+}
+
+}  // namespace
+}  // namespace vel
