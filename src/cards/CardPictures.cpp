@@ -4,16 +4,11 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include "platform/Canvas.h"
 #include "platform/Platform.h"
 
 namespace vel {
 namespace {
-
-QPixmap Canvas(const QSize &size) {
-    QPixmap pixmap(size);
-    pixmap.fill(Qt::transparent);
-    return pixmap;
-}
 
 ImageButton *PictureButton(QWidget *parent, const char *name, const QPixmap &picture, const QRect &geometry) {
     auto *button = new ImageButton(parent);
@@ -26,7 +21,7 @@ ImageButton *PictureButton(QWidget *parent, const char *name, const QPixmap &pic
 }  // namespace
 
 ImageButton *CommandButton(QWidget *parent, const char *name, const QString &word, const QRect &geometry) {
-    QPixmap pixmap = Canvas(geometry.size());
+    QPixmap pixmap = TransparentPicture(geometry.size());
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF box = QRectF(pixmap.rect()).adjusted(0.5, 0.5, -0.5, -0.5);
@@ -50,7 +45,7 @@ ImageButton *CommandButton(QWidget *parent, const char *name, const QString &wor
 }
 
 ImageButton *ArrowButton(QWidget *parent, const char *name, ArrowKind kind, const QRect &geometry) {
-    QPixmap pixmap = Canvas(geometry.size());
+    QPixmap pixmap = TransparentPicture(geometry.size());
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
     const qreal w = geometry.width(), h = geometry.height();
@@ -75,7 +70,7 @@ ImageButton *ArrowButton(QWidget *parent, const char *name, ArrowKind kind, cons
 }
 
 ImageButton *IconButton(QWidget *parent, const char *name, IconKind kind, const QRect &geometry) {
-    QPixmap pixmap = Canvas(geometry.size());
+    QPixmap pixmap = TransparentPicture(geometry.size());
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF box = QRectF(pixmap.rect()).adjusted(1, 1, -1, -1);
@@ -96,7 +91,7 @@ ImageButton *IconButton(QWidget *parent, const char *name, IconKind kind, const 
 }
 
 QLabel *Decoration(QWidget *parent, const char *name, DecorationKind kind, const QRect &geometry) {
-    QPixmap pixmap = Canvas(geometry.size());
+    QPixmap pixmap = TransparentPicture(geometry.size());
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
     const qreal w = geometry.width(), h = geometry.height();

@@ -5,6 +5,7 @@
 #include <QPainterPath>
 #include <exception>
 
+#include "platform/Canvas.h"
 #include "common/ArchiveFile.h"
 #include "common/ProgramFolder.h"
 #include "platform/MessageBox.h"
@@ -23,15 +24,9 @@ const QColor kInk(0x1C, 0x35, 0x6E);
 const QColor kBlue(0x43, 0x6C, 0xCA);
 const QColor kGreen(0x1E, 0x71, 0x45);
 
-QPixmap Canvas(const QSize &size) {
-    QPixmap pixmap(size);
-    pixmap.fill(Qt::transparent);
-    return pixmap;
-}
-
 // The title: a small sheet beside the export's name.
 QPixmap TitlePicture(const QSize &size, const QString &title) {
-    QPixmap pixmap = Canvas(size);
+    QPixmap pixmap = TransparentPicture(size);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
     const qreal h = size.height();
@@ -55,7 +50,7 @@ QPixmap TitlePicture(const QSize &size, const QString &title) {
 
 // The spreadsheet picture: a green sheet of cells with an arrow leaving it.
 QPixmap SpreadsheetPicture(const QSize &size) {
-    QPixmap pixmap = Canvas(size);
+    QPixmap pixmap = TransparentPicture(size);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
     const qreal w = size.width(), h = size.height();
@@ -92,7 +87,7 @@ QPixmap SpreadsheetPicture(const QSize &size) {
 // same everywhere.
 QPixmap LauncherPicture(const char *name, const QSize &size) {
     const QPixmap picture(QStringLiteral(":/pictures/Avvio/") + QLatin1String(name) + QStringLiteral(".png"));
-    if (picture.isNull()) return Canvas(size);
+    if (picture.isNull()) return TransparentPicture(size);
     return picture.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
 }
 

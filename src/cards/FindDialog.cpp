@@ -274,6 +274,15 @@ FocusFrame *FindDialog::CriterionFrame(const char *name) const {
     return nullptr;
 }
 
+void FindDialog::NameCriteria(std::initializer_list<Edit **> edits,
+                              std::initializer_list<FocusFrame **> frames) const {
+    Q_ASSERT(edits.size() == criteria_.size() && frames.size() == frames_.size());
+    size_t i = 0;
+    for (Edit **edit : edits) *edit = i < criteria_.size() ? criteria_[i++] : nullptr;
+    i = 0;
+    for (FocusFrame **frame : frames) *frame = i < frames_.size() ? frames_[i++] : nullptr;
+}
+
 void FindDialog::FormShow() {
     LastFindText(this).clear();
     txtTrova->clear();

@@ -7,6 +7,7 @@
 #include <QListWidget>
 #include <QString>
 #include <functional>
+#include <initializer_list>
 #include <span>
 #include <string_view>
 #include <vector>
@@ -124,6 +125,9 @@ public:
 protected:
     FindDialog(QWidget *owner, ResultListDef def, std::span<const CriterionDef> criteria,
                std::vector<PickTarget> picks);
+    // Hands the criteria edits and their focus frames, in the order of the
+    // table, to the members that name them.
+    void NameCriteria(std::initializer_list<Edit **> edits, std::initializer_list<FocusFrame **> frames) const;
     void FormShow() override;
     void FormClose(CloseAction &action) override;
     ApplyRecord PickReceiver() const override;

@@ -251,7 +251,7 @@ void TfrmFlotta::FormCreate() {
     txtCodFisc->onKeyUp = [this](int &, QChar &, Qt::KeyboardModifiers) { KeepAsCode(txtCodFisc); };
     card.OnKey(txtLitro, [](int &key, QChar &keyChar, Qt::KeyboardModifiers) {
         const bool digit = key == 0 && keyChar >= u'0' && keyChar <= u'9';
-        const bool passes = key == vkReturn || key == vkBack || key == vkDelete || key == vkLeft || key == vkRight;
+        const bool passes = key == vkReturn || IsEditingKey(key);
         if (!digit && !passes) key = 0, keyChar = QChar();
     });
     // Whatever got past the keys (a paste) becomes "0" when the edit is left.
@@ -309,7 +309,7 @@ void TfrmFlotta::cmdEsciClick() { Close(); }
 
 void TfrmFlotta::cmdAllegaClick() {
     OpenAttachments(this, QStringLiteral("flotta"),
-                    AttachmentLabels{{lblFile01, lblFile02, lblFile03}, {lblDesc01, lblDesc02, lblDesc03}});
+                    AttachmentLabelsOf(this));
 }
 
 void TfrmFlotta::cmdTrovaClick() {

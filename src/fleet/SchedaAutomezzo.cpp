@@ -48,7 +48,7 @@ QString Value(const Edit *edit) { return Trim(edit->text()); }
 QString Value(const ComboEdit *combo) { return Trim(combo->text()); }
 
 // The captions and values of the 24 rows, from the card as it stands.
-std::vector<std::pair<QString, QString>> Rows(const TfrmFlotta &c) {
+SchedaRows Rows(const TfrmFlotta &c) {
     return {
         {QStringLiteral("Tipo veicolo:"), Value(c.txtVeicolo)},
         {QStringLiteral("Marca e modello:"), Value(c.txtMarca) + QStringLiteral(" ") + Value(c.txtModello)},
@@ -159,18 +159,21 @@ std::unique_ptr<Report> SchedaAutomezzoTemplate() {
     return repScheda;
 }
 
-void FillSchedaAutomezzo(Report &repScheda, const TfrmFlotta &card) {
+void FillScheda(Report &repScheda, const QString &title, const SchedaRows &rows) {
     repScheda.Page().SetOrientation(QPageLayout::Portrait);
-    repScheda.Get<Memo>(QStringLiteral("txtTitolo")).SetText(QStringLiteral("SCHEDA AUTOMEZZO"));
-    const auto rows = Rows(card);
+    repScheda.Get<Memo>(QStringLiteral("txtTitolo")).SetText(title);
     for (int k = 1; k <= kRows; ++k) {
-        repScheda.Get<Memo>(RowName("titCampo", k)).SetText(rows[size_t(k - 1)].first);
-        repScheda.Get<Memo>(RowName("txtCampo", k)).SetText(rows[size_t(k - 1)].second);
+        repScheda.Get<Memo>(RowName("titCampo", k)).SetText(rows.at(size_t(k - 1)).first);
+        repScheda.Get<Memo>(RowName("txtCampo", k)).SetText(rows.at(size_t(k - 1)).second);
     }
     const QDateTime now = Now();
     repScheda.Get<Memo>(QStringLiteral("txtCalce"))
         .SetText(QStringLiteral("Stampa eseguita in data ") + FormatDateText(now.date()) +
                  QStringLiteral(" alle ore ") + now.time().toString(QStringLiteral("hh:mm:ss")));
+}
+
+void FillSchedaAutomezzo(Report &repScheda, const TfrmFlotta &card) {
+    FillScheda(repScheda, QStringLiteral("SCHEDA AUTOMEZZO"), Rows(card));
 }
 
 void PreviewSchedaAutomezzo(TfrmFlotta &card) {

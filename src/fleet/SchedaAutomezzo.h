@@ -4,7 +4,10 @@
 // the card's controls as they stand: a card not yet saved prints like a saved
 // one, and the archive is never read.
 #include <QImage>
+#include <QString>
 #include <memory>
+#include <utility>
+#include <vector>
 
 #include "report/Report.h"
 
@@ -14,6 +17,11 @@ class TfrmFlotta;
 
 // The template `repScheda`, its texts still the design placeholders.
 std::unique_ptr<report::Report> SchedaAutomezzoTemplate();
+// The 24 rows of a card sheet, top to bottom: each row's caption and value.
+using SchedaRows = std::vector<std::pair<QString, QString>>;
+// Fills the card template: portrait, the title, the 24 rows, and the footer
+// with the moment of printing. The vehicle and the tariff card both print so.
+void FillScheda(report::Report &repScheda, const QString &title, const SchedaRows &rows);
 // Puts the card's vehicle and the moment of printing into the template.
 void FillSchedaAutomezzo(report::Report &repScheda, const TfrmFlotta &card);
 

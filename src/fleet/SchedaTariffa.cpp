@@ -2,10 +2,7 @@
 
 #include <exception>
 #include <memory>
-#include <utility>
-#include <vector>
 
-#include "common/Clock.h"
 #include "common/TextRules.h"
 #include "fleet/SchedaAutomezzo.h"
 #include "fleet/Tariffario.h"
@@ -15,21 +12,14 @@
 namespace vel {
 namespace {
 
-using report::Memo;
 using report::Report;
-
-constexpr int kRows = 24;
-
-QString RowName(const char *prefix, int k) {
-    return QString::fromLatin1(prefix) + QStringLiteral("%1").arg(k, 2, 10, QLatin1Char('0'));
-}
 
 QString Value(const Edit *edit) { return Trim(edit->text()); }
 QString Value(const ComboEdit *combo) { return Trim(combo->text()); }
 
 // The captions and values of the 24 rows, from the card as it stands. The
 // amounts print as the card shows them: nothing here normalises them.
-std::vector<std::pair<QString, QString>> Rows(const TfrmTariffario &c) {
+SchedaRows Rows(const TfrmTariffario &c) {
     return {
         {QStringLiteral("Tariffa:"), Value(c.txtTariffa)},
         {QStringLiteral("Descrizione:"), Value(c.txtDescrizione)},
@@ -61,17 +51,7 @@ std::vector<std::pair<QString, QString>> Rows(const TfrmTariffario &c) {
 }  // namespace
 
 void FillSchedaTariffa(Report &repScheda, const TfrmTariffario &card) {
-    repScheda.Page().SetOrientation(QPageLayout::Portrait);
-    repScheda.Get<Memo>(QStringLiteral("txtTitolo")).SetText(QStringLiteral("SCHEDA TARIFFA NOLEGGIO VEICOLO"));
-    const auto rows = Rows(card);
-    for (int k = 1; k <= kRows; ++k) {
-        repScheda.Get<Memo>(RowName("titCampo", k)).SetText(rows[size_t(k - 1)].first);
-        repScheda.Get<Memo>(RowName("txtCampo", k)).SetText(rows[size_t(k - 1)].second);
-    }
-    const QDateTime now = Now();
-    repScheda.Get<Memo>(QStringLiteral("txtCalce"))
-        .SetText(QStringLiteral("Stampa eseguita in data ") + FormatDateText(now.date()) +
-                 QStringLiteral(" alle ore ") + now.time().toString(QStringLiteral("hh:mm:ss")));
+    FillScheda(repScheda, QStringLiteral("SCHEDA TARIFFA NOLEGGIO VEICOLO"), Rows(card));
 }
 
 void PrintSchedaTariffa(TfrmTariffario &card) {

@@ -22,7 +22,7 @@ namespace vel {
 TfrmTariffario *frmTariffario = nullptr;
 
 void AmountKeyFilter(int &key, QChar &keyChar) {
-    if (key == vkReturn || key == vkBack || key == vkDelete || key == vkLeft || key == vkRight) return;
+    if (key == vkReturn || IsEditingKey(key)) return;
     if (key == 0 && (keyChar == u',' || (keyChar >= u'0' && keyChar <= u'9'))) return;
     key = 0;
     keyChar = QChar();
@@ -296,7 +296,7 @@ void TfrmTariffario::cmdTrovaClick() {
 
 void TfrmTariffario::cmdFileClick() {
     OpenAttachments(this, QStringLiteral("tariffario"),
-                    AttachmentLabels{{lblFile01, lblFile02, lblFile03}, {lblDesc01, lblDesc02, lblDesc03}});
+                    AttachmentLabelsOf(this));
 }
 
 void TfrmTariffario::cmdStampaClick() { PrintSchedaTariffa(*this); }

@@ -65,14 +65,10 @@ std::vector<PickTarget> Picks() {
 }  // namespace
 
 TfrmTrovaFlotta::TfrmTrovaFlotta(QWidget *owner) : FindDialog(owner, Definition(), kCriteria, Picks()) {
-    Edit **edits[] = {&txtVeicolo, &txtAlimentazione, &txtMarca,      &txtModello,   &txtTarga,
-                      &txtTelaio,  &txtConducente,    &txtCodFisc,    &txtIncidenti, &txtNote};
-    FocusFrame **frames[] = {&effVeicolo, &effAlimentazione, &effMarca,   &effModello,   &effTarga,
-                             &effTelaio,  &effConducente,    &effCodFisc, &effIncidenti, &effNote};
-    for (size_t i = 0; i < std::size(kCriteria); ++i) {
-        *edits[i] = CriterionEdit(kCriteria[i].edit);
-        *frames[i] = CriterionFrame(kCriteria[i].frame);
-    }
+    NameCriteria({&txtVeicolo, &txtAlimentazione, &txtMarca, &txtModello, &txtTarga,
+                  &txtTelaio, &txtConducente, &txtCodFisc, &txtIncidenti, &txtNote},
+                 {&effVeicolo, &effAlimentazione, &effMarca, &effModello, &effTarga,
+                  &effTelaio, &effConducente, &effCodFisc, &effIncidenti, &effNote});
 }
 
 }  // namespace vel

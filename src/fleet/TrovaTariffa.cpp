@@ -73,14 +73,10 @@ QString TariffListLine(const Record &tariff) {
 }
 
 TfrmTrovaTariffa::TfrmTrovaTariffa(QWidget *owner) : FindDialog(owner, Definition(), kCriteria, Picks()) {
-    Edit **edits[] = {&txtTariffa, &txtDescrizione,   &txtCodice,  &txtConteggio, &txtVeicolo,
-                      &txtClasse,  &txtAlimentazione, &txtPatente, &txtListino,   &txtNote};
-    FocusFrame **frames[] = {&effCampo01, &effCampo02, &effCampo09, &effCampo10, &effCampo05,
-                             &effCampo06, &effCampo07, &effCampo08, &effCampo03, &effCampo04};
-    for (size_t i = 0; i < std::size(kCriteria); ++i) {
-        *edits[i] = CriterionEdit(kCriteria[i].edit);
-        *frames[i] = CriterionFrame(kCriteria[i].frame);
-    }
+    NameCriteria({&txtTariffa, &txtDescrizione, &txtCodice, &txtConteggio, &txtVeicolo,
+                  &txtClasse, &txtAlimentazione, &txtPatente, &txtListino, &txtNote},
+                 {&effCampo01, &effCampo02, &effCampo09, &effCampo10, &effCampo05,
+                  &effCampo06, &effCampo07, &effCampo08, &effCampo03, &effCampo04});
 }
 
 }  // namespace vel

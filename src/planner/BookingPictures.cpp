@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include "PlannerKit.h"
 #include "platform/Platform.h"
 
 namespace vel {
@@ -12,12 +13,6 @@ namespace {
 const QColor kInk(0x1F, 0x3F, 0x6F);
 const QColor kRed(0xD3, 0x1F, 0x2A);
 const QColor kGreen(0x4C, 0xD9, 0x64);
-
-QPixmap Canvas(const QSize &size) {
-    QPixmap pixmap(size);
-    pixmap.fill(Qt::transparent);
-    return pixmap;
-}
 
 void Smooth(QPainter &p) {
     p.setRenderHint(QPainter::Antialiasing);
@@ -39,7 +34,7 @@ QPixmap InstructionPicture(const QSize &size) {
         QStringLiteral("Per prenotare, scrivere il nome del cliente nel campo sottostante."),
         QStringLiteral("Per annullare la prenotazione, cancellare il contenuto del campo."),
     };
-    QPixmap pixmap = Canvas(size);
+    QPixmap pixmap = TransparentPicture(size);
     QPainter p(&pixmap);
     Smooth(p);
     const qreal half = size.height() / 2.0;
@@ -63,7 +58,7 @@ QPixmap InstructionPicture(const QSize &size) {
 }
 
 QPixmap CalendarIcon(const QSize &size, DayStatus status) {
-    QPixmap pixmap = Canvas(size);
+    QPixmap pixmap = TransparentPicture(size);
     QPainter p(&pixmap);
     Smooth(p);
     const QRectF sheet = QRectF(pixmap.rect()).adjusted(4, 9, -4, -3);
@@ -102,7 +97,7 @@ QPixmap CalendarIcon(const QSize &size, DayStatus status) {
 }
 
 QPixmap StatusBanner(const QSize &size, DayStatus status) {
-    QPixmap pixmap = Canvas(size);
+    QPixmap pixmap = TransparentPicture(size);
     QPainter p(&pixmap);
     Smooth(p);
     const QRectF button = QRectF(pixmap.rect()).adjusted(1, 1, -1, -1);
@@ -126,7 +121,7 @@ QPixmap StatusBanner(const QSize &size, DayStatus status) {
 }
 
 QPixmap CopyIcon(const QSize &size) {
-    QPixmap pixmap = Canvas(size);
+    QPixmap pixmap = TransparentPicture(size);
     QPainter p(&pixmap);
     Smooth(p);
     const qreal w = size.width(), h = size.height();
@@ -145,7 +140,7 @@ QPixmap CopyIcon(const QSize &size) {
 }
 
 QPixmap EraserIcon(const QSize &size) {
-    QPixmap pixmap = Canvas(size);
+    QPixmap pixmap = TransparentPicture(size);
     QPainter p(&pixmap);
     Smooth(p);
     const qreal w = size.width(), h = size.height();

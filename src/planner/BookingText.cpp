@@ -37,6 +37,24 @@ BookingTextControls BuildBookingText(QWidget *parent, const QPoint &at, const ch
     return c;
 }
 
+BookingButtons BuildBookingButtons(QWidget *dialog, int y, int closeX) {
+    BookingButtons b{};
+    b.cancel = new Button(QStringLiteral("Annulla"), dialog);
+    b.cancel->setObjectName(QStringLiteral("btnAnnulla"));
+    b.cancel->setGeometry(12, y, 160, 30);
+    b.apply = new Button(QStringLiteral("Applica e chiudi"), dialog);
+    b.apply->setObjectName(QStringLiteral("btnChiudi"));
+    b.apply->setGeometry(closeX, y, 160, 30);
+    for (Button *button : {b.cancel, b.apply}) {
+        button->setFont(UiFont(QStringLiteral("Verdana"), 9));
+        button->setCursor(Qt::PointingHandCursor);
+    }
+    b.memory = new QLabel(dialog);
+    b.memory->setObjectName(QStringLiteral("lblMemory"));
+    b.memory->hide();
+    return b;
+}
+
 void CopyBookingText(Edit *edit) {
     if (Trim(edit->text()).isEmpty()) {
         MessageDlg(MsgKind::Warning,

@@ -3,6 +3,7 @@
 #include "BookingPictures.h"
 #include "BookingText.h"
 #include "DayCells.h"
+#include "PlannerKit.h"
 #include "common/MonthTable.h"
 #include "common/TextRules.h"
 #include "platform/Platform.h"
@@ -13,14 +14,6 @@ TfrmGiorno *frmGiorno = nullptr;
 
 namespace {
 
-QFrame *Box(QWidget *parent, const char *name, const QRect &geometry, const QString &style) {
-    auto *box = new QFrame(parent);
-    box->setObjectName(QString::fromLatin1(name));
-    box->setGeometry(geometry);
-    box->setStyleSheet(QStringLiteral("QFrame#%1 { %2 }").arg(box->objectName(), style));
-    return box;
-}
-
 // A one-line title that fills its strip.
 QLabel *StripLabel(QFrame *strip, const char *name, const QString &text, const QString &colour) {
     auto *label = new QLabel(text, strip);
@@ -30,14 +23,6 @@ QLabel *StripLabel(QFrame *strip, const char *name, const QString &text, const Q
     label->setFont(UiFont(QStringLiteral("Verdana"), 14));
     label->setStyleSheet(QStringLiteral("color: %1; background: transparent;").arg(colour));
     return label;
-}
-
-QLabel *Picture(QWidget *parent, const char *name, const QRect &geometry, const QPixmap &pixmap) {
-    auto *picture = new QLabel(parent);
-    picture->setObjectName(QString::fromLatin1(name));
-    picture->setGeometry(geometry);
-    picture->setPixmap(pixmap);
-    return picture;
 }
 
 }  // namespace
@@ -51,12 +36,12 @@ TfrmGiorno::TfrmGiorno(QWidget *owner) : Form(owner) {
     panContainer = new QFrame(this);
     panContainer->setObjectName(QStringLiteral("panContainer"));
     panContainer->setGeometry(12, 12, 634, 358);
-    shpSfondo = Box(panContainer, "shpSfondo", panContainer->rect(),
+    shpSfondo = Shape(panContainer, "shpSfondo", panContainer->rect(),
                     QStringLiteral("background-color: white; border: 1px solid #9FB6CD; border-radius: 8px;"));
 
-    recCamera = Box(panContainer, "recCamera", QRect(10, 14, 614, 38), QStringLiteral("background-color: black;"));
+    recCamera = Shape(panContainer, "recCamera", QRect(10, 14, 614, 38), QStringLiteral("background-color: black;"));
     infCamera = StripLabel(recCamera, "infCamera", QStringLiteral("Veicolo"), QStringLiteral("white"));
-    recTitolo = Box(panContainer, "recTitolo", QRect(10, 60, 614, 38),
+    recTitolo = Shape(panContainer, "recTitolo", QRect(10, 60, 614, 38),
                     QStringLiteral("background-color: #CDE4F7; border: 1px solid #9CC3E6;"));
     infGiorno = StripLabel(recTitolo, "infGiorno", QStringLiteral("Data prenotazione"), QStringLiteral("#8B4513"));
 
@@ -69,7 +54,7 @@ TfrmGiorno::TfrmGiorno(QWidget *owner) : Form(owner) {
     cmdClipboard = text.copy;
     cmdCancella = text.clear;
 
-    Rectangle1 = Box(panContainer, "Rectangle1", QRect(17, 211, 600, 119),
+    Rectangle1 = Shape(panContainer, "Rectangle1", QRect(17, 211, 600, 119),
                      QStringLiteral("background-color: white; border: 1px solid #8EC5EE; border-radius: 4px;"));
     const QRect icon(141, 23, 71, 72), banner(236, 30, 223, 59);
     icnLibera = Picture(Rectangle1, "icnLibera", icon, CalendarIcon(icon.size(), DayStatus::Free));
@@ -79,20 +64,10 @@ TfrmGiorno::TfrmGiorno(QWidget *owner) : Form(owner) {
     icnOccupata->hide();
     icoOccupata->hide();
 
-    btnAnnulla = new Button(QStringLiteral("Annulla"), this);
-    btnAnnulla->setObjectName(QStringLiteral("btnAnnulla"));
-    btnAnnulla->setGeometry(12, 383, 160, 30);
-    btnChiudi = new Button(QStringLiteral("Applica e chiudi"), this);
-    btnChiudi->setObjectName(QStringLiteral("btnChiudi"));
-    btnChiudi->setGeometry(488, 383, 160, 30);
-    for (Button *button : {btnAnnulla, btnChiudi}) {
-        button->setFont(UiFont(QStringLiteral("Verdana"), 9));
-        button->setCursor(Qt::PointingHandCursor);
-    }
-
-    lblMemory = new QLabel(this);
-    lblMemory->setObjectName(QStringLiteral("lblMemory"));
-    lblMemory->hide();
+    const BookingButtons buttons = BuildBookingButtons(this, 383, 488);
+    btnAnnulla = buttons.cancel;
+    btnChiudi = buttons.apply;
+    lblMemory = buttons.memory;
 
     setTabOrder(txtPrenotazione, btnChiudi);
     setTabOrder(btnChiudi, btnAnnulla);

@@ -172,20 +172,10 @@ TfrmIntervallo::TfrmIntervallo(QWidget *owner) : Form(owner) {
     cmdClipboard = text.copy;
     cmdCancella = text.clear;
 
-    btnAnnulla = new Button(QStringLiteral("Annulla"), this);
-    btnAnnulla->setObjectName(QStringLiteral("btnAnnulla"));
-    btnAnnulla->setGeometry(12, 301, 160, 30);
-    btnChiudi = new Button(QStringLiteral("Applica e chiudi"), this);
-    btnChiudi->setObjectName(QStringLiteral("btnChiudi"));
-    btnChiudi->setGeometry(476, 301, 160, 30);
-    for (Button *button : {btnAnnulla, btnChiudi}) {
-        button->setFont(UiFont(QStringLiteral("Verdana"), 9));
-        button->setCursor(Qt::PointingHandCursor);
-    }
-
-    lblMemory = new QLabel(this);
-    lblMemory->setObjectName(QStringLiteral("lblMemory"));
-    lblMemory->hide();
+    const BookingButtons buttons = BuildBookingButtons(this, 301, 476);
+    btnAnnulla = buttons.cancel;
+    btnChiudi = buttons.apply;
+    lblMemory = buttons.memory;
 
     setTabOrder(txtGiornoInizio, txtMeseInizio);
     setTabOrder(txtMeseInizio, txtGiornoFine);

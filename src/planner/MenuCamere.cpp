@@ -1,10 +1,10 @@
 #include "MenuCamere.h"
 
-#include <QResizeEvent>
 #include <algorithm>
 #include <exception>
 
 #include "Planning.h"
+#include "PlannerKit.h"
 #include "PlannerPictures.h"
 #include "cards/ResultList.h"
 #include "common/ArchiveFile.h"
@@ -23,7 +23,6 @@ TfrmMenuCamere *frmMenuCamere = nullptr;
 
 namespace {
 
-constexpr int kPanelWidth = 995, kPanelHeight = 692;
 // The chooser reads the vehicle archive; only the vehicle card writes it.
 const QString kFleetArchive = QStringLiteral("Flotta_Automezzi.pro");
 
@@ -41,22 +40,6 @@ bool PlateFitsFileName(const QString &plate) {
     return std::none_of(plate.begin(), plate.end(), [](QChar c) {
         return c == u'/' || c == u'\\' || c.unicode() < 0x20 || c.unicode() == 0x7F;
     });
-}
-
-QFrame *Shape(QWidget *parent, const char *name, const QRect &geometry, const QString &style) {
-    auto *frame = new QFrame(parent);
-    frame->setObjectName(QString::fromLatin1(name));
-    frame->setGeometry(geometry);
-    frame->setStyleSheet(QStringLiteral("QFrame#%1 { %2 }").arg(QString::fromLatin1(name), style));
-    return frame;
-}
-
-QLabel *Picture(QWidget *parent, const char *name, const QRect &geometry, const QPixmap &picture) {
-    auto *label = new QLabel(parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setGeometry(geometry);
-    label->setPixmap(picture);
-    return label;
 }
 
 QLabel *HiddenLabel(QWidget *parent, const char *name, const QString &text = {}) {
@@ -85,14 +68,7 @@ QString PlannerFilePath(const QString &plate, const QString &year) {
 
 TfrmMenuCamere::TfrmMenuCamere(QWidget *owner) : Form(owner) {
     setObjectName(QStringLiteral("frmMenuCamere"));
-    SetCaption(QStringLiteral(" Velmora - Planner Noleggi"));
-    SetPlacement(Placement::Maximized);
-    resize(1016, 713);
-    SetGradient(QColor(0xFF2853A2u), Qt::white);
-
-    panContainer = new QWidget(this);
-    panContainer->setObjectName(QStringLiteral("panContainer"));
-    panContainer->resize(kPanelWidth, kPanelHeight);
+    panContainer = BuildPlannerWindow(this);
     QWidget *c = panContainer;
 
     shpContainer = Shape(c, "shpContainer", QRect(8, 8, 977, 675), kSteelGradient);
@@ -173,11 +149,6 @@ TfrmMenuCamere::TfrmMenuCamere(QWidget *owner) : Form(owner) {
     imgEsci->onClick = [this] { imgEsciClick(); };
 }
 
-void TfrmMenuCamere::resizeEvent(QResizeEvent *event) {
-    Form::resizeEvent(event);
-    panContainer->move(std::max(0, (width() - kPanelWidth) / 2), std::max(0, (height() - kPanelHeight) / 2));
-}
-
 // The process-wide date format and decimal separator are pinned for the whole
 // program by the text rules; only the limit of the year is left.
 void TfrmMenuCamere::FormCreate() { txtAnnoFatture->SetMaxLength(4); }
@@ -245,7 +216,7 @@ void TfrmMenuCamere::txtAnnoFattureKeyDown(int &key, QChar &keyChar, Qt::Keyboar
         key = 0;
         return;
     }
-    if (key == vkBack || key == vkDelete || key == vkLeft || key == vkRight) return;
+    if (IsEditingKey(key)) return;
     if (key == 0 && keyChar >= u'0' && keyChar <= u'9') return;
     key = 0;
     keyChar = QChar();

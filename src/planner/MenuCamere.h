@@ -52,7 +52,6 @@ protected:
     void FormCreate() override;
     void FormShow() override;
     void FormClose(CloseAction &action) override;
-    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void txtAnnoFattureTyping();

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <array>
 
+#include "PlannerKit.h"
 #include "common/MonthTable.h"
 #include "common/TextRules.h"
 #include "platform/Platform.h"
@@ -17,12 +18,6 @@ namespace {
 const QColor kInk(0x1C, 0x35, 0x6E);       // dark blue of texts and titles
 const QColor kNavy(0x28, 0x53, 0xA2);      // the windows' dark blue
 const QColor kDayInk(0x1F, 0x2A, 0x6B);    // the number on a free tile
-
-QPixmap Canvas(const QSize &size) {
-    QPixmap pixmap(size);
-    pixmap.fill(Qt::transparent);
-    return pixmap;
-}
 
 // The largest bold font of `family` not above `pixels` that fits the box.
 // The first guess scales the size by the room left, so that only a step or
@@ -41,7 +36,7 @@ QFont FittingFont(const QString &family, int pixels, const QString &text, const 
 
 QPixmap ButtonFace(const QString &word, const QSize &size, const QColor &top, const QColor &bottom,
                    const QColor &border, const QColor &text) {
-    QPixmap pixmap = Canvas(size);
+    QPixmap pixmap = TransparentPicture(size);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF box = QRectF(pixmap.rect()).adjusted(1, 1, -1, -1);
@@ -76,7 +71,7 @@ const QPixmap &DayTile(int day, bool booked) {
     static std::array<QPixmap, 62> tiles;
     QPixmap &tile = tiles[(booked ? 31 : 0) + day - 1];
     if (!tile.isNull()) return tile;
-    tile = Canvas(QSize(24, 33));
+    tile = TransparentPicture(QSize(24, 33));
     QPainter p(&tile);
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF box(0.5, 0.5, 23, 32);
@@ -90,7 +85,7 @@ const QPixmap &DayTile(int day, bool booked) {
 }
 
 QPixmap MonthTitle(int month) {
-    QPixmap pixmap = Canvas(QSize(136, 33));
+    QPixmap pixmap = TransparentPicture(QSize(136, 33));
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF box(0.5, 0.5, 135, 32);
@@ -117,7 +112,7 @@ QPixmap BlueButtonFace(const QString &word, const QSize &size) {
 }
 
 QPixmap GuideIcon(const QSize &size) {
-    QPixmap pixmap = Canvas(size);
+    QPixmap pixmap = TransparentPicture(size);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
     const qreal d = std::min(size.width(), size.height()) - 3;
@@ -135,7 +130,7 @@ QPixmap GuideIcon(const QSize &size) {
 }
 
 QPixmap ExitIcon(const QSize &size) {
-    QPixmap pixmap = Canvas(size);
+    QPixmap pixmap = TransparentPicture(size);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
     const qreal w = size.width(), h = size.height();
@@ -169,7 +164,7 @@ QPixmap ExitIcon(const QSize &size) {
 }
 
 QPixmap TitleArtwork(const QString &text, const QSize &size) {
-    QPixmap pixmap = Canvas(size);
+    QPixmap pixmap = TransparentPicture(size);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
     QFont font = FittingFont(QStringLiteral("Verdana"), int(size.height() * 0.8), text, QSizeF(size) - QSizeF(4, 0));
@@ -184,7 +179,7 @@ QPixmap TitleArtwork(const QString &text, const QSize &size) {
 }
 
 QPixmap YearBox(const QSize &size) {
-    QPixmap pixmap = Canvas(size);
+    QPixmap pixmap = TransparentPicture(size);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF box = QRectF(pixmap.rect()).adjusted(0.5, 0.5, -0.5, -0.5);
@@ -212,7 +207,7 @@ QPixmap YearBox(const QSize &size) {
 }
 
 QPixmap CarPicture(const QSize &size) {
-    QPixmap pixmap = Canvas(size);
+    QPixmap pixmap = TransparentPicture(size);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
     const qreal w = size.width(), h = size.height();
@@ -260,7 +255,7 @@ QPixmap CarPicture(const QSize &size) {
 }
 
 QPixmap KeysPicture(const QSize &size) {
-    QPixmap pixmap = Canvas(size);
+    QPixmap pixmap = TransparentPicture(size);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
     const qreal w = size.width(), h = size.height();
@@ -295,7 +290,7 @@ QPixmap KeysPicture(const QSize &size) {
 }
 
 QPixmap PointingHand(const QSize &size) {
-    QPixmap pixmap = Canvas(size);
+    QPixmap pixmap = TransparentPicture(size);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
     const qreal w = size.width(), h = size.height();
@@ -310,7 +305,7 @@ QPixmap PointingHand(const QSize &size) {
 }
 
 QPixmap Magnifier(const QSize &size) {
-    QPixmap pixmap = Canvas(size);
+    QPixmap pixmap = TransparentPicture(size);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
     const qreal h = size.height();
@@ -325,7 +320,7 @@ QPixmap Magnifier(const QSize &size) {
 }
 
 QPixmap SummaryHeader(const QSize &size) {
-    QPixmap pixmap = Canvas(size);
+    QPixmap pixmap = TransparentPicture(size);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
     const qreal w = size.width(), h = size.height();
@@ -361,7 +356,7 @@ QPixmap SummaryHeader(const QSize &size) {
 }
 
 QPixmap InstructionLines(const QString &first, const QString &second, const QSize &size) {
-    QPixmap pixmap = Canvas(size);
+    QPixmap pixmap = TransparentPicture(size);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::TextAntialiasing);
     const qreal half = size.height() / 2.0;

@@ -4,7 +4,6 @@
 #include <QEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
-#include <QResizeEvent>
 #include <algorithm>
 #include <exception>
 
@@ -15,6 +14,7 @@
 #include "Giorno.h"
 #include "Intervallo.h"
 #include "MenuCamere.h"
+#include "PlannerKit.h"
 #include "PlannerPictures.h"
 #include "RiepPrenotazioni.h"
 #include "common/ArchiveFile.h"
@@ -31,20 +31,11 @@ TfrmPlanning *frmPlanning = nullptr;
 
 namespace {
 
-constexpr int kPanelWidth = 995, kPanelHeight = 692;
 // The grid: day d of month m has its top left corner here, on panContainer.
 constexpr int kGridLeft = 166, kGridTop = 152, kColumnStep = 26, kRowStep = 40;
 constexpr int kTileWidth = 24, kTileHeight = 33;
 
 constexpr int kDaysField = PlannerRecord.IndexOf("Giorni");
-
-QFrame *Shape(QWidget *parent, const char *name, const QRect &geometry, const QString &style) {
-    auto *frame = new QFrame(parent);
-    frame->setObjectName(QString::fromLatin1(name));
-    frame->setGeometry(geometry);
-    frame->setStyleSheet(QStringLiteral("QFrame#%1 { %2 }").arg(QString::fromLatin1(name), style));
-    return frame;
-}
 
 const QString kWhiteFrame =
     QStringLiteral("background-color: white; border: 1px solid #9FB6CD; border-radius: 6px;");
@@ -109,14 +100,7 @@ private:
 
 TfrmPlanning::TfrmPlanning(QWidget *owner) : Form(owner), dayEvents_(new DayCellEvents(this)) {
     setObjectName(QStringLiteral("frmPlanning"));
-    SetCaption(QStringLiteral(" Velmora - Planner Noleggi"));
-    SetPlacement(Placement::Maximized);
-    resize(1016, 713);
-    SetGradient(QColor(0xFF2853A2u), Qt::white);
-
-    panContainer = new QWidget(this);
-    panContainer->setObjectName(QStringLiteral("panContainer"));
-    panContainer->resize(kPanelWidth, kPanelHeight);
+    panContainer = BuildPlannerWindow(this);
     QWidget *c = panContainer;
 
     shpContainer = Shape(c, "shpContainer", QRect(8, 8, 979, 676),
@@ -268,11 +252,6 @@ void TfrmPlanning::BuildGrid() {
 }
 
 const TfrmPlanning::DayCell &TfrmPlanning::Cell(int month, int day) const { return cells_[DayIndex(month, day)]; }
-
-void TfrmPlanning::resizeEvent(QResizeEvent *event) {
-    Form::resizeEvent(event);
-    panContainer->move(std::max(0, (width() - kPanelWidth) / 2), std::max(0, (height() - kPanelHeight) / 2));
-}
 
 // The process-wide date format and decimal separator are pinned for the whole
 // program by the text rules; only the limits of the header are left.
@@ -439,8 +418,9 @@ void TfrmPlanning::cmdStampaClick() {
     print.ShowModal();
 }
 
+// The planner's guide tells what the chooser's guide tells, word for word.
 void TfrmPlanning::cmdGuidaClick() {
-    ShowGuide(this, QStringLiteral("App Planner Noleggi"), HelpText(QStringLiteral("Planning")));
+    ShowGuide(this, QStringLiteral("App Planner Noleggi"), HelpText(QStringLiteral("MenuCamere")));
 }
 
 void TfrmPlanning::cmdEsciClick() { Close(); }

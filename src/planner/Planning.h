@@ -90,7 +90,6 @@ protected:
     void FormCreate() override;
     void FormShow() override;
     void FormClose(CloseAction &action) override;
-    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void BuildGrid();

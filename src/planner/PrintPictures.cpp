@@ -5,16 +5,12 @@
 #include <QPainterPath>
 #include <algorithm>
 
+#include "PlannerKit.h"
+
 namespace vel {
 namespace {
 
 const QColor kOutline(0x2B, 0x3A, 0x4F);
-
-QPixmap Canvas(const QSize &size) {
-    QPixmap pixmap(size);
-    pixmap.fill(Qt::transparent);
-    return pixmap;
-}
 
 void Smooth(QPainter &p) {
     p.setRenderHint(QPainter::Antialiasing);
@@ -59,7 +55,7 @@ void DrawPrinter(QPainter &p, const QRectF &box) {
 }  // namespace
 
 QPixmap PersonWithDocument(const QSize &size) {
-    QPixmap pixmap = Canvas(size);
+    QPixmap pixmap = TransparentPicture(size);
     QPainter p(&pixmap);
     Smooth(p);
     const qreal w = size.width(), h = size.height();
@@ -132,7 +128,7 @@ QPixmap PersonWithDocument(const QSize &size) {
 }
 
 QPixmap PrinterPicture(const QSize &size) {
-    QPixmap pixmap = Canvas(size);
+    QPixmap pixmap = TransparentPicture(size);
     QPainter p(&pixmap);
     Smooth(p);
     DrawPrinter(p, QRectF(QPointF(2, 4), QSizeF(size.width() - 4, size.height() - 6)));
@@ -140,7 +136,7 @@ QPixmap PrinterPicture(const QSize &size) {
 }
 
 QPixmap PrinterUnderMagnifier(const QSize &size) {
-    QPixmap pixmap = Canvas(size);
+    QPixmap pixmap = TransparentPicture(size);
     QPainter p(&pixmap);
     Smooth(p);
     const qreal w = size.width(), h = size.height();

@@ -3,6 +3,7 @@
 #include <exception>
 
 #include "Planning.h"
+#include "PlannerKit.h"
 #include "PlannerPictures.h"
 #include "cards/ListReport.h"
 #include "cards/ResultList.h"
@@ -18,14 +19,6 @@ namespace {
 constexpr int kWidth = 862, kHeight = 560;
 // Every line is laid out this wide, so that the list scrolls sideways.
 constexpr int kLineWidth = 760;
-
-QFrame *Shape(QWidget *parent, const char *name, const QRect &geometry, const QString &style) {
-    auto *frame = new QFrame(parent);
-    frame->setObjectName(QString::fromLatin1(name));
-    frame->setGeometry(geometry);
-    frame->setStyleSheet(QStringLiteral("QFrame#%1 { %2 }").arg(QString::fromLatin1(name), style));
-    return frame;
-}
 
 Button *MakeButton(QWidget *parent, const char *name, const QString &text, const QRect &geometry) {
     auto *button = new Button(text, parent);

@@ -17,6 +17,10 @@ enum VirtualKey : int {
     vkLeft = 37, vkUp = 38, vkRight = 39, vkDown = 40, vkDelete = 46,
 };
 
+// Backspace, Delete, Left and Right: the keys that digit-only and amount
+// edits let through besides their characters.
+inline bool IsEditingKey(int key) { return key == vkBack || key == vkDelete || key == vkLeft || key == vkRight; }
+
 // A key handler gets the key code (0 for a typed character) and the character
 // (0 for a key without one). Setting both to 0 swallows the key; changing the
 // character types another one instead.

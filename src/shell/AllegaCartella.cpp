@@ -15,6 +15,7 @@
 #include "common/TextRules.h"
 #include "fleet/Flotta.h"
 #include "fleet/Tariffario.h"
+#include "platform/Canvas.h"
 #include "platform/MessageBox.h"
 #include "platform/Platform.h"
 #include "platform/Services.h"
@@ -57,18 +58,8 @@ struct Receiver {
 };
 const Receiver kReceivers[] = {
     {"clienti", [] { return AttachmentLabels{}; }},
-    {"flotta",
-     [] {
-         if (!frmFlotta) return AttachmentLabels{};
-         return AttachmentLabels{{frmFlotta->lblFile01, frmFlotta->lblFile02, frmFlotta->lblFile03},
-                                 {frmFlotta->lblDesc01, frmFlotta->lblDesc02, frmFlotta->lblDesc03}};
-     }},
-    {"tariffario",
-     [] {
-         if (!frmTariffario) return AttachmentLabels{};
-         return AttachmentLabels{{frmTariffario->lblFile01, frmTariffario->lblFile02, frmTariffario->lblFile03},
-                                 {frmTariffario->lblDesc01, frmTariffario->lblDesc02, frmTariffario->lblDesc03}};
-     }},
+    {"flotta", [] { return AttachmentLabelsOf(frmFlotta); }},
+    {"tariffario", [] { return AttachmentLabelsOf(frmTariffario); }},
     {"contrattinsc", [] { return AttachmentLabels{}; }},
 };
 
@@ -111,15 +102,10 @@ bool SameFile(const QString &a, const QString &b) {
 
 // The paper clip and the three lines that tell how the dialog is used.
 QPixmap BannerPicture(const QSize &size) {
-    QPixmap pixmap(size);
-    pixmap.fill(Qt::transparent);
+    QPixmap pixmap = PanelPicture(size);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
-
-    const QRectF card(1, 1, size.width() - 2, size.height() - 2);
-    p.setPen(QPen(QColor(0x9F, 0xB6, 0xCD), 1));
-    p.setBrush(Qt::white);
-    p.drawRoundedRect(card, 10, 10);
+    const QRectF card = PanelRect(size);
 
     // A steel clip of three nested loops, tilted as if it held a sheet.
     QPainterPath clip;
@@ -158,8 +144,7 @@ QPixmap BannerPicture(const QSize &size) {
 
 // A small red disc with a white cross: clears the slot's name.
 QPixmap ClearPicture(const QSize &size) {
-    QPixmap pixmap(size);
-    pixmap.fill(Qt::transparent);
+    QPixmap pixmap = TransparentPicture(size);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF disc = QRectF(QPointF(0, 0), QSizeF(size)).adjusted(2, 2, -2, -2);
@@ -207,8 +192,23 @@ TfrmAllegaCartella::TfrmAllegaCartella(QWidget *owner) : Form(owner) {
     };
     const QFont captionFont = UiFont(QStringLiteral("Verdana"), 9, true);
     const QFont editFont = UiFont(QStringLiteral("Verdana"), 10);
-    QFont nameFont = UiFont(QStringLiteral("Verdana"), 10, true);
+    const QFont nameFont = UiFont(QStringLiteral("Verdana"), 10, true);
     const QPixmap clearPicture = ClearPicture(QSize(24, 24));
+    // A slot's caption and its edit: one pair for the name, one for the description.
+    const auto captionAt = [&](QFrame *frame, const QString &text, const QString &name, int top) {
+        auto *label = new QLabel(text, frame);
+        label->setObjectName(name);
+        label->setGeometry(12, top, 400, 20);
+        label->setFont(captionFont);
+        return label;
+    };
+    const auto editAt = [](QFrame *frame, const QString &name, int top, int width, const QFont &font) {
+        auto *edit = new Edit(frame);
+        edit->setObjectName(name);
+        edit->setGeometry(12, top, width, 30);
+        edit->setFont(font);
+        return edit;
+    };
     for (int i = 0; i < 3; ++i) {
         const SlotControls &s = rows[i];
         const QString number = QStringLiteral("0%1").arg(i + 1);
@@ -221,16 +221,9 @@ TfrmAllegaCartella::TfrmAllegaCartella(QWidget *owner) : Form(owner) {
                                             "border: 1px solid #8FA9C4; border-radius: 8px; }")
                                  .arg(number));
 
-        QLabel *nameCaption = *s.nameCaption =
-            new QLabel(QStringLiteral("Nome %1 file allegato:").arg(ordinal), frame);
-        nameCaption->setObjectName(QStringLiteral("lblNome") + number);
-        nameCaption->setGeometry(12, 6, 400, 20);
-        nameCaption->setFont(captionFont);
-
-        Edit *file = *s.file = new Edit(frame);
-        file->setObjectName(QStringLiteral("txtFile") + number);
-        file->setGeometry(12, 28, 352, 30);
-        file->setFont(nameFont);
+        *s.nameCaption = captionAt(frame, QStringLiteral("Nome %1 file allegato:").arg(ordinal),
+                                   QStringLiteral("lblNome") + number, 6);
+        Edit *file = *s.file = editAt(frame, QStringLiteral("txtFile") + number, 28, 352, nameFont);
         file->setReadOnly(true);
         file->setStyleSheet(QStringLiteral("color: #5A5A5A; background-color: #EEF0F2;"));
 
@@ -248,16 +241,9 @@ TfrmAllegaCartella::TfrmAllegaCartella(QWidget *owner) : Form(owner) {
         open->setGeometry(516, 27, 90, 32);
         open->setEnabled(false);
 
-        QLabel *descCaption = *s.descCaption =
-            new QLabel(QStringLiteral("Descrizione %1 file allegato:").arg(ordinal), frame);
-        descCaption->setObjectName(QStringLiteral("lblDescrizione") + number);
-        descCaption->setGeometry(12, 62, 400, 20);
-        descCaption->setFont(captionFont);
-
-        Edit *desc = *s.desc = new Edit(frame);
-        desc->setObjectName(QStringLiteral("txtDesc") + number);
-        desc->setGeometry(12, 84, 594, 30);
-        desc->setFont(editFont);
+        *s.descCaption = captionAt(frame, QStringLiteral("Descrizione %1 file allegato:").arg(ordinal),
+                                   QStringLiteral("lblDescrizione") + number, 62);
+        *s.desc = editAt(frame, QStringLiteral("txtDesc") + number, 84, 594, editFont);
     }
 
     lblMemory = new QLabel(this);

@@ -65,6 +65,15 @@ struct AttachmentLabels {
     QLabel *desc[3];
 };
 
+// The attachment labels of a card that names them lblFile01..lblFile03 and
+// lblDesc01..lblDesc03; none for a card that does not exist.
+template <class Card>
+AttachmentLabels AttachmentLabelsOf(const Card *card) {
+    if (!card) return AttachmentLabels{};
+    return AttachmentLabels{{card->lblFile01, card->lblFile02, card->lblFile03},
+                            {card->lblDesc01, card->lblDesc02, card->lblDesc03}};
+}
+
 // What every card's "Allega file" does: opens a new dialog owned by the card
 // with the card's tag and its attachments, shows it modally and destroys it
 // when it returns. "Applica e chiudi" writes back into the program-wide card

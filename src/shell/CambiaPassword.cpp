@@ -143,9 +143,7 @@ void TfrmCambiaPassword::txtConfermaKeyDown(int &key, QChar &, Qt::KeyboardModif
 void TfrmCambiaPassword::cmdOKClick() {
     try {
         IniFile passwordFile(PasswordFilePath());
-        lblMemory->setText(passwordFile.ReadString(PasswordSection(), PasswordKey(), QString()));
-        lblMemory->setText(DecryptFromHex(lblMemory->text()));
-        const QString stored = Trim(lblMemory->text());
+        const QString stored = ReadStoredPassword(passwordFile, lblMemory);
 
         if (Trim(UpperAZ(txtPasswordOld->text())) != stored) {
             ShowMessage(QStringLiteral("Attenzione: vecchia password errata."));

@@ -2,6 +2,7 @@
 
 #include "CheckerDialogs.h"
 #include "PaymentChecks.h"
+#include "cards/CardLayout.h"
 #include "common/TextRules.h"
 #include "platform/MessageBox.h"
 
@@ -11,19 +12,11 @@ TfrmCarta *frmCarta = nullptr;
 
 TfrmCarta::TfrmCarta(QWidget *owner) : Form(owner) {
     setObjectName(QStringLiteral("frmCarta"));
-    const CheckerControls c = BuildChecker(
+    txtNumero = BuildCheckerDialog(
         this, {QStringLiteral(" Controllo carta di credito"), QSize(519, 254), CheckerEmblem::PaymentCard,
                QStringLiteral("Controllo carta di credito"),
                QStringLiteral("Immettere il numero di carta di credito e premere il pulsante di controllo."),
                QStringLiteral("txtNumero")});
-    imgBanner = c.banner;
-    lblIstruzioni = c.instruction;
-    txtNumero = c.edit;
-    btnControlla = c.check;
-    btnChiudi = c.close;
-
-    connect(btnControlla, &QPushButton::clicked, this, &TfrmCarta::btnControllaClick);
-    connect(btnChiudi, &QPushButton::clicked, this, &TfrmCarta::btnChiudiClick);
     txtNumero->onKeyDown = [this](int &k, QChar &ch, Qt::KeyboardModifiers s) { txtNumeroKeyDown(k, ch, s); };
     txtNumero->onTyping = [this] { txtNumeroTyping(); };
 }
@@ -35,19 +28,10 @@ void TfrmCarta::FormCreate() { txtNumero->SetMaxLength(30); }
 void TfrmCarta::FormShow() { txtNumero->setFocus(); }
 
 void TfrmCarta::txtNumeroKeyDown(int &key, QChar &keyChar, Qt::KeyboardModifiers) {
-    if (key == vkReturn) {
-        btnControlla->setFocus();
-        key = 0;
-        keyChar = QChar();
-        return;
-    }
-    if (!IsDigitEditKey(key, keyChar)) {
-        key = 0;
-        keyChar = QChar();
-    }
+    CheckerEditKeyDown(key, keyChar, btnControlla, CheckerKeys::DigitsOnly);
 }
 
-void TfrmCarta::txtNumeroTyping() { TrimUpperTypedText(txtNumero); }
+void TfrmCarta::txtNumeroTyping() { KeepAsCode(txtNumero); }
 
 void TfrmCarta::btnControllaClick() {
     const QString number = Trim(txtNumero->text());

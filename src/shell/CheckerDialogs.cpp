@@ -6,7 +6,7 @@
 #include <QPainterPath>
 #include <algorithm>
 
-#include "common/TextRules.h"
+#include "platform/Canvas.h"
 #include "platform/Platform.h"
 
 namespace vel {
@@ -118,16 +118,11 @@ void DrawIban(QPainter &p, const QRectF &box) {
 }  // namespace
 
 QPixmap CheckerBanner(const QSize &size, CheckerEmblem emblem, const QString &title) {
-    QPixmap pixmap(size);
-    pixmap.fill(Qt::transparent);
+    QPixmap pixmap = PanelPicture(size);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
-
-    const QRectF card(1, 1, size.width() - 2, size.height() - 2);
-    p.setPen(QPen(QColor(0x9F, 0xB6, 0xCD), 1));
-    p.setBrush(Qt::white);
-    p.drawRoundedRect(card, 10, 10);
+    const QRectF card = PanelRect(size);
 
     const qreal emblemSize = card.height() - 20;
     const QRectF emblemBox(card.left() + 16, card.top() + 10, emblemSize * 1.3, emblemSize);
@@ -203,20 +198,15 @@ CheckerControls BuildChecker(Form *form, const CheckerShape &shape) {
     return c;
 }
 
-void TrimUpperTypedText(Edit *edit) {
-    const QString text = edit->text();
-    const QString wanted = Trim(UpperAZ(text));
-    if (wanted == text) return;
-    qsizetype leading = 0;
-    while (leading < text.size() && text.at(leading).unicode() <= 32) ++leading;
-    const qsizetype caret = std::clamp<qsizetype>(edit->cursorPosition() - leading, 0, wanted.size());
-    edit->setText(wanted);
-    edit->setCursorPosition(static_cast<int>(caret));
-}
-
-bool IsDigitEditKey(int key, QChar keyChar) {
-    if (key == vkBack || key == vkDelete || key == vkLeft || key == vkRight) return true;
-    return key == 0 && keyChar.unicode() >= u'0' && keyChar.unicode() <= u'9';
+void CheckerEditKeyDown(int &key, QChar &keyChar, Button *check, CheckerKeys keys) {
+    const bool enter = key == vkReturn;
+    if (enter) check->setFocus();
+    const bool passes = IsEditingKey(key) ||
+                        (key == 0 && keyChar.unicode() >= u'0' && keyChar.unicode() <= u'9');
+    if (enter || (keys == CheckerKeys::DigitsOnly && !passes)) {
+        key = 0;
+        keyChar = QChar();
+    }
 }
 
 }  // namespace vel

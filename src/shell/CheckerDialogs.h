@@ -1,6 +1,8 @@
 #pragma once
 // What the four checker dialogs (fiscal code, VAT number, payment card, IBAN)
-// share: one shape, drawn banners and the typing rule of their edits. Each dialog stays a window class of its own.
+// share: one shape, drawn banners and the key rule of their edits. Each
+// dialog stays a window class of its own; their edits' typing rule is the
+// code rule KeepAsCode (cards/CardLayout.h).
 #include <QLabel>
 #include <QPixmap>
 #include <QString>
@@ -37,14 +39,26 @@ struct CheckerControls {
 // in "Courier New" 20 bold, "Controlla" beside it and "Chiudi" below.
 CheckerControls BuildChecker(Form *form, const CheckerShape &shape);
 
-// The typing rule of the fiscal-code, card and IBAN edits: the text becomes
-// its trimmed form with the letters a to z in upper case; the caret keeps its
-// place among the characters that stay. Nothing changes when the text already
-// has that form.
-void TrimUpperTypedText(Edit *edit);
+// Builds the checker shape on a dialog that names its controls imgBanner,
+// lblIstruzioni, btnControlla and btnChiudi, binds the two buttons to the
+// dialog's btnControllaClick and btnChiudiClick and returns the edit.
+template <class Dialog>
+Edit *BuildCheckerDialog(Dialog *dialog, const CheckerShape &shape) {
+    const CheckerControls c = BuildChecker(dialog, shape);
+    dialog->imgBanner = c.banner;
+    dialog->lblIstruzioni = c.instruction;
+    dialog->btnControlla = c.check;
+    dialog->btnChiudi = c.close;
+    QObject::connect(c.check, &QPushButton::clicked, dialog, &Dialog::btnControllaClick);
+    QObject::connect(c.close, &QPushButton::clicked, dialog, &Dialog::btnChiudiClick);
+    return c.edit;
+}
 
-// True for the keys a digit-only edit lets through: Backspace, Delete, Left,
-// Right and the characters "0" to "9".
-bool IsDigitEditKey(int key, QChar keyChar);
+enum class CheckerKeys { Any, DigitsOnly };
+
+// The key rule of a checker's edit: Enter moves the focus to "Controlla" and
+// is swallowed; a digits-only edit also swallows every key but Backspace,
+// Delete, Left, Right and the characters "0" to "9".
+void CheckerEditKeyDown(int &key, QChar &keyChar, Button *check, CheckerKeys keys);
 
 }  // namespace vel

@@ -2,6 +2,7 @@
 
 #include "CheckerDialogs.h"
 #include "TaxCodes.h"
+#include "cards/CardLayout.h"
 #include "common/TextRules.h"
 #include "platform/MessageBox.h"
 
@@ -11,19 +12,11 @@ TfrmCodFisc *frmCodFisc = nullptr;
 
 TfrmCodFisc::TfrmCodFisc(QWidget *owner) : Form(owner) {
     setObjectName(QStringLiteral("frmCodFisc"));
-    const CheckerControls c = BuildChecker(
+    txtCodFisc = BuildCheckerDialog(
         this, {QStringLiteral(" Controllo codice fiscale"), QSize(478, 254), CheckerEmblem::FiscalCode,
                QStringLiteral("Controllo codice fiscale"),
                QStringLiteral("Immettere il codice fiscale e premere il pulsante di controllo."),
                QStringLiteral("txtCodFisc")});
-    imgBanner = c.banner;
-    lblIstruzioni = c.instruction;
-    txtCodFisc = c.edit;
-    btnControlla = c.check;
-    btnChiudi = c.close;
-
-    connect(btnControlla, &QPushButton::clicked, this, &TfrmCodFisc::btnControllaClick);
-    connect(btnChiudi, &QPushButton::clicked, this, &TfrmCodFisc::btnChiudiClick);
     txtCodFisc->onKeyDown = [this](int &k, QChar &ch, Qt::KeyboardModifiers s) { txtCodFiscKeyDown(k, ch, s); };
     txtCodFisc->onTyping = [this] { txtCodFiscTyping(); };
 }
@@ -35,14 +28,10 @@ void TfrmCodFisc::FormCreate() { txtCodFisc->SetMaxLength(16); }
 void TfrmCodFisc::FormShow() { txtCodFisc->setFocus(); }
 
 void TfrmCodFisc::txtCodFiscKeyDown(int &key, QChar &keyChar, Qt::KeyboardModifiers) {
-    if (key == vkReturn) {
-        btnControlla->setFocus();
-        key = 0;
-        keyChar = QChar();
-    }
+    CheckerEditKeyDown(key, keyChar, btnControlla, CheckerKeys::Any);
 }
 
-void TfrmCodFisc::txtCodFiscTyping() { TrimUpperTypedText(txtCodFisc); }
+void TfrmCodFisc::txtCodFiscTyping() { KeepAsCode(txtCodFisc); }
 
 void TfrmCodFisc::btnControllaClick() {
     const QString code = UpperAZ(txtCodFisc->text());

@@ -2,6 +2,7 @@
 
 #include "CheckerDialogs.h"
 #include "PaymentChecks.h"
+#include "cards/CardLayout.h"
 #include "common/TextRules.h"
 #include "platform/MessageBox.h"
 
@@ -11,19 +12,11 @@ TfrmIban *frmIban = nullptr;
 
 TfrmIban::TfrmIban(QWidget *owner) : Form(owner) {
     setObjectName(QStringLiteral("frmIban"));
-    const CheckerControls c =
-        BuildChecker(this, {QStringLiteral(" Controllo IBAN"), QSize(608, 270), CheckerEmblem::Iban,
+    txtIban = BuildCheckerDialog(
+        this, {QStringLiteral(" Controllo IBAN"), QSize(608, 270), CheckerEmblem::Iban,
                             QStringLiteral("Controllo IBAN"),
                             QStringLiteral("Immettere l'IBAN e premere il pulsante di controllo."),
                             QStringLiteral("txtIban")});
-    imgBanner = c.banner;
-    lblIstruzioni = c.instruction;
-    txtIban = c.edit;
-    btnControlla = c.check;
-    btnChiudi = c.close;
-
-    connect(btnControlla, &QPushButton::clicked, this, &TfrmIban::btnControllaClick);
-    connect(btnChiudi, &QPushButton::clicked, this, &TfrmIban::btnChiudiClick);
     txtIban->onKeyDown = [this](int &k, QChar &ch, Qt::KeyboardModifiers s) { txtIbanKeyDown(k, ch, s); };
     txtIban->onTyping = [this] { txtIbanTyping(); };
 }
@@ -35,14 +28,10 @@ void TfrmIban::FormCreate() { txtIban->SetMaxLength(27); }
 void TfrmIban::FormShow() { txtIban->setFocus(); }
 
 void TfrmIban::txtIbanKeyDown(int &key, QChar &keyChar, Qt::KeyboardModifiers) {
-    if (key == vkReturn) {
-        btnControlla->setFocus();
-        key = 0;
-        keyChar = QChar();
-    }
+    CheckerEditKeyDown(key, keyChar, btnControlla, CheckerKeys::Any);
 }
 
-void TfrmIban::txtIbanTyping() { TrimUpperTypedText(txtIban); }
+void TfrmIban::txtIbanTyping() { KeepAsCode(txtIban); }
 
 void TfrmIban::btnControllaClick() {
     const QString iban = Trim(txtIban->text());

@@ -10,19 +10,11 @@ TfrmPartitaIva *frmPartitaIva = nullptr;
 
 TfrmPartitaIva::TfrmPartitaIva(QWidget *owner) : Form(owner) {
     setObjectName(QStringLiteral("frmPartitaIva"));
-    const CheckerControls c = BuildChecker(
+    txtPartitaIva = BuildCheckerDialog(
         this, {QStringLiteral(" Controllo partita IVA"), QSize(480, 254), CheckerEmblem::VatNumber,
                QStringLiteral("Controllo partita IVA"),
                QStringLiteral("Immettere il numero di partita IVA e premere il pulsante di controllo."),
                QStringLiteral("txtPartitaIva")});
-    imgBanner = c.banner;
-    lblIstruzioni = c.instruction;
-    txtPartitaIva = c.edit;
-    btnControlla = c.check;
-    btnChiudi = c.close;
-
-    connect(btnControlla, &QPushButton::clicked, this, &TfrmPartitaIva::btnControllaClick);
-    connect(btnChiudi, &QPushButton::clicked, this, &TfrmPartitaIva::btnChiudiClick);
     txtPartitaIva->onKeyDown = [this](int &k, QChar &ch, Qt::KeyboardModifiers s) {
         txtPartitaIvaKeyDown(k, ch, s);
     };
@@ -35,16 +27,7 @@ void TfrmPartitaIva::FormCreate() { txtPartitaIva->SetMaxLength(11); }
 void TfrmPartitaIva::FormShow() { txtPartitaIva->setFocus(); }
 
 void TfrmPartitaIva::txtPartitaIvaKeyDown(int &key, QChar &keyChar, Qt::KeyboardModifiers) {
-    if (key == vkReturn) {
-        btnControlla->setFocus();
-        key = 0;
-        keyChar = QChar();
-        return;
-    }
-    if (!IsDigitEditKey(key, keyChar)) {
-        key = 0;
-        keyChar = QChar();
-    }
+    CheckerEditKeyDown(key, keyChar, btnControlla, CheckerKeys::DigitsOnly);
 }
 
 void TfrmPartitaIva::btnControllaClick() {

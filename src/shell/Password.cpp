@@ -20,6 +20,12 @@ QString PasswordFilePath() { return ProgramPath(QStringLiteral("unins000.dll"));
 QString PasswordSection() { return QStringLiteral("Accesso"); }
 QString PasswordKey() { return QStringLiteral("Valore"); }
 
+QString ReadStoredPassword(const IniFile &passwordFile, QLabel *memory) {
+    memory->setText(passwordFile.ReadString(PasswordSection(), PasswordKey(), QString()));
+    memory->setText(DecryptFromHex(memory->text()));
+    return Trim(memory->text());
+}
+
 TfrmPassword::TfrmPassword(QWidget *owner) : Form(owner) {
     setObjectName(QStringLiteral("frmPassword"));
     SetCaption(QStringLiteral(" Velmora - Autenticazione"));
@@ -82,10 +88,7 @@ void TfrmPassword::FormShow() { txtPassword->setFocus(); }
 
 void TfrmPassword::cmdOKClick() {
     try {
-        const IniFile passwordFile(PasswordFilePath());
-        lblMemory->setText(passwordFile.ReadString(PasswordSection(), PasswordKey(), QString()));
-        lblMemory->setText(DecryptFromHex(lblMemory->text()));
-        const QString stored = Trim(lblMemory->text());
+        const QString stored = ReadStoredPassword(IniFile(PasswordFilePath()), lblMemory);
         const QString typed = Trim(UpperAZ(txtPassword->text()));
         if (typed != stored) {
             ShowMessage(QStringLiteral("Attenzione: password errata."));

@@ -41,4 +41,11 @@ QString PasswordFilePath();
 QString PasswordSection();
 QString PasswordKey();
 
+class IniFile;
+// The stored password, as the login and the password change read it: the
+// file's value (empty when missing) goes into the window's scratch label, is
+// deciphered there and comes back trimmed. Throws when the file cannot be
+// read or the value is not hexadecimal.
+QString ReadStoredPassword(const IniFile &passwordFile, QLabel *memory);
+
 }  // namespace vel

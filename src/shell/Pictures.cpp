@@ -4,20 +4,16 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include "platform/Canvas.h"
 #include "platform/Platform.h"
 
 namespace vel {
 
 QPixmap PadlockPicture(const QSize &size, const QString &heading, const QString &text) {
-    QPixmap pixmap(size);
-    pixmap.fill(Qt::transparent);
+    QPixmap pixmap = PanelPicture(size);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
-
-    const QRectF card(1, 1, size.width() - 2, size.height() - 2);
-    p.setPen(QPen(QColor(0x9F, 0xB6, 0xCD), 1));
-    p.setBrush(Qt::white);
-    p.drawRoundedRect(card, 10, 10);
+    const QRectF card = PanelRect(size);
 
     // The padlock: a steel shackle over a golden body with a keyhole.
     const QRectF body(22, 64, 76, 62);

@@ -12,8 +12,6 @@
 namespace vel::test {
 namespace {
 
-QString U(const char *utf8) { return QString::fromUtf8(utf8); }
-
 const QString kYes = U("S\xc3\xac");
 
 class DisponibiliTest : public FleetTest {

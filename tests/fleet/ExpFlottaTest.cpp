@@ -3,13 +3,13 @@
 #include <QLineEdit>
 #include <memory>
 
+#include "ExportFixture.h"
 #include "common/ArchiveFile.h"
 #include "common/Records.h"
 #include "common/TextRules.h"
 #include "fleet/ExpFlotta.h"
 #include "fleet/Flotta.h"
 #include "shell/Guida.h"
-#include "shell/ShellFixture.h"
 #include "support/WriteLimit.h"
 
 namespace vel::test {
@@ -17,23 +17,9 @@ namespace {
 
 const QString kArchive = QStringLiteral("Flotta_Automezzi.pro");
 const QString kXls = QStringLiteral("Flotta_Automezzi.xls");
-const QString kAsk = QStringLiteral(
-    "L'esportazione dei dati in Excel pu\u00f2 richiedere diversi minuti a seconda del numero di schede presenti in "
-    "archivio.\r\n\r\nSi vuole esportare i dati adesso?");
-const QString kDone = QStringLiteral(
-    "Le schede in archivio sono state esportate con successo.\r\n\r\nSi vuole aprire il file di Excel?");
-const QString kFailed = QStringLiteral(
-    "Attenzione: il sistema non permette di esportare i dati.\n\r\n\rAccertarsi che il file di Excel non sia "
-    "gi\u00e0 aperto.");
-const QString kNoArchive = QStringLiteral(
-    "Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\rAccertarsi di possedere i privilegi di "
-    "scrittura nella cartella di installazione del programma.");
 
 // The header cells of the fleet file, in order: caption (UTF-8) and width.
-const struct {
-    const char *caption;
-    int width;
-} kColumns[] = {
+const ExpectedHeader kColumns[] = {
     {"Tipo veicolo", 250},
     {"Marca e modello", 250},
     {"Colore", 250},
@@ -62,26 +48,7 @@ const struct {
 };
 
 QByteArray ExpectedFile(const std::vector<QStringList> &rows) {
-    QByteArray bytes =
-        "<html xmlns:o=\"urn:schemas-microsoft-com:office:office\" xmlns:x=\"urn:schemas-microsoft-com:office:excel\" "
-        "xmlns=\"http://www.w3.org/TR/REC-html40\"><head><meta http-equiv=\"Content-Type\" content=\"text/html; "
-        "charset=windows-1252\"><!--[if gte mso 9]><xml><x:ExcelWorkbook><x:ExcelWorksheets><x:ExcelWorksheet>"
-        "<x:Name>Flotta Automezzi</x:Name><x:WorksheetOptions><x:Selected/><x:Panes><x:Pane><x:Number>1</x:Number>"
-        "<x:ActiveRow>3</x:ActiveRow></x:Pane></x:Panes><x:ProtectContents>False</x:ProtectContents>"
-        "<x:ProtectObjects>False</x:ProtectObjects><x:ProtectScenarios>False</x:ProtectScenarios>"
-        "</x:WorksheetOptions></x:ExcelWorksheet></x:ExcelWorksheets></x:ExcelWorkbook></xml><![endif]--></head>"
-        "<body><table x:str><tr>";
-    for (const auto &c : kColumns)
-        bytes += "<td style=\"text-align: left; font-weight: bold;\" width=" + QByteArray::number(c.width) + ">" +
-                 ToCp1252(QString::fromUtf8(c.caption)) + "</td>";
-    bytes += "</tr>";
-    for (const QStringList &row : rows) {
-        bytes += "<tr>";
-        for (int k = 0; k < 25; ++k)
-            bytes += "<td style=\"text-align: left;\">" + (k < row.size() ? ToCp1252(row[k]) : QByteArray()) + "</td>";
-        bytes += "</tr>";
-    }
-    return bytes + "</table></body></html>";
+    return ExpectedSpreadsheet("Flotta Automezzi", kColumns, rows);
 }
 
 // A vehicle with every field filled, each text naming its field.
@@ -124,35 +91,11 @@ Record SparseVehicle() {
     return r;
 }
 
-class ExpFlottaTest : public ShellTest {
+class ExpFlottaTest : public ExportTest<TfrmExpFlotta> {
 protected:
-    void WriteArchive(const std::vector<Record> &records) {
-        ArchiveFile archive;
-        archive.OpenArchive(kArchive, VehicleRecord);
-        for (const Record &r : records) archive.AppendRecord(r);
-    }
+    ExpFlottaTest() : ExportTest(kArchive, VehicleRecord) {}
     // Opens the export as the vehicle card does and shows it.
-    TfrmExpFlotta &Open() {
-        dlg = std::make_unique<TfrmExpFlotta>(frmFlotta);
-        dlg->Create();
-        ShowActive(dlg.get());
-        return *dlg;
-    }
-    QStringList Row(int row) const {
-        QStringList cells;
-        for (int k = 0; k < dlg->grdRecords->columnCount(); ++k) {
-            const QTableWidgetItem *item = dlg->grdRecords->item(row, k);
-            cells.append(item ? item->text() : QString());
-        }
-        return cells;
-    }
-    void TearDown() override {
-        dlg.reset();
-        ShellTest::TearDown();
-    }
-
-    FakeShell shell;
-    std::unique_ptr<TfrmExpFlotta> dlg;
+    TfrmExpFlotta &Open() { return OpenFrom(frmFlotta); }
 };
 
 TEST_F(ExpFlottaTest, LooksAsDesigned) {
@@ -190,8 +133,8 @@ TEST_F(ExpFlottaTest, AMissingArchiveIsCreatedAndTheGridKeepsItsTenRows) {
     ASSERT_EQ(d.grdRecords->rowCount(), 10);
     for (int r = 0; r < 10; ++r) EXPECT_EQ(Row(r).join(QString()), QString()) << "row " << r;
 
-    messages.Expect(MsgKind::Confirmation, kAsk, MsgButton::Yes);
-    messages.Expect(MsgKind::Confirmation, kDone, MsgButton::No);
+    messages.Expect(MsgKind::Confirmation, kExportAsk, MsgButton::Yes);
+    messages.Expect(MsgKind::Confirmation, kExportDone, MsgButton::No);
     Click(d.cmdEsporta);
     EXPECT_EQ(folder.Read(kXls), ExpectedFile(std::vector<QStringList>(10)));
     EXPECT_TRUE(shell.opened.isEmpty());
@@ -219,8 +162,8 @@ TEST_F(ExpFlottaTest, ExportWritesTheGridAndOffersToOpenIt) {
     WriteArchive({FullVehicle(), SparseVehicle()});
     const QByteArray archive = folder.Read(kArchive);
     TfrmExpFlotta &d = Open();
-    messages.Expect(MsgKind::Confirmation, kAsk, MsgButton::Yes);
-    messages.Expect(MsgKind::Confirmation, kDone, MsgButton::Yes);
+    messages.Expect(MsgKind::Confirmation, kExportAsk, MsgButton::Yes);
+    messages.Expect(MsgKind::Confirmation, kExportDone, MsgButton::Yes);
     Click(d.cmdEsporta);
 
     QStringList sparse(25);
@@ -243,7 +186,7 @@ TEST_F(ExpFlottaTest, ExportWritesTheGridAndOffersToOpenIt) {
 TEST_F(ExpFlottaTest, AnswerNoToTheFirstQuestionWritesNothing) {
     folder.Write(kXls, "vecchio");
     TfrmExpFlotta &d = Open();
-    messages.Expect(MsgKind::Confirmation, kAsk, MsgButton::No);
+    messages.Expect(MsgKind::Confirmation, kExportAsk, MsgButton::No);
     Click(d.cmdEsporta);
     EXPECT_EQ(folder.Read(kXls), QByteArray("vecchio"));
     EXPECT_TRUE(shell.opened.isEmpty());
@@ -265,8 +208,8 @@ TEST_F(ExpFlottaTest, EditedCellsReachTheFileNeverTheArchive) {
     ASSERT_NE(editor, nullptr);
     editor->setText(QStringLiteral("333 1234567"));
 
-    messages.Expect(MsgKind::Confirmation, kAsk, MsgButton::Yes);
-    messages.Expect(MsgKind::Confirmation, kDone, MsgButton::No);
+    messages.Expect(MsgKind::Confirmation, kExportAsk, MsgButton::Yes);
+    messages.Expect(MsgKind::Confirmation, kExportDone, MsgButton::No);
     Click(d.cmdEsporta);
     const QByteArray written = folder.Read(kXls);
     EXPECT_TRUE(written.contains("<td style=\"text-align: left;\">RSSMRA80A01H501U</td>"
@@ -279,8 +222,8 @@ TEST_F(ExpFlottaTest, ExportingAgainReplacesTheWholeFile) {
     WriteArchive({FullVehicle()});
     TfrmExpFlotta &d = Open();
     for (int round = 0; round < 2; ++round) {
-        messages.Expect(MsgKind::Confirmation, kAsk, MsgButton::Yes);
-        messages.Expect(MsgKind::Confirmation, kDone, MsgButton::No);
+        messages.Expect(MsgKind::Confirmation, kExportAsk, MsgButton::Yes);
+        messages.Expect(MsgKind::Confirmation, kExportDone, MsgButton::No);
         Click(d.cmdEsporta);
         if (round == 0)
             for (int k = 1; k <= 25; ++k) d.grdRecords->item(0, k)->setText(QString());
@@ -295,8 +238,8 @@ TEST_F(ExpFlottaTest, AFileThatCannotBeWrittenIsReportedAndTheOldOneStays) {
     folder.Write(kXls, old);
     {
         WriteLimit noRoom(2000);
-        messages.Expect(MsgKind::Confirmation, kAsk, MsgButton::Yes);
-        messages.Expect(MsgKind::Plain, kFailed);
+        messages.Expect(MsgKind::Confirmation, kExportAsk, MsgButton::Yes);
+        messages.Expect(MsgKind::Plain, kExportFailed);
         Click(d.cmdEsporta);
     }
     EXPECT_EQ(folder.Read(kXls), old);
@@ -305,8 +248,8 @@ TEST_F(ExpFlottaTest, AFileThatCannotBeWrittenIsReportedAndTheOldOneStays) {
     // A folder standing at the file's name: the same message, no success.
     QFile::remove(folder.Path(kXls));
     folder.Block(kXls);
-    messages.Expect(MsgKind::Confirmation, kAsk, MsgButton::Yes);
-    messages.Expect(MsgKind::Plain, kFailed);
+    messages.Expect(MsgKind::Confirmation, kExportAsk, MsgButton::Yes);
+    messages.Expect(MsgKind::Plain, kExportFailed);
     Click(d.cmdEsporta);
     EXPECT_TRUE(QFileInfo(folder.Path(kXls)).isDir());
     EXPECT_TRUE(shell.opened.isEmpty());
@@ -314,7 +257,7 @@ TEST_F(ExpFlottaTest, AFileThatCannotBeWrittenIsReportedAndTheOldOneStays) {
 
 TEST_F(ExpFlottaTest, AnArchiveThatCannotBeOpenedIsReportedAndNotExported) {
     folder.Block(kArchive);
-    messages.Expect(MsgKind::Error, kNoArchive);
+    messages.Expect(MsgKind::Error, kArchiveFailure);
     TfrmExpFlotta &d = Open();
     messages.Verify();
     ASSERT_EQ(d.grdRecords->rowCount(), 10);
@@ -322,34 +265,15 @@ TEST_F(ExpFlottaTest, AnArchiveThatCannotBeOpenedIsReportedAndNotExported) {
 
     // The grid does not hold the archive: exporting it would claim a success
     // that is not there.
-    messages.Expect(MsgKind::Error, kNoArchive);
+    messages.Expect(MsgKind::Error, kArchiveFailure);
     Click(d.cmdEsporta);
     EXPECT_FALSE(folder.Exists(kXls));
     EXPECT_TRUE(shell.opened.isEmpty());
 }
 
 TEST_F(ExpFlottaTest, HintsInTheStatusLine) {
-    TfrmExpFlotta &d = Open();
-    const struct {
-        QWidget *over;
-        QPoint at;
-        QString hint;
-    } cases[] = {
-        {d.cmdEsporta, {3, 3}, QStringLiteral("Esporta l'archivio in formato Microsoft Excel.")},
-        {d.grdRecords->viewport(), {5, 5}, QString()},
-        {d.cmdGuida, {3, 3}, QStringLiteral("Visualizza la pagina della guida sensibile al contesto.")},
-        {d.panContainer, {430, 82}, QString()},
-        {d.cmdEsci, {3, 3}, QStringLiteral("Esci da questo ambiente di lavoro.")},
-        {d.shpSfondo, {400, 2}, QString()},
-        {d.cmdEsporta, {3, 3}, QStringLiteral("Esporta l'archivio in formato Microsoft Excel.")},
-        {d.shpInfo, {1, 1}, QString()},
-    };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.over->objectName().toStdString());
-        d.panInfo->setText(QStringLiteral("prima"));
-        MoveMouseOver(c.over, c.at);
-        EXPECT_EQ(d.panInfo->text(), c.hint);
-    }
+    Open();
+    ExpectHints();
 }
 
 TEST_F(ExpFlottaTest, GuideOpensWithItsTitleAndText) {

@@ -3,13 +3,13 @@
 #include <QLineEdit>
 #include <memory>
 
+#include "ExportFixture.h"
 #include "common/ArchiveFile.h"
 #include "common/Records.h"
 #include "common/TextRules.h"
 #include "fleet/ExpTariffario.h"
 #include "fleet/Tariffario.h"
 #include "shell/Guida.h"
-#include "shell/ShellFixture.h"
 #include "support/WriteLimit.h"
 
 namespace vel::test {
@@ -17,17 +17,6 @@ namespace {
 
 const QString kArchive = QStringLiteral("Tariffario.pro");
 const QString kXls = QStringLiteral("Tariffario.xls");
-const QString kAsk = QStringLiteral(
-    "L'esportazione dei dati in Excel pu\u00f2 richiedere diversi minuti a seconda del numero di schede presenti in "
-    "archivio.\r\n\r\nSi vuole esportare i dati adesso?");
-const QString kDone = QStringLiteral(
-    "Le schede in archivio sono state esportate con successo.\r\n\r\nSi vuole aprire il file di Excel?");
-const QString kFailed = QStringLiteral(
-    "Attenzione: il sistema non permette di esportare i dati.\n\r\n\rAccertarsi che il file di Excel non sia "
-    "gi\u00e0 aperto.");
-const QString kNoArchive = QStringLiteral(
-    "Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\rAccertarsi di possedere i privilegi di "
-    "scrittura nella cartella di installazione del programma.");
 
 // The columns of the tariff file, in order: header caption (UTF-8), width, the
 // field shown in it, and whether the user may overwrite its cells on screen.
@@ -66,26 +55,7 @@ const struct {
 constexpr int kIban = 19;  // the grid column of "IBAN"
 
 QByteArray ExpectedFile(const std::vector<QStringList> &rows) {
-    QByteArray bytes =
-        "<html xmlns:o=\"urn:schemas-microsoft-com:office:office\" xmlns:x=\"urn:schemas-microsoft-com:office:excel\" "
-        "xmlns=\"http://www.w3.org/TR/REC-html40\"><head><meta http-equiv=\"Content-Type\" content=\"text/html; "
-        "charset=windows-1252\"><!--[if gte mso 9]><xml><x:ExcelWorkbook><x:ExcelWorksheets><x:ExcelWorksheet>"
-        "<x:Name>Tariffario Noleggi</x:Name><x:WorksheetOptions><x:Selected/><x:Panes><x:Pane><x:Number>1</x:Number>"
-        "<x:ActiveRow>3</x:ActiveRow></x:Pane></x:Panes><x:ProtectContents>False</x:ProtectContents>"
-        "<x:ProtectObjects>False</x:ProtectObjects><x:ProtectScenarios>False</x:ProtectScenarios>"
-        "</x:WorksheetOptions></x:ExcelWorksheet></x:ExcelWorksheets></x:ExcelWorkbook></xml><![endif]--></head>"
-        "<body><table x:str><tr>";
-    for (const auto &c : kColumns)
-        bytes += "<td style=\"text-align: left; font-weight: bold;\" width=" + QByteArray::number(c.width) + ">" +
-                 ToCp1252(QString::fromUtf8(c.caption)) + "</td>";
-    bytes += "</tr>";
-    for (const QStringList &row : rows) {
-        bytes += "<tr>";
-        for (int k = 0; k < 25; ++k)
-            bytes += "<td style=\"text-align: left;\">" + (k < row.size() ? ToCp1252(row[k]) : QByteArray()) + "</td>";
-        bytes += "</tr>";
-    }
-    return bytes + "</table></body></html>";
+    return ExpectedSpreadsheet("Tariffario Noleggi", kColumns, rows);
 }
 
 // A tariff whose every field holds its own name (each fits its capacity), so
@@ -137,42 +107,18 @@ QStringList PromoTariffRow() {
     return cells;
 }
 
-class ExpTariffarioTest : public ShellTest {
+class ExpTariffarioTest : public ExportTest<TfrmExpTariffario> {
 protected:
-    void WriteArchive(const std::vector<Record> &records) {
-        ArchiveFile archive;
-        archive.OpenArchive(kArchive, TariffRecord);
-        for (const Record &r : records) archive.AppendRecord(r);
-    }
+    ExpTariffarioTest() : ExportTest(kArchive, TariffRecord) {}
     // Opens the export as the tariff card does and shows it.
-    TfrmExpTariffario &Open() {
-        dlg = std::make_unique<TfrmExpTariffario>(frmTariffario);
-        dlg->Create();
-        ShowActive(dlg.get());
-        return *dlg;
-    }
-    QStringList Row(int row) const {
-        QStringList cells;
-        for (int k = 0; k < dlg->grdRecords->columnCount(); ++k) {
-            const QTableWidgetItem *item = dlg->grdRecords->item(row, k);
-            cells.append(item ? item->text() : QString());
-        }
-        return cells;
-    }
+    TfrmExpTariffario &Open() { return OpenFrom(frmTariffario); }
     // The export confirmed, then the offer to open the file answered.
     void Export(MsgButton openAnswer) {
-        messages.Expect(MsgKind::Confirmation, kAsk, MsgButton::Yes);
-        messages.Expect(MsgKind::Confirmation, kDone, openAnswer);
+        messages.Expect(MsgKind::Confirmation, kExportAsk, MsgButton::Yes);
+        messages.Expect(MsgKind::Confirmation, kExportDone, openAnswer);
         Click(dlg->cmdEsporta);
         messages.Verify();
     }
-    void TearDown() override {
-        dlg.reset();
-        ShellTest::TearDown();
-    }
-
-    FakeShell shell;
-    std::unique_ptr<TfrmExpTariffario> dlg;
 };
 
 TEST_F(ExpTariffarioTest, LooksAsDesigned) {
@@ -269,7 +215,7 @@ TEST_F(ExpTariffarioTest, AnswerNoToTheFirstQuestionWritesNothing) {
     WriteArchive({NamedTariff()});
     folder.Write(kXls, "vecchio");
     TfrmExpTariffario &d = Open();
-    messages.Expect(MsgKind::Confirmation, kAsk, MsgButton::No);
+    messages.Expect(MsgKind::Confirmation, kExportAsk, MsgButton::No);
     Click(d.cmdEsporta);
     EXPECT_EQ(folder.Read(kXls), QByteArray("vecchio"));
     EXPECT_TRUE(shell.opened.isEmpty());
@@ -319,8 +265,8 @@ TEST_F(ExpTariffarioTest, AFileThatCannotBeWrittenIsReportedAndTheOldOneStays) {
     folder.Write(kXls, old);
     {
         WriteLimit noRoom(2000);
-        messages.Expect(MsgKind::Confirmation, kAsk, MsgButton::Yes);
-        messages.Expect(MsgKind::Plain, kFailed);
+        messages.Expect(MsgKind::Confirmation, kExportAsk, MsgButton::Yes);
+        messages.Expect(MsgKind::Plain, kExportFailed);
         Click(d.cmdEsporta);
     }
     messages.Verify();
@@ -330,8 +276,8 @@ TEST_F(ExpTariffarioTest, AFileThatCannotBeWrittenIsReportedAndTheOldOneStays) {
     // A folder standing at the file's name: the same message, no success.
     QFile::remove(folder.Path(kXls));
     folder.Block(kXls);
-    messages.Expect(MsgKind::Confirmation, kAsk, MsgButton::Yes);
-    messages.Expect(MsgKind::Plain, kFailed);
+    messages.Expect(MsgKind::Confirmation, kExportAsk, MsgButton::Yes);
+    messages.Expect(MsgKind::Plain, kExportFailed);
     Click(d.cmdEsporta);
     EXPECT_TRUE(QFileInfo(folder.Path(kXls)).isDir());
     EXPECT_TRUE(shell.opened.isEmpty());
@@ -339,7 +285,7 @@ TEST_F(ExpTariffarioTest, AFileThatCannotBeWrittenIsReportedAndTheOldOneStays) {
 
 TEST_F(ExpTariffarioTest, AnArchiveThatCannotBeOpenedIsReportedAndNotExported) {
     folder.Block(kArchive);
-    messages.Expect(MsgKind::Error, kNoArchive);
+    messages.Expect(MsgKind::Error, kArchiveFailure);
     TfrmExpTariffario &d = Open();
     messages.Verify();
     ASSERT_EQ(d.grdRecords->rowCount(), 10);
@@ -347,34 +293,15 @@ TEST_F(ExpTariffarioTest, AnArchiveThatCannotBeOpenedIsReportedAndNotExported) {
 
     // The grid does not hold the archive: exporting it would claim a success
     // that is not there.
-    messages.Expect(MsgKind::Error, kNoArchive);
+    messages.Expect(MsgKind::Error, kArchiveFailure);
     Click(d.cmdEsporta);
     EXPECT_FALSE(folder.Exists(kXls));
     EXPECT_TRUE(shell.opened.isEmpty());
 }
 
 TEST_F(ExpTariffarioTest, HintsInTheStatusLine) {
-    TfrmExpTariffario &d = Open();
-    const struct {
-        QWidget *over;
-        QPoint at;
-        QString hint;
-    } cases[] = {
-        {d.cmdEsporta, {3, 3}, QStringLiteral("Esporta l'archivio in formato Microsoft Excel.")},
-        {d.grdRecords->viewport(), {5, 5}, QString()},
-        {d.cmdGuida, {3, 3}, QStringLiteral("Visualizza la pagina della guida sensibile al contesto.")},
-        {d.panContainer, {430, 82}, QString()},
-        {d.cmdEsci, {3, 3}, QStringLiteral("Esci da questo ambiente di lavoro.")},
-        {d.shpSfondo, {400, 2}, QString()},
-        {d.cmdEsporta, {3, 3}, QStringLiteral("Esporta l'archivio in formato Microsoft Excel.")},
-        {d.shpInfo, {1, 1}, QString()},
-    };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.over->objectName().toStdString());
-        d.panInfo->setText(QStringLiteral("prima"));
-        MoveMouseOver(c.over, c.at);
-        EXPECT_EQ(d.panInfo->text(), c.hint);
-    }
+    Open();
+    ExpectHints();
 }
 
 TEST_F(ExpTariffarioTest, GuideOpensWithItsTitleAndText) {

@@ -8,6 +8,7 @@
 #include <QTest>
 #include <initializer_list>
 #include <utility>
+#include <vector>
 
 #include "app/Startup.h"
 #include "common/ArchiveFile.h"
@@ -18,6 +19,10 @@
 namespace vel::test {
 
 inline const QString kFleetArchive = QStringLiteral("Flotta_Automezzi.pro");
+inline const QString kTariffArchive = QStringLiteral("Tariffario.pro");
+
+// A text written in UTF-8 in the test's source.
+inline QString U(const char *utf8) { return QString::fromUtf8(utf8); }
 
 // A vehicle record from (field, text) pairs; every other field empty.
 inline Record Vehicle(std::initializer_list<std::pair<const char *, QString>> fields) {
@@ -42,6 +47,13 @@ protected:
         ArchiveFile archive;
         archive.OpenArchive(kFleetArchive, VehicleRecord);
         for (const Record &r : vehicles) archive.AppendRecord(r);
+    }
+
+    // Writes the tariff archive record by record, as the tariff card does.
+    void WriteTariffs(const std::vector<Record> &tariffs) {
+        ArchiveFile archive;
+        archive.OpenArchive(kTariffArchive, TariffRecord);
+        for (const Record &r : tariffs) archive.AppendRecord(r);
     }
 
     // A double-click on a line, as the user gives it: the first click selects.

@@ -16,9 +16,6 @@
 namespace vel::test {
 namespace {
 
-QString U(const char *utf8) { return QString::fromUtf8(utf8); }
-
-const QString kTariffArchive = QStringLiteral("Tariffario.pro");
 const QString kAllLists = QStringLiteral("Tutti i listini in archivio.");
 const QString kFooter = QStringLiteral("Stampa eseguita in data 14/03/2026");
 const QString kHyphens = QStringLiteral("--------------------------");
@@ -54,11 +51,6 @@ std::vector<Record> Tariffs() {
 
 class ListinoTest : public FleetTest {
 protected:
-    void WriteTariffs(const std::vector<Record> &tariffs) {
-        ArchiveFile archive;
-        archive.OpenArchive(kTariffArchive, TariffRecord);
-        for (const Record &r : tariffs) archive.AppendRecord(r);
-    }
     // The price list as the tariff card opens it: owned by the card, given
     // the list's name, no tag.
     std::unique_ptr<TfrmListino> Open(const QString &name = QString()) {

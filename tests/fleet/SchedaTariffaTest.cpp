@@ -15,7 +15,6 @@ namespace {
 using report::Memo;
 using report::Report;
 
-const QString kTariffArchive = QStringLiteral("Tariffario.pro");
 const QString kTitle = QStringLiteral("SCHEDA TARIFFA NOLEGGIO VEICOLO");
 const QColor kDarkOrange(0xFF, 0x8C, 0x00);
 const QColor kTeal(0x00, 0x80, 0x80);

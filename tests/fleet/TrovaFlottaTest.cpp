@@ -18,8 +18,6 @@
 namespace vel::test {
 namespace {
 
-QString U(const char *utf8) { return QString::fromUtf8(utf8); }
-
 const QString kNotice = QStringLiteral("Ricerca non applicabile: la lista non contiene nessuna voce.");
 
 // The archive most tests search, in file order. Their lines sort as

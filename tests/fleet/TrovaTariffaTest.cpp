@@ -14,9 +14,6 @@
 namespace vel::test {
 namespace {
 
-QString U(const char *utf8) { return QString::fromUtf8(utf8); }
-
-const QString kTariffArchive = QStringLiteral("Tariffario.pro");
 const QString kNotice = QStringLiteral("Ricerca non applicabile: la lista non contiene nessuna voce.");
 
 Record Tariff(std::initializer_list<std::pair<const char *, QString>> fields) {
@@ -64,11 +61,6 @@ std::vector<Record> Tariffs() {
 
 class TrovaTariffaTest : public FleetTest {
 protected:
-    void WriteTariffs(const std::vector<Record> &tariffs) {
-        ArchiveFile archive;
-        archive.OpenArchive(kTariffArchive, TariffRecord);
-        for (const Record &r : tariffs) archive.AppendRecord(r);
-    }
     // A new search opened by `opener` with a caller tag, as the cards open it.
     std::unique_ptr<TfrmTrovaTariffa> Open(const QString &tag = QStringLiteral("tariffario"),
                                            QWidget *opener = nullptr) {

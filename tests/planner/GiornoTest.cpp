@@ -10,92 +10,12 @@
 #include "common/TextRules.h"
 #include "planner/Giorno.h"
 #include "planner/Planning.h"
+#include "planner/PlannerStandIn.h"
 #include "support/Fakes.h"
 #include "support/Gui.h"
 
 namespace vel::test {
 namespace {
-
-const QString kNothingToCopy =
-    QStringLiteral("Attenzione: il campo di testo non contiene nessun dato da copiare in memoria.");
-const QString kCopied = QStringLiteral("Il contenuto del campo di testo \u00e8 stato copiato in memoria.");
-
-// One day of the planner as the readers see it.
-struct CellState {
-    QString text;
-    bool freeShown;
-    bool bookedShown;
-    bool operator==(const CellState &) const = default;
-};
-std::ostream &operator<<(std::ostream &os, const CellState &c) {
-    return os << '"' << c.text.toStdString() << "\" lib " << (c.freeShown ? "shown" : "hidden") << " occ "
-              << (c.bookedShown ? "shown" : "hidden");
-}
-const CellState kFree{QString(), true, false};
-CellState Booked(const QString &text) { return {text, false, true}; }
-
-// A planner window put in the place of the program-wide one for one test,
-// with every day cell the dialogs reach by name (those its own grid lacks are
-// added), every day free.
-class Planner {
-public:
-    Planner() : saved_(frmPlanning), window_(new TfrmPlanning) {
-        QWidget *memos = nullptr;
-        for (int m = 1; m <= 12; ++m) {
-            for (int d = 1; d <= kMonths[m - 1].days; ++d) {
-                for (const char *prefix : {"lib", "occ"}) {
-                    if (window_->findChild<QWidget *>(DayComponentName(prefix, m, d))) continue;
-                    auto *marker = new QLabel(window_);
-                    marker->setObjectName(DayComponentName(prefix, m, d));
-                }
-                if (window_->findChild<QLabel *>(DayComponentName("mem", m, d))) continue;
-                if (!memos) {
-                    memos = new QWidget(window_);
-                    memos->hide();
-                }
-                (new QLabel(memos))->setObjectName(DayComponentName("mem", m, d));
-            }
-        }
-        for (int m = 1; m <= 12; ++m)
-            for (int d = 1; d <= kMonths[m - 1].days; ++d) Set(m, d, kFree);
-        frmPlanning = window_;
-    }
-    ~Planner() {
-        frmPlanning = saved_;
-        delete window_;
-    }
-    TfrmPlanning *Window() const { return window_; }
-
-    CellState Cell(int m, int d) const {
-        return {Memo(m, d)->text(), !Marker("lib", m, d)->isHidden(), !Marker("occ", m, d)->isHidden()};
-    }
-    void Set(int m, int d, const CellState &state) {
-        Memo(m, d)->setText(state.text);
-        Marker("lib", m, d)->setHidden(!state.freeShown);
-        Marker("occ", m, d)->setHidden(!state.bookedShown);
-    }
-    // Every cell, by its day key.
-    std::map<QString, CellState> Snapshot() const {
-        std::map<QString, CellState> cells;
-        for (int m = 1; m <= 12; ++m)
-            for (int d = 1; d <= kMonths[m - 1].days; ++d) cells[DayKey(m, d)] = Cell(m, d);
-        return cells;
-    }
-
-private:
-    QLabel *Memo(int m, int d) const {
-        auto *memo = window_->findChild<QLabel *>(DayComponentName("mem", m, d));
-        EXPECT_NE(memo, nullptr) << DayComponentName("mem", m, d).toStdString();
-        return memo;
-    }
-    QWidget *Marker(const char *prefix, int m, int d) const {
-        auto *marker = window_->findChild<QWidget *>(DayComponentName(prefix, m, d));
-        EXPECT_NE(marker, nullptr) << DayComponentName(prefix, m, d).toStdString();
-        return marker;
-    }
-    TfrmPlanning *saved_;
-    TfrmPlanning *window_;
-};
 
 // Every cell of `before` but those of `changed` is as it was.
 void ExpectOnlyChanged(const std::map<QString, CellState> &before, const std::map<QString, CellState> &after,

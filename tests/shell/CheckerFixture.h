@@ -11,6 +11,7 @@
 #include <QScreen>
 #include <cstdlib>
 #include <functional>
+#include <ostream>
 
 #include "common/TextRules.h"
 #include "platform/Controls.h"
@@ -19,6 +20,15 @@
 #include "support/Gui.h"
 
 namespace vel::test {
+
+// One completed check: what the card passes in and the box that answers it.
+struct CheckerAnswer {
+    const char *name;
+    QString cardText;
+    MsgKind kind;
+    QString message;
+};
+inline void PrintTo(const CheckerAnswer &c, std::ostream *os) { *os << c.name; }
 
 class CheckerTest : public ::testing::Test {
 protected:
@@ -82,6 +92,34 @@ protected:
         EXPECT_FALSE(flags & Qt::WindowMinimizeButtonHint);
         EXPECT_FALSE(flags & Qt::WindowMaximizeButtonHint);
         EXPECT_EQ(window.minimumSize(), window.maximumSize());
+    }
+
+    // What the four checkers share on show: a fixed window centred on the
+    // screen without border icons, the banner, the caption line whole on one
+    // line, the edit in "Courier New" 20 bold holding the focus, "Controlla"
+    // beside it and "Chiudi" below.
+    template <typename T>
+    static void ExpectCheckerShape(const T &w, const Edit &edit) {
+        ExpectNoBorderIcons(w);
+        ExpectCentred(w);
+        EXPECT_FALSE(w.imgBanner->pixmap().isNull());
+        ExpectCheckerFont(edit);
+        ExpectLineFits(*w.lblIstruzioni);
+        EXPECT_EQ(w.btnControlla->text(), QStringLiteral("Controlla"));
+        EXPECT_EQ(w.btnChiudi->text(), QStringLiteral("Chiudi"));
+        EXPECT_GT(w.btnControlla->x(), edit.geometry().right());
+        EXPECT_GT(w.btnChiudi->y(), edit.geometry().bottom());
+        EXPECT_EQ(Focused(), &edit);
+    }
+
+    // "Controlla" on the text the card passed in (trimmed, never cut) answers
+    // with the case's box and closes the dialog.
+    template <typename T>
+    void ExpectAnswerAndClose(T &w, const Edit &edit, const CheckerAnswer &c) {
+        EXPECT_EQ(edit.text(), Trim(c.cardText)) << "the card's text arrives whole";
+        messages.Expect(c.kind, c.message);
+        Click(w.btnControlla);
+        EXPECT_FALSE(w.isVisible());
     }
 
     TestFolder folder;

@@ -1,0 +1,34 @@
+#include "PlannerKit.h"
+
+namespace vel {
+
+QFrame *Shape(QWidget *parent, const char *name, const QRect &geometry, const QString &style) {
+    auto *frame = new QFrame(parent);
+    frame->setObjectName(QString::fromLatin1(name));
+    frame->setGeometry(geometry);
+    frame->setStyleSheet(QStringLiteral("QFrame#%1 { %2 }").arg(frame->objectName(), style));
+    return frame;
+}
+
+QLabel *Picture(QWidget *parent, const char *name, const QRect &geometry, const QPixmap &picture) {
+    auto *label = new QLabel(parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setGeometry(geometry);
+    label->setPixmap(picture);
+    return label;
+}
+
+QWidget *BuildPlannerWindow(Form *window) {
+    window->SetCaption(QStringLiteral(" Velmora - Planner Noleggi"));
+    window->SetPlacement(Form::Placement::Maximized);
+    window->resize(1016, 713);
+    window->SetGradient(QColor(0xFF2853A2u), Qt::white);
+
+    auto *panel = new QWidget(window);
+    panel->setObjectName(QStringLiteral("panContainer"));
+    panel->resize(995, 692);
+    window->SetCentredPanel(panel);
+    return panel;
+}
+
+}  // namespace vel
