@@ -217,6 +217,13 @@ TEST_F(TariffarioTest, OpenersHandOverTheirTexts) {
         d.Close();
     });
     Click(card->cmdListino);
+    // An empty name stands for every list.
+    card->txtListino->setText(QStringLiteral("   "));
+    modals.Expect<TfrmListino>([](TfrmListino &d) {
+        EXPECT_EQ(d.txtTipologia->text(), QString());
+        d.Close();
+    });
+    Click(card->cmdListino);
 
     card->txtIban->setText(QStringLiteral(" IT60X0542811101000000123456 "));
     modals.Expect<TfrmIban>([](TfrmIban &d) {
