@@ -3,8 +3,9 @@
 # Usage: scripts/setup.sh [test]   ("test" adds what the tests need)
 set -euo pipefail
 
+# qt6-translations-l10n: Qt's own dialogs (print, preview, file) in Italian.
 packages=(build-essential cmake pkg-config qt6-base-dev libgl-dev libhpdf-dev
-          fonts-dejavu-core fonts-liberation)
+          fonts-dejavu-core fonts-liberation qt6-translations-l10n)
 if [[ "${1:-}" == "test" ]]; then
   packages+=(libgtest-dev libgmock-dev poppler-utils)
 fi

@@ -1,16 +1,32 @@
 #include "Prenotazioni.h"
 
-#include "shell/Avvio.h"
+#include "cards/Launcher.h"
+#include "cards/Receivers.h"
 
 namespace vel {
 
 TfrmPrenotazioni *frmPrenotazioni = nullptr;
 
-TfrmPrenotazioni::TfrmPrenotazioni(QWidget *owner) : Form(owner) { setObjectName(QStringLiteral("frmPrenotazioni")); }
+namespace {
+
+// The vehicle as the booking card receives it from the vehicle search.
+constexpr ControlFill kVehicleFills[] = {
+    {"txtVeicolo", "Veicolo"}, {"txtMarca", "Marca"}, {"txtModello", "Modello"},
+    {"txtColore", "Colore"},   {"txtAlimentazione", "Alimentazione"},
+    {"txtTarga", "Targa"},     {"txtPosti", "Posti"},
+};
+
+}  // namespace
+
+TfrmPrenotazioni::TfrmPrenotazioni(QWidget *owner) : Form(owner) {
+    setObjectName(QStringLiteral("frmPrenotazioni"));
+    RegisterPickFills(QStringLiteral("frmTrovaFlotta"), QStringLiteral("prenotazioni"), frmPrenotazioni,
+                      kVehicleFills);
+}
 
 // Closing the card brings the launcher back; main windows are only hidden.
 void TfrmPrenotazioni::FormClose(CloseAction &) {
-    frmAvvio->Show();
+    ShowLauncher();
     Hide();
 }
 

@@ -19,14 +19,13 @@ void CardEngine::SetArchiveName(const QString &fileName) {
 void CardEngine::Bind(std::string_view field, Kind kind, QWidget *control, Edit *editor) {
     const int index = layout_.IndexOf(field);
     if (index < 0) throw std::logic_error("no field " + std::string(field) + " in " + std::string(layout_.Name()));
-    bindings_.push_back({index, kind, control, QString(), nullptr, {}, {}});
+    bindings_.push_back({index, kind, control, QString(), false, nullptr, {}, {}});
     if (!editor) return;
 
     editor->SetMaxLength(layout_.Fields()[index].capacity);
     auto *frame = new FocusFrame(control->parentWidget());
     frame->setObjectName(QStringLiteral("eff") + QString::fromLatin1(field.data(), int(field.size())));
-    frame->setGeometry(control->geometry().adjusted(-4, -4, 4, 4));
-    frame->stackUnder(control);
+    frame->Surround(control, 4);
     bindings_.back().frame = frame;
 
     auto *combo = kind == Kind::Combo ? static_cast<ComboEdit *>(control) : nullptr;
@@ -62,6 +61,8 @@ void CardEngine::BindAttachment(std::string_view field, QLabel *label) {
     Bind(field, Kind::Attachment, label, nullptr);
 }
 
+void CardEngine::BindLabel(std::string_view field, QLabel *label) { Bind(field, Kind::Label, label, nullptr); }
+
 void CardEngine::BindAttachments(QLabel *file01, QLabel *file02, QLabel *file03, QLabel *desc01, QLabel *desc02,
                                  QLabel *desc03) {
     BindAttachment("File01", file01);
@@ -86,7 +87,35 @@ void CardEngine::SetClearText(QWidget *control, const QString &text) {
     if (Binding *b = Find(control)) b->clearText = text;
 }
 
-void CardEngine::AddMandatory(QWidget *control, const QString &message) { mandatory_.emplace_back(control, message); }
+void CardEngine::KeepOnClear(QWidget *control) {
+    if (Binding *b = Find(control)) b->keptOnClear = true;
+}
+
+void CardEngine::SetClearFocus(QWidget *control) { clearFocus_ = control; }
+
+void CardEngine::AddMandatory(QWidget *control, const QString &message) {
+    AddCheck(
+        [this, control] {
+            const Binding *b = Find(control);
+            return !b || !Trim(ControlText(*b)).isEmpty();
+        },
+        MsgKind::Warning, message, control);
+}
+
+void CardEngine::AddCheck(std::function<bool()> passes, MsgKind kind, const QString &message, QWidget *focus) {
+    AddCheck(std::move(passes), kind, [message] { return message; }, focus);
+}
+
+void CardEngine::AddCheck(std::function<bool()> passes, MsgKind kind, std::function<QString()> message,
+                          QWidget *focus) {
+    checks_.push_back({std::move(passes), kind, std::move(message), focus});
+}
+
+void CardEngine::SetArchiveFailureKind(Command command, MsgKind kind) { failureKinds_[int(command)] = kind; }
+
+void CardEngine::ReportArchiveFailure(Command command) const {
+    MessageDlg(failureKinds_[int(command)], ArchiveFailureMessage());
+}
 
 void CardEngine::OnKey(QWidget *control, KeyHandler handler) {
     if (Binding *b = Find(control)) b->keyRule = std::move(handler);
@@ -142,7 +171,8 @@ QString CardEngine::ControlText(const Binding &b) {
     case Kind::Edit: return static_cast<Edit *>(b.control)->text();
     case Kind::Combo: return static_cast<ComboEdit *>(b.control)->text();
     case Kind::Flag: return YesNoText(static_cast<QCheckBox *>(b.control)->isChecked());
-    case Kind::Attachment: return static_cast<QLabel *>(b.control)->text();
+    case Kind::Attachment:
+    case Kind::Label: return static_cast<QLabel *>(b.control)->text();
     }
     return QString();
 }
@@ -155,7 +185,8 @@ void CardEngine::SetControlText(const Binding &b, const QString &text) {
         // Anything but the two stored values leaves the box as it was.
         if (const auto ticked = YesNoValue(text)) static_cast<QCheckBox *>(b.control)->setChecked(*ticked);
         break;
-    case Kind::Attachment: static_cast<QLabel *>(b.control)->setText(text); break;
+    case Kind::Attachment:
+    case Kind::Label: static_cast<QLabel *>(b.control)->setText(text); break;
     }
 }
 
@@ -179,12 +210,12 @@ int CardEngine::PositionNumber() const {
     return n;
 }
 
-void CardEngine::First() { Navigate(Arrow::First); }
-void CardEngine::Previous() { Navigate(Arrow::Previous); }
-void CardEngine::Next() { Navigate(Arrow::Next); }
-void CardEngine::Last() { Navigate(Arrow::Last); }
+void CardEngine::First() { Navigate(Command::First); }
+void CardEngine::Previous() { Navigate(Command::Previous); }
+void CardEngine::Next() { Navigate(Command::Next); }
+void CardEngine::Last() { Navigate(Command::Last); }
 
-void CardEngine::Navigate(Arrow arrow) {
+void CardEngine::Navigate(Command arrow) {
     try {
         ArchiveFile archive;
         OpenArchive(archive);
@@ -195,20 +226,22 @@ void CardEngine::Navigate(Arrow arrow) {
         bool notice = false;
         bool forgetNumber = false;
         switch (arrow) {
-        case Arrow::First:
+        case Command::Save:
+        case Command::Duplicate: break;
+        case Command::First:
             if (count == 0) notice = true;
             else target = 1;
             break;
-        case Arrow::Last:
+        case Command::Last:
             if (count == 0) notice = true;
             else target = count;
             break;
-        case Arrow::Next:
+        case Command::Next:
             if (count == 0) forgetNumber = notice = true;
             else if (isNew) target = 1;
             else if (n < count) target = n + 1;
             break;
-        case Arrow::Previous:
+        case Command::Previous:
             if (count == 0) notice = isNew || n != 1;
             else if (isNew) target = 1;
             else if (n >= 2) target = n - 1;
@@ -221,12 +254,13 @@ void CardEngine::Navigate(Arrow arrow) {
         if (forgetNumber) lblPosizione_->clear();
         if (notice) MessageDlg(MsgKind::Information, EmptyArchiveNotice());
     } catch (const ArchiveError &) {
-        MessageDlg(MsgKind::Error, ArchiveFailureMessage());
+        ReportArchiveFailure(arrow);
     }
 }
 
 void CardEngine::Clear() {
     for (const Binding &b : bindings_) {
+        if (b.keptOnClear) continue;
         switch (b.kind) {
         case Kind::Edit: static_cast<Edit *>(b.control)->setText(b.clearText); break;
         case Kind::Combo: {
@@ -237,20 +271,19 @@ void CardEngine::Clear() {
         }
         case Kind::Flag: static_cast<QCheckBox *>(b.control)->setChecked(false); break;
         case Kind::Attachment: static_cast<QLabel *>(b.control)->clear(); break;
+        case Kind::Label: break;
         }
     }
     lblPosizione_->clear();
-    if (QWidget *first = FirstControl()) first->setFocus();
+    if (QWidget *focus = clearFocus_ ? clearFocus_ : FirstControl()) focus->setFocus();
 }
 
 void CardEngine::Save() {
-    for (const auto &[control, message] : mandatory_) {
-        const Binding *b = Find(control);
-        if (b && Trim(ControlText(*b)).isEmpty()) {
-            MessageDlg(MsgKind::Warning, message);
-            control->setFocus();
-            return;
-        }
+    for (const Check &check : checks_) {
+        if (check.passes()) continue;
+        MessageDlg(check.kind, check.message());
+        if (check.focus) check.focus->setFocus();
+        return;
     }
     try {
         ArchiveFile archive;
@@ -269,7 +302,7 @@ void CardEngine::Save() {
             MessageDlg(MsgKind::Information, texts_.inserted);
         }
     } catch (const ArchiveError &) {
-        MessageDlg(MsgKind::Error, ArchiveFailureMessage());
+        ReportArchiveFailure(Command::Save);
     }
 }
 
@@ -288,7 +321,7 @@ void CardEngine::Duplicate() {
         if (QWidget *first = FirstControl()) first->setFocus();
         MessageDlg(MsgKind::Information, texts_.duplicated);
     } catch (const ArchiveError &) {
-        MessageDlg(MsgKind::Error, ArchiveFailureMessage());
+        ReportArchiveFailure(Command::Duplicate);
     }
 }
 

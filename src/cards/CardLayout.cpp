@@ -72,15 +72,4 @@ QStringList FuelSuggestions() {
             QStringLiteral("GPL"),     QStringLiteral("Ibrida"), QStringLiteral("Metano")};
 }
 
-void KeepAsCode(Edit *edit) {
-    const QString text = edit->text();
-    const QString code = UpperAZ(Trim(text));
-    if (code == text) return;
-    int leading = 0;
-    while (leading < text.size() && text.at(leading).unicode() <= 32) ++leading;
-    const int caret = std::clamp(edit->cursorPosition() - leading, 0, int(code.size()));
-    edit->setText(code);
-    edit->setCursorPosition(caret);
-}
-
 }  // namespace vel

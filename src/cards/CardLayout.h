@@ -1,6 +1,7 @@
 #pragma once
 // Laying out a card's fields: rows of a caption above each edit, sharing the
-// row's width by weight, and the text rules that several cards' edits share.
+// row's width by weight. The text rules that several cards' edits share are
+// in KeyFilters.h.
 #include <QFont>
 #include <QHash>
 #include <QSet>
@@ -8,6 +9,7 @@
 #include <QStringList>
 #include <vector>
 
+#include "KeyFilters.h"
 #include "platform/Controls.h"
 
 namespace vel {
@@ -46,9 +48,5 @@ void CreateAttachmentLabels(QWidget *parent, QLabel **file01, QLabel **file02, Q
 // The vehicle types and fuels every card that names a vehicle offers.
 QStringList VehicleTypeSuggestions();
 QStringList FuelSuggestions();
-
-// Codes are kept trimmed and with a to z in capitals while they are typed;
-// the caret stays after the character it followed.
-void KeepAsCode(Edit *edit);
 
 }  // namespace vel

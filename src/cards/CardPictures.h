@@ -1,18 +1,17 @@
 #pragma once
-// The pictures the card files are made of, drawn by the program: command
-// buttons that show their word, the record arrows, small icon buttons and the
-// grey sections the fields stand on.
+// The pictures the card files are made of, as controls: command buttons that
+// show their word, the record arrows, small icon buttons, the decorations and
+// the grey sections the fields stand on. The pictures themselves are drawn by
+// the pictures library (pictures/Pictures.h) when the card is first shown.
 #include <QFrame>
+#include <QLabel>
 #include <QRect>
 #include <QString>
 
+#include "pictures/Pictures.h"
 #include "platform/Controls.h"
 
 namespace vel {
-
-enum class ArrowKind { First, Previous, Next, Last };
-enum class IconKind { Import, Check };
-enum class DecorationKind { Vehicle, Person, Calendar };
 
 ImageButton *CommandButton(QWidget *parent, const char *name, const QString &word, const QRect &geometry);
 ImageButton *ArrowButton(QWidget *parent, const char *name, ArrowKind kind, const QRect &geometry);

@@ -11,27 +11,16 @@
 #include <QFrame>
 #include <QLabel>
 #include <QStringList>
-#include <QTableWidget>
-#include <functional>
 #include <vector>
 
+#include "ExportGrid.h"
+#include "common/ListLines.h"
 #include "common/Record.h"
 #include "common/SpreadsheetExport.h"
 #include "platform/Controls.h"
 #include "platform/Form.h"
 
 namespace vel {
-
-// One exported column: the caption and width of its header cell in the file,
-// and whether the user may overwrite its cells on screen. The grid shows the
-// same caption and width unless the export gives others for the screen.
-struct ExportColumn {
-    QString caption;
-    int width;
-    bool editable = false;
-    QString screenCaption = {};
-    int screenWidth = 0;
-};
 
 struct ExportDefinition {
     const char *objectName;
@@ -47,9 +36,6 @@ QString ExportQuestion();
 QString ExportDoneQuestion();
 QString ExportFailureMessage();
 
-// One grid row's exported cells from a record: the texts of columns 1 to C.
-using ExportRowOf = std::function<QStringList(const Record &record)>;
-
 class ExportDialog : public Form {
     Q_OBJECT
 public:
@@ -59,7 +45,7 @@ public:
     ImageButton *cmdEsporta;
     ImageButton *cmdGuida;
     ImageButton *cmdEsci;
-    QTableWidget *grdRecords;
+    ExportGrid *grdRecords;
     QFrame *shpInfo;
     StatusLine *panInfo;
 
@@ -85,19 +71,18 @@ protected:
     ExportDialog(QWidget *owner, ExportDefinition def);
 
     // Fills the grid from an archive: with no record it shows its designed
-    // empty rows; otherwise one row per record in file order, the record's
-    // number in column 0 and `rowOf`'s texts after it. A failure to open or
+    // empty rows; otherwise one row per record that `accept` lets through
+    // (every record without a test), in file order, numbered from 1 in
+    // column 0, with the columns' contents after it. A failure to open or
     // read the archive is reported; the rows read so far stay, and the grid,
     // being incomplete, is not exported.
-    void FillFromArchive(const QString &path, const RecordLayout &layout, const ExportRowOf &rowOf);
+    GridFill FillFromArchive(const QString &path, const RecordLayout &layout, const RecordTest &accept = {});
     // Back to the designed empty rows, ready for a new filling.
     void ResetGrid();
-    void SetRow(int row, int number, const QStringList &cells);
 
     const ExportDefinition def_;
 
 private:
-    void PutCell(int row, int column, const QString &text);
     // A cell the user is still typing in holds what was typed.
     void CommitEditedCell();
     bool fillFailed_ = false;

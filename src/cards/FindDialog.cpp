@@ -6,6 +6,7 @@
 #include <exception>
 
 #include "ListReport.h"
+#include "Receivers.h"
 #include "ResultList.h"
 #include "common/ArchiveFile.h"
 #include "common/TextRules.h"
@@ -65,6 +66,11 @@ void FillControls(QWidget *window, const Record &record, std::span<const Control
             edit->setText(value);
         else if (auto *label = qobject_cast<QLabel *>(control))
             label->setText(value);
+        else
+            // A misspelt name in a fill table would lose the field without a
+            // sound: say so where the developer looks.
+            qWarning("FillControls: %s has no control %s that takes a text", qPrintable(window->objectName()),
+                     fill.control);
     }
 }
 
@@ -95,7 +101,7 @@ ResultListDialog::ResultListDialog(QWidget *owner, ResultListDef def) : Form(own
     txtTrova->setFont(UiFont(QStringLiteral("Verdana"), 12, true));
     btnTrova = MakeButton(panContainer, "btnTrova", QStringLiteral("Trova"), QRect(kWidth - kLeft - 158, 61, 158, 34));
 
-    lstRecords = new QListWidget(panContainer);
+    lstRecords = new ListBox(panContainer);
     lstRecords->setObjectName(QStringLiteral("lstRecords"));
     lstRecords->setGeometry(kLeft, 106, kInner, 350);
     PrepareResultList(lstRecords);
@@ -130,7 +136,7 @@ void ResultListDialog::FillList(const RecordTest &accept) {
         failure = std::current_exception();
     }
     if (def_.sorted) SortListLines(lines);
-    SetResultLines(lstRecords, lines);
+    SetResultLines(lstRecords, std::move(lines));
     if (failure) std::rethrow_exception(failure);
 }
 
@@ -150,7 +156,7 @@ void ResultListDialog::lstRecordsDblClick() {
     try {
         const int row = SelectedRow(lstRecords);
         if (row >= 0) {
-            const QString chosen = Trim(lstRecords->item(row)->text());
+            const QString chosen = Trim(lstRecords->Line(row));
             const ApplyRecord apply = PickReceiver();
             ArchiveFile archive;
             archive.OpenArchivePath(def_.archivePath(), *def_.layout);
@@ -322,11 +328,13 @@ void FindDialog::FormClose(CloseAction &action) {
     lblAttendere->hide();
 }
 
+// The dialog's own picks first, then what a receiving window registered for
+// this dialog and tag.
 ApplyRecord FindDialog::PickReceiver() const {
     const QString tag = Trim(lblMemory->text());
     for (const PickTarget &target : picks_)
         if (target.tag == tag) return target.apply;
-    return {};
+    return RegisteredPick(objectName(), tag);
 }
 
 }  // namespace vel

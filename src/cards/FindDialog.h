@@ -4,7 +4,6 @@
 // pick writes where; the panels, the search, "Trova", "Stampa" and the pick
 // by line are the same for all of them.
 #include <QLabel>
-#include <QListWidget>
 #include <QString>
 #include <functional>
 #include <initializer_list>
@@ -16,6 +15,7 @@
 #include "common/Record.h"
 #include "platform/Controls.h"
 #include "platform/Form.h"
+#include "platform/ListBox.h"
 
 namespace vel {
 
@@ -57,7 +57,7 @@ public:
     QLabel *lblIstruzioni01, *lblIstruzioni02, *lblIstruzioni03;
     Edit *txtTrova;
     Button *btnTrova;
-    QListWidget *lstRecords;
+    ListBox *lstRecords;
     Button *btnStampa;
     Button *btnChiudi;
 

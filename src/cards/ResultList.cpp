@@ -1,6 +1,5 @@
 #include "ResultList.h"
 
-#include <QFontMetrics>
 #include <QHash>
 #include <exception>
 
@@ -9,45 +8,20 @@
 
 namespace vel {
 
-void PrepareResultList(QListWidget *list) {
-    list->setSelectionMode(QAbstractItemView::SingleSelection);
-    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    list->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
-    list->setUniformItemSizes(true);
-    list->setSortingEnabled(false);  // the lines come sorted by our own order
-    list->setTextElideMode(Qt::ElideNone);
-    list->setWordWrap(false);
-    list->setStyleSheet(QStringLiteral("QListWidget { background: white; }"));
+void PrepareResultList(ListBox *list) {
+    list->SetLineFont(UiFont(QStringLiteral("Courier New"), 12));
+    list->SetLineColor(QColor(0xFF000000u));
+    list->setStyleSheet(QStringLiteral("QListView { background: white; }"));
 }
 
-void SetResultLines(QListWidget *list, const QStringList &lines, int width) {
-    const QFont font = UiFont(QStringLiteral("Courier New"), 12);
-    const QSize size(width, QFontMetrics(font).height() + 4);
-    const QBrush black(QColor(0xFF000000u));
-    list->setUpdatesEnabled(false);
-    list->clear();
-    for (const QString &line : lines) {
-        auto *item = new QListWidgetItem(line);
-        item->setFont(font);
-        item->setForeground(black);
-        item->setSizeHint(size);
-        list->addItem(item);
-    }
-    list->setUpdatesEnabled(true);
+void SetResultLines(ListBox *list, QStringList lines, int width) {
+    list->SetMinimumLineWidth(width);
+    list->SetLines(std::move(lines));
 }
 
-QStringList ResultLines(const QListWidget *list) {
-    QStringList lines;
-    lines.reserve(list->count());
-    for (int i = 0; i < list->count(); ++i) lines.append(list->item(i)->text());
-    return lines;
-}
+QStringList ResultLines(const ListBox *list) { return list->Lines(); }
 
-int SelectedRow(const QListWidget *list) {
-    const QList<QListWidgetItem *> selected = list->selectedItems();
-    return selected.isEmpty() ? -1 : list->row(selected.first());
-}
+int SelectedRow(const ListBox *list) { return list->SelectedRow(); }
 
 QString EmptyListNotice() {
     return QStringLiteral("Ricerca non applicabile: la lista non contiene nessuna voce.");
@@ -58,16 +32,15 @@ QString &LastFindText(const QObject *dialog) {
     return texts[QByteArray(dialog->metaObject()->className())];
 }
 
-void FindNextInList(QListWidget *list, const QString &typed, QString &lastFindText, MsgKind emptyNotice) {
+void FindNextInList(ListBox *list, const QString &typed, QString &lastFindText, MsgKind emptyNotice) {
     if (list->count() == 0) {
         MessageDlg(emptyNotice, EmptyListNotice());
         return;
     }
     try {
-        const QStringList lines = ResultLines(list);
-        const FindStep step = vel::FindNextInList(lines, SelectedRow(list), typed, lastFindText);
+        const FindStep step = vel::FindNextInList(list->Lines(), list->SelectedRow(), typed, lastFindText);
         list->setCurrentRow(step.selected);
-        list->scrollToItem(list->item(step.selected));
+        list->ScrollToLine(step.selected);
         lastFindText = step.lastFindText;
     } catch (const std::exception &) {
         // A failed find leaves the list as it was.

@@ -1,7 +1,10 @@
 #include "Amounts.h"
 
+#include <clocale>
 #include <cmath>
+#include <algorithm>
 #include <cstdlib>
+#include <locale.h>
 
 #include "TextRules.h"
 
@@ -12,16 +15,47 @@ QString TakeRight(const QString &text, quint16 count) {
     return text.right(n);
 }
 
-double RoundToDecimals(double value, int decimals) {
-    double factor = 1;
-    for (int i = 0; i < decimals; ++i) factor *= 10;
-    // 64-bit significand: the sum is not rounded to a double before truncation.
-    const long double sum = static_cast<long double>(value) * static_cast<long double>(factor) + 0.5L;
-    const long double whole = std::trunc(sum);
-    return static_cast<double>(whole) / factor;
+namespace {
+
+// whole ÷ factor rounded to the nearest double once. The quotient in
+// quadruple precision (113-bit significand) can round to another double than
+// the exact one only when it lands exactly on the midpoint between two
+// doubles; there the exact quotient's side of that midpoint is found by a
+// comparison that is itself exact (midpoint × factor needs 54 + 53 bits).
+double DivideOnce(long double whole, double factor) {
+    const __float128 w = whole, f = factor;
+    const __float128 q = w / f;
+    double nearest = static_cast<double>(q);
+    if (!std::isfinite(nearest)) return nearest;
+    const double other = q > __float128(nearest) ? std::nextafter(nearest, HUGE_VAL) : std::nextafter(nearest, -HUGE_VAL);
+    const __float128 midpoint = (__float128(nearest) + __float128(other)) / 2;
+    if (q == midpoint) {
+        const __float128 product = midpoint * f;
+        if (w > product) nearest = std::max(nearest, other);
+        if (w < product) nearest = std::min(nearest, other);
+    }
+    return nearest;
 }
 
-bool ParseAmount(const QString &text, double *value) {
+}  // namespace
+
+double RoundToDecimals(double value, int decimals) {
+    if (!std::isfinite(value)) return value;
+    double factor = 1;
+    for (int i = 0; i < decimals; ++i) factor *= 10;
+    // A negative value rounds as its magnitude does, half away from zero.
+    const double magnitude = std::fabs(value);
+    // 64-bit significand: the sum is not rounded to a double before truncation.
+    const long double sum = static_cast<long double>(magnitude) * static_cast<long double>(factor) + 0.5L;
+    const double rounded = DivideOnce(std::trunc(sum), factor);
+    return std::signbit(value) ? -rounded : rounded;
+}
+
+namespace {
+
+// Reads the text by the amount grammar. True when the text is a number; the
+// value may then be infinite, for a number beyond the double's range.
+bool ParseAmountText(const QString &text, double *value) {
     qsizetype i = 0, end = text.size();
     while (i < end && text.at(i) == u' ') ++i;
     while (end > i && text.at(end - 1) == u' ') --end;
@@ -57,11 +91,33 @@ bool ParseAmount(const QString &text, double *value) {
     if (i != end) return false;
     if (number.startsWith('.') || number.startsWith("-.") || number.startsWith("+."))
         number.insert(number.indexOf('.'), '0');
+    // The application object sets the C library's locale from the desktop's,
+    // whose decimal separator may be a comma: the number is read in the C
+    // locale, with the full stop written above.
+    static const locale_t cLocale = newlocale(LC_NUMERIC_MASK, "C", locale_t(nullptr));
     char *stop = nullptr;
-    const double parsed = std::strtod(number.constData(), &stop);
-    if (stop != number.constData() + number.size() || !std::isfinite(parsed)) return false;
+    const double parsed = strtod_l(number.constData(), &stop, cLocale);
+    if (stop != number.constData() + number.size()) return false;
     *value = parsed;
     return true;
+}
+
+}  // namespace
+
+bool ParseAmount(const QString &text, double *value) {
+    double parsed = 0;
+    if (!ParseAmountText(text, &parsed) || !std::isfinite(parsed)) return false;
+    *value = parsed;
+    return true;
+}
+
+bool IsAmountTooLarge(const QString &text) {
+    double value = 0;
+    return ParseAmountText(text, &value) && !std::isfinite(value);
+}
+
+QString AmountTooLargeMessage() {
+    return QStringLiteral("Attenzione: l'importo indicato \u00e8 troppo grande per essere registrato.");
 }
 
 QString NormalizeAmountText(const QString &text) {

@@ -2,11 +2,12 @@
 
 #include <algorithm>
 #include <array>
+#include <memory>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "ArchiveFile.h"
-#include "Records.h"
 #include "TextRules.h"
 
 namespace vel {
@@ -53,14 +54,6 @@ int FieldIndex(const RecordLayout &layout, std::string_view field) {
         throw std::logic_error(std::string(layout.Name()) + " has no field " + std::string(field));
     return index;
 }
-
-constexpr ListColumn kVehicleColumns[] = {
-    {u"", "Marca", 30, "Modello"},
-    {u"  Targa: ", "Targa", 12},
-    {u"  ", "Conducente", 25},
-    {u"  Tel. ", "Recapito", 15},
-    {u"  ", "Note", kWholeText},
-};
 
 }  // namespace
 
@@ -120,8 +113,13 @@ QString ListLineRule::Line(const Record &record) const {
     if (record.Layout().Size() != layout_->Size())
         throw std::logic_error("list line of another record type");
     const auto &cp = Cp1252Table();
-    QString line(maxLength_, Qt::Uninitialized);
-    char16_t *const out = reinterpret_cast<char16_t *>(line.data());
+    // The line is written into a buffer as long as the longest line can be,
+    // and only its own length is allocated: a list of every record holds
+    // tens of thousands of lines, mostly far shorter than their whole note.
+    char16_t buffer[2048];
+    std::unique_ptr<char16_t[]> large;
+    if (maxLength_ > qsizetype(std::size(buffer))) large = std::make_unique<char16_t[]>(size_t(maxLength_));
+    char16_t *const out = large ? large.get() : buffer;
     char16_t *at = out;
     for (const Part &part : parts_) {
         at = std::copy(part.before.begin(), part.before.end(), at);
@@ -137,15 +135,7 @@ QString ListLineRule::Line(const Record &record) const {
         }
         if (end) at = std::fill_n(at, end - at, u' ');
     }
-    line.truncate(at - out);
-    return line;
-}
-
-std::span<const ListColumn> VehicleListColumns() { return kVehicleColumns; }
-
-QString VehicleListLine(const Record &vehicle) {
-    static const ListLineRule rule(VehicleRecord, kVehicleColumns);
-    return rule.Line(vehicle);
+    return QString(reinterpret_cast<const QChar *>(out), at - out);
 }
 
 int CompareListLines(QStringView a, QStringView b) {
@@ -160,9 +150,90 @@ int CompareListLines(QStringView a, QStringView b) {
     return a.size() < b.size() ? -1 : (a.size() > b.size() ? 1 : 0);
 }
 
+namespace {
+
+// The sort works on the lines' code units where they lie: each entry points
+// at its line, and the lines move into their order once, at the end. Each
+// entry also keeps four of its units, folded, so that the split below reads
+// the line itself only at every fourth unit.
+struct SortEntry {
+    const char16_t *data;
+    qsizetype size;
+    qsizetype index;        // the place before the sort, which orders equal lines
+    char16_t window[4];     // units from a multiple of four on, A-Z for a-z
+};
+
+constexpr qsizetype kWindow = 4;
+
+void FillWindows(SortEntry *a, qsizetype n, qsizetype from) {
+    for (SortEntry *e = a; e != a + n; ++e)
+        for (qsizetype k = 0; k < kWindow; ++k)
+            e->window[k] = from + k < e->size ? UpAZ(e->data[from + k]) : u'\0';
+}
+
+// A line's unit at a depth as the order counts it; 0 past its end, so that a
+// line that begins another comes first.
+inline int UnitAt(const SortEntry &e, qsizetype depth) {
+    return depth < e.size ? int(e.window[depth % kWindow]) + 1 : 0;
+}
+
+// The whole order from a depth on, the lines being equal before it.
+inline bool EntryLess(const SortEntry &a, const SortEntry &b, qsizetype depth) {
+    const int c = CompareListLines(QStringView(a.data + depth, a.size - depth),
+                                   QStringView(b.data + depth, b.size - depth));
+    return c != 0 ? c < 0 : a.index < b.index;
+}
+
+// Three-way radix quicksort: the entries are split by their unit at `depth`
+// into those below, equal to and above a pivot unit; only the equal part goes
+// on to the next unit. Each unit of a common beginning is looked at about
+// once per line rather than once per comparison, which is what a list of
+// many lines sharing makes and models costs in a comparison sort. On entry
+// the windows hold the units of `depth`.
+void SortFrom(SortEntry *a, qsizetype n, qsizetype depth) {
+    while (n > 1) {
+        if (n <= 12) {
+            std::sort(a, a + n, [depth](const SortEntry &x, const SortEntry &y) { return EntryLess(x, y, depth); });
+            return;
+        }
+        const int u0 = UnitAt(a[0], depth), u1 = UnitAt(a[n / 2], depth), u2 = UnitAt(a[n - 1], depth);
+        const int pivot = std::max(std::min(u0, u1), std::min(std::max(u0, u1), u2));
+        qsizetype lt = 0, i = 0, gt = n;
+        while (i < gt) {
+            const int u = UnitAt(a[i], depth);
+            if (u < pivot)
+                std::swap(a[lt++], a[i++]);
+            else if (u > pivot)
+                std::swap(a[i], a[--gt]);
+            else
+                ++i;
+        }
+        SortFrom(a, lt, depth);
+        SortFrom(a + gt, n - gt, depth);
+        if (pivot == 0) {  // lines equal to their end keep the order they came in
+            std::sort(a + lt, a + gt, [](const SortEntry &x, const SortEntry &y) { return x.index < y.index; });
+            return;
+        }
+        a += lt;
+        n = gt - lt;
+        ++depth;
+        if (depth % kWindow == 0) FillWindows(a, n, depth);
+    }
+}
+
+}  // namespace
+
 void SortListLines(QStringList &lines) {
-    std::stable_sort(lines.begin(), lines.end(),
-                     [](const QString &a, const QString &b) { return CompareListLines(a, b) < 0; });
+    std::vector<SortEntry> entries;
+    entries.reserve(size_t(lines.size()));
+    for (qsizetype i = 0; i < lines.size(); ++i)
+        entries.push_back({reinterpret_cast<const char16_t *>(lines.at(i).constData()), lines.at(i).size(), i, {}});
+    FillWindows(entries.data(), qsizetype(entries.size()), 0);
+    SortFrom(entries.data(), qsizetype(entries.size()), 0);
+    QStringList sorted;
+    sorted.reserve(lines.size());
+    for (const SortEntry &e : entries) sorted.append(std::move(lines[e.index]));
+    lines = std::move(sorted);
 }
 
 CriteriaMatch::CriteriaMatch(const RecordLayout &layout, std::span<const Criterion> criteria)

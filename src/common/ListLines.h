@@ -80,10 +80,44 @@ private:
     int fixedLength_ = 0;
 };
 
-// The line of a vehicle in the vehicle search and the available list: make
-// and model, plate, owner, telephone, note. 102 characters before the note.
+// The lines of the archives (ListLineTables.cpp), one column table each and
+// the line it gives. A pick finds its record again by this line, so every
+// dialog that lists an archive builds its line here.
+//
+// Vehicle search and available vehicles: make and model, plate, person in
+// charge, telephone, note. 102 characters before the note.
 std::span<const ListColumn> VehicleListColumns();
 QString VehicleListLine(const Record &vehicle);
+// Tariff search: code, kind, description, vehicle type, class, seats, and the
+// unit amount as stored. 144 characters before the amount.
+std::span<const ListColumn> TariffListColumns();
+QString TariffListLine(const Record &tariff);
+// Customer search: surname and name, telephone, tax code, licence type, note.
+// 99 characters before the note.
+std::span<const ListColumn> CustomerListColumns();
+QString CustomerListLine(const Record &customer);
+// The call-back list: the customer line with the open questions in place of
+// the note.
+std::span<const ListColumn> CallBackListColumns();
+QString CallBackListLine(const Record &customer);
+// Booking search and the contract card's booking import: make and model,
+// plate, customer, telephone, pick-up date and time, return date (not
+// padded) and time. 151 characters with a full return date.
+std::span<const ListColumn> BookingListColumns();
+QString BookingListLine(const Record &booking);
+// Contract search and the to-be-paid list: number and date of signing,
+// customer, tax code, start and end dates, plate, and the total as stored.
+// 145 characters before the total.
+std::span<const ListColumn> ContractListColumns();
+QString ContractListLine(const Record &contract);
+
+// The `count` characters of the text from the 1-based position `from` on;
+// fewer when the text ends sooner, none when `from` lies beyond its end.
+QString SubText(const QString &text, int from, int count);
+// The order of a booking in the booking listings: the month digits of the
+// pick-up date, then pick-up day, hour and minutes, each trimmed; eight
+// digits that follow the calendar within a year for a booking the card saved.
+QString PickupSortKey(const Record &booking);
 
 // The order of every sorted result list: UTF-16 code unit by code unit, the
 // letters a-z counted as A-Z; a line that begins another comes first.

@@ -1,5 +1,15 @@
 #include "SpreadsheetExport.h"
 
+#include <QSaveFile>
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <cstring>
+
+#if defined(__x86_64__) && defined(__GNUC__)
+#include <immintrin.h>
+#endif
+
 #include "SafeFile.h"
 #include "TextRules.h"
 
@@ -8,7 +18,7 @@ namespace {
 
 // The markup before the sheet's name, and from the name to the header cells.
 // The file has no line break anywhere, not even at its end.
-const QString kHead = QStringLiteral(
+constexpr QByteArrayView kHead =
     "<html xmlns:o=\"urn:schemas-microsoft-com:office:office\" "
     "xmlns:x=\"urn:schemas-microsoft-com:office:excel\" "
     "xmlns=\"http://www.w3.org/TR/REC-html40\">"
@@ -18,8 +28,8 @@ const QString kHead = QStringLiteral(
     "<x:ExcelWorkbook>"
     "<x:ExcelWorksheets>"
     "<x:ExcelWorksheet>"
-    "<x:Name>");
-const QString kAfterName = QStringLiteral(
+    "<x:Name>";
+constexpr QByteArrayView kAfterName =
     "</x:Name>"
     "<x:WorksheetOptions>"
     "<x:Selected/>"
@@ -40,68 +50,260 @@ const QString kAfterName = QStringLiteral(
     "</head>"
     "<body>"
     "<table x:str>"
-    "<tr>");
-const QString kHeaderCell = QStringLiteral("<td style=\"text-align: left; font-weight: bold;\" width=");
-const QString kDataCell = QStringLiteral("<td style=\"text-align: left;\">");
-const QString kCellEnd = QStringLiteral("</td>");
-const QString kRowStart = QStringLiteral("<tr>");
-const QString kRowEnd = QStringLiteral("</tr>");
-const QString kTail = QStringLiteral("</table></body></html>");
+    "<tr>";
+constexpr QByteArrayView kHeaderCell = "<td style=\"text-align: left; font-weight: bold;\" width=";
+constexpr QByteArrayView kDataCell = "<td style=\"text-align: left;\">";
+constexpr QByteArrayView kCellEnd = "</td>";
+constexpr QByteArrayView kRowStart = "<tr>";
+constexpr QByteArrayView kRowEnd = "</tr>";
+constexpr QByteArrayView kTail = "</table></body></html>";
 
-bool HasByte(char32_t codePoint) {
-    return codePoint <= 0xFFFF && FitsCp1252(QString(QChar(char16_t(codePoint))));
+// A streamed sheet goes to its file in blocks of this size.
+constexpr qsizetype kBlockBytes = 256 * 1024;
+
+// The most bytes one character of a text cell can take: a numeric character
+// reference of a code point beyond the first plane.
+constexpr qsizetype kMostPerCharacter = 10;  // "&#1114111;"
+
+char *Put(char *at, QByteArrayView bytes) {
+    std::memcpy(at, bytes.data(), size_t(bytes.size()));
+    return at + bytes.size();
+}
+
+// "&", "<" or ">": "<" and ">" differ only in the bit of value 2.
+constexpr bool IsMarkup(unsigned char c) { return c == '&' || (c | 2) == '>'; }
+
+// Writes a code-page byte, as a character reference when it is markup.
+char *PutEscaped(char *at, unsigned char c) {
+    switch (c) {
+    case '&': return Put(at, "&amp;");
+    case '<': return Put(at, "&lt;");
+    case '>': return Put(at, "&gt;");
+    default: *at = char(c); return at + 1;
+    }
+}
+
+char *PutReference(char *at, char32_t codePoint) {
+    char digits[12];
+    int n = 0;
+    do digits[n++] = char('0' + codePoint % 10);
+    while ((codePoint /= 10) != 0);
+    *at++ = '&';
+    *at++ = '#';
+    while (n > 0) *at++ = digits[--n];
+    *at++ = ';';
+    return at;
+}
+
+// The most bytes a code-page cell can take: "&amp;" is the longest a byte
+// becomes.
+qsizetype MostForCodePageCell(QByteArrayView bytes) { return kDataCell.size() + 5 * bytes.size() + kCellEnd.size(); }
+
+// Eight bytes at once: whether any of them is "&", "<" or ">".
+bool HasMarkup(std::uint64_t word) {
+    constexpr std::uint64_t kOnes = 0x0101010101010101ULL, kHighBits = 0x8080808080808080ULL;
+    const auto hasZero = [](std::uint64_t v) { return ((v - kOnes) & ~v & kHighBits) != 0; };
+    return hasZero(word ^ (kOnes * '&')) || hasZero((word | (kOnes * 2)) ^ (kOnes * '>'));
+}
+
+// Writes a data cell of code-page bytes: trimmed, markup escaped. Bytes up to
+// 0x20 are the characters up to U+0020, so trimming the bytes trims the text;
+// every byte is its own character in the code page.
+char *PutCodePageCell(char *at, QByteArrayView bytes) {
+    const auto *data = reinterpret_cast<const unsigned char *>(bytes.data());
+    qsizetype begin = 0, end = bytes.size();
+    while (begin < end && data[begin] <= 32) ++begin;
+    while (end > begin && data[end - 1] <= 32) --end;
+    at = Put(at, kDataCell);
+    // Runs without markup go over whole, looked through eight bytes at a time.
+    for (qsizetype i = begin; i < end;) {
+        qsizetype j = i;
+        for (std::uint64_t word; j + 8 <= end; j += 8) {
+            std::memcpy(&word, data + j, sizeof word);
+            if (HasMarkup(word)) break;
+        }
+        while (j < end && !IsMarkup(data[j])) ++j;
+        std::memcpy(at, data + i, size_t(j - i));
+        at += j - i;
+        if (j < end) at = PutEscaped(at, data[j++]);
+        i = j;
+    }
+    return Put(at, kCellEnd);
+}
+
+// Drawing code (Qt's raster engine among it) can leave the upper halves of
+// the AVX registers in use; until they are cleared, every SSE instruction
+// pays for merging them, which doubles the cost of the byte loops here. The
+// clearing itself costs nothing, so it is done before each block.
+#if defined(__x86_64__) && defined(__GNUC__)
+__attribute__((target("avx"))) void ZeroUpperHalves() { _mm256_zeroupper(); }
+void ClearVectorState() {
+    static const bool avx = __builtin_cpu_supports("avx");
+    if (avx) ZeroUpperHalves();
+}
+#else
+void ClearVectorState() {}
+#endif
+
+// The code page's byte for a character, or -1: taken from the program's own
+// conversion, so that the file holds what ToCp1252 would give.
+int CodePageByte(char16_t c) {
+    static const std::array<char16_t, 32> high = [] {
+        char bytes[32];
+        for (int i = 0; i < 32; ++i) bytes[i] = static_cast<char>(0x80 + i);
+        const QString text = FromCp1252(bytes, 32);
+        std::array<char16_t, 32> t{};
+        for (int i = 0; i < 32; ++i) t[i] = text.at(i).unicode();
+        return t;
+    }();
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return c;
+    for (int i = 0; i < 32; ++i)
+        if (high[i] == c) return 0x80 + i;
+    return -1;
 }
 
 }  // namespace
 
 SpreadsheetExport::SpreadsheetExport(const QString &sheetName, std::vector<SpreadsheetColumn> columns)
-    : columns_(std::move(columns)) {
-    text_ = kHead + sheetName + kAfterName;
-    for (const SpreadsheetColumn &column : columns_)
-        text_ += kHeaderCell + QString::number(column.width) + u'>' + column.caption + kCellEnd;
-    text_ += kRowEnd;
+    : columnCount_(int(columns.size())) {
+    out_.resize(4096);
+    Append(kHead);
+    Append(ToCp1252(sheetName));
+    Append(kAfterName);
+    for (const SpreadsheetColumn &column : columns) {
+        Append(kHeaderCell);
+        Append(QByteArray::number(column.width));
+        Append(">");
+        Append(ToCp1252(column.caption));
+        Append(kCellEnd);
+    }
+    Append(kRowEnd);
 }
 
-QString SpreadsheetExport::CellText(const QString &text) {
-    const QString trimmed = Trim(text);
-    QString out;
-    out.reserve(trimmed.size());
-    for (qsizetype i = 0; i < trimmed.size(); ++i) {
-        const QChar c = trimmed.at(i);
-        switch (c.unicode()) {
-        case u'&': out += QStringLiteral("&amp;"); continue;
-        case u'<': out += QStringLiteral("&lt;"); continue;
-        case u'>': out += QStringLiteral("&gt;"); continue;
-        default: break;
-        }
-        char32_t codePoint = c.unicode();
-        qsizetype units = 1;
-        if (c.isHighSurrogate() && i + 1 < trimmed.size() && trimmed.at(i + 1).isLowSurrogate()) {
-            codePoint = QChar::surrogateToUcs4(c, trimmed.at(i + 1));
-            units = 2;
-        }
-        if (HasByte(codePoint)) {
-            out += c;
-        } else if (units == 1 && c.isSurrogate()) {
-            out += u'?';  // half a character: there is nothing to name
-        } else {
-            out += QStringLiteral("&#%1;").arg(quint32(codePoint));
-            i += units - 1;
-        }
-    }
-    return out;
-}
+// A streamed file never committed leaves no trace: QSaveFile removes its
+// temporary file.
+SpreadsheetExport::~SpreadsheetExport() = default;
+
+SpreadsheetExport::SpreadsheetExport(SpreadsheetExport &&) noexcept = default;
+SpreadsheetExport &SpreadsheetExport::operator=(SpreadsheetExport &&) noexcept = default;
+
+void SpreadsheetExport::Grow(qsizetype bytes) { out_.resize(std::max(2 * out_.size(), used_ + bytes)); }
+
+void SpreadsheetExport::Append(QByteArrayView bytes) { Made(Put(Room(bytes.size()), bytes)); }
 
 void SpreadsheetExport::AddRow(const QStringList &cells) {
-    text_ += kRowStart;
-    for (qsizetype k = 0; k < qsizetype(columns_.size()); ++k)
-        text_ += kDataCell + (k < cells.size() ? CellText(cells.at(k)) : QString()) + kCellEnd;
-    text_ += kRowEnd;
-    ++rows_;
+    BeginRow();
+    for (qsizetype k = 0; k < cells.size() && k < columnCount_; ++k) AddCell(cells.at(k));
+    EndRow();
 }
 
-QByteArray SpreadsheetExport::Bytes() const { return ToCp1252(text_ + kTail); }
+void SpreadsheetExport::BeginRow() {
+    Append(kRowStart);
+    cellsInRow_ = 0;
+}
+
+void SpreadsheetExport::AddCell(QStringView text) {
+    if (cellsInRow_ >= columnCount_) return;
+    ++cellsInRow_;
+    qsizetype begin = 0, end = text.size();
+    while (begin < end && text[begin].unicode() <= 32) ++begin;
+    while (end > begin && text[end - 1].unicode() <= 32) --end;
+    char *at = Put(Room(kDataCell.size() + kMostPerCharacter * (end - begin) + kCellEnd.size()), kDataCell);
+    for (qsizetype i = begin; i < end; ++i) {
+        const char16_t c = text[i].unicode();
+        if (const int byte = CodePageByte(c); byte >= 0) {
+            at = PutEscaped(at, static_cast<unsigned char>(byte));
+        } else if (QChar::isHighSurrogate(c) && i + 1 < end && QChar::isLowSurrogate(text[i + 1].unicode())) {
+            at = PutReference(at, QChar::surrogateToUcs4(c, text[i + 1].unicode()));
+            ++i;
+        } else if (QChar::isSurrogate(c)) {
+            *at++ = '?';  // half a character: there is nothing to name
+        } else {
+            at = PutReference(at, c);
+        }
+    }
+    Made(Put(at, kCellEnd));
+}
+
+void SpreadsheetExport::AddCodePageCell(QByteArrayView bytes) {
+    if (cellsInRow_ >= columnCount_) return;
+    ++cellsInRow_;
+    Made(PutCodePageCell(Room(MostForCodePageCell(bytes)), bytes));
+}
+
+bool SpreadsheetExport::IsVerbatimCell(QByteArrayView bytes) {
+    const auto *data = reinterpret_cast<const unsigned char *>(bytes.data());
+    const qsizetype n = bytes.size();
+    if (n == 0) return true;
+    if (data[0] <= 32 || data[n - 1] <= 32) return false;
+    qsizetype i = 0;
+    for (std::uint64_t word; i + 8 <= n; i += 8) {
+        std::memcpy(&word, data + i, sizeof word);
+        if (HasMarkup(word)) return false;
+    }
+    for (; i < n; ++i)
+        if (IsMarkup(data[i])) return false;
+    return true;
+}
+
+void SpreadsheetExport::AddCodePageRow(std::span<const QByteArrayView> cells, bool verbatim) {
+    const size_t count = std::min(cells.size(), size_t(columnCount_));
+    qsizetype most = kRowStart.size() + kRowEnd.size() + (kDataCell.size() + kCellEnd.size()) * columnCount_;
+    for (size_t k = 0; k < count; ++k) most += (verbatim ? 1 : 5) * cells[k].size();
+    char *at = Put(Room(most), kRowStart);
+    if (verbatim)
+        for (size_t k = 0; k < count; ++k) at = Put(Put(Put(at, kDataCell), cells[k]), kCellEnd);
+    else
+        for (size_t k = 0; k < count; ++k) at = PutCodePageCell(at, cells[k]);
+    for (int k = int(count); k < columnCount_; ++k) at = Put(Put(at, kDataCell), kCellEnd);
+    Made(Put(at, kRowEnd));
+    cellsInRow_ = columnCount_;
+    ++rows_;
+    if (file_ && used_ >= kBlockBytes) Flush();
+}
+
+void SpreadsheetExport::EndRow() {
+    char *at = Room((kDataCell.size() + kCellEnd.size()) * (columnCount_ - cellsInRow_) + kRowEnd.size());
+    for (; cellsInRow_ < columnCount_; ++cellsInRow_) at = Put(Put(at, kDataCell), kCellEnd);
+    Made(Put(at, kRowEnd));
+    ++rows_;
+    if (file_ && used_ >= kBlockBytes) Flush();
+}
+
+QByteArray SpreadsheetExport::Bytes() const {
+    QByteArray bytes;
+    bytes.reserve(used_ + kTail.size());
+    bytes.append(out_.constData(), used_);
+    bytes += kTail;
+    return bytes;
+}
 
 bool SpreadsheetExport::WriteTo(const QString &path) const { return WriteFileAtomically(path, Bytes()); }
+
+void SpreadsheetExport::Flush() {
+    // Unbuffered, so that a failing write is seen at once; once failed, the
+    // rest is dropped and Commit reports it.
+    if (!failed_ && file_->write(out_.constData(), used_) != used_) failed_ = true;
+    used_ = 0;
+    ClearVectorState();
+}
+
+bool SpreadsheetExport::StreamTo(const QString &path) {
+    file_ = std::make_unique<QSaveFile>(path);
+    failed_ = !file_->open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+    if (out_.size() < kBlockBytes + 64 * 1024) out_.resize(kBlockBytes + 64 * 1024);
+    Flush();
+    return !failed_;
+}
+
+bool SpreadsheetExport::Commit() {
+    if (!file_) return false;
+    Append(kTail);
+    Flush();
+    const bool written = !failed_ && file_->error() == QFileDevice::NoError && file_->commit();
+    if (!written) file_->cancelWriting();
+    file_.reset();
+    return written;
+}
 
 }  // namespace vel

@@ -1,6 +1,6 @@
 #include "Clienti.h"
 
-#include "shell/Avvio.h"
+#include "cards/Launcher.h"
 
 namespace vel {
 
@@ -10,7 +10,7 @@ TfrmClienti::TfrmClienti(QWidget *owner) : Form(owner) { setObjectName(QStringLi
 
 // Closing the card brings the launcher back; main windows are only hidden.
 void TfrmClienti::FormClose(CloseAction &) {
-    frmAvvio->Show();
+    ShowLauncher();
     Hide();
 }
 

@@ -1,12 +1,10 @@
 #include "ExpTariffario.h"
 
-#include <iterator>
-
 #include "TrovaTariffa.h"
 #include "common/ProgramFolder.h"
 #include "common/Records.h"
-#include "shell/Guida.h"
-#include "shell/HelpText.h"
+#include "dialogs/Guida.h"
+#include "dialogs/HelpText.h"
 
 namespace vel {
 
@@ -61,17 +59,9 @@ ExportDefinition TariffExport() {
                          QStringLiteral("Tariffario Noleggi"),
                          {}};
     for (const auto &column : kColumns)
-        def.columns.push_back({QString::fromUtf8(column.caption), column.width, column.editable});
+        def.columns.push_back(
+            {QString::fromUtf8(column.caption), column.width, column.editable, {FieldPiece(column.field)}});
     return def;
-}
-
-// The grid's columns 1 to 25 of one tariff: its fields as stored, trimmed,
-// amounts included (their text is the cell, with no number format of ours).
-QStringList TariffExportRow(const Record &tariff) {
-    QStringList cells;
-    cells.reserve(std::size(kColumns));
-    for (const auto &column : kColumns) cells.append(tariff.Text(column.field));
-    return cells;
 }
 
 }  // namespace
@@ -79,7 +69,7 @@ QStringList TariffExportRow(const Record &tariff) {
 TfrmExpTariffario::TfrmExpTariffario(QWidget *owner) : ExportDialog(owner, TariffExport()) {}
 
 void TfrmExpTariffario::FormShow() {
-    FillFromArchive(ProgramPath(TariffArchiveName()), TariffRecord, TariffExportRow);
+    FillFromArchive(ProgramPath(TariffArchiveName()), TariffRecord);
 }
 
 void TfrmExpTariffario::cmdGuidaClick() {

@@ -7,15 +7,17 @@
 #include "TrovaFlotta.h"
 #include "cards/CardLayout.h"
 #include "cards/CardPictures.h"
+#include "cards/KeyFilters.h"
+#include "cards/Launcher.h"
+#include "cards/Receivers.h"
 #include "common/Records.h"
 #include "common/TextRules.h"
 #include "customers/TrovaClienti.h"
+#include "dialogs/AllegaCartella.h"
+#include "dialogs/CodFisc.h"
+#include "dialogs/Guida.h"
+#include "dialogs/PartitaIVA.h"
 #include "platform/Platform.h"
-#include "shell/AllegaCartella.h"
-#include "shell/Avvio.h"
-#include "shell/CodFisc.h"
-#include "shell/Guida.h"
-#include "shell/PartitaIVA.h"
 
 namespace vel {
 
@@ -27,21 +29,6 @@ const QStringList kConditions = {QStringLiteral("Ottimo"),       QStringLiteral(
                                  QStringLiteral("Discreto"),     QStringLiteral("Utilizzabile"),
                                  QStringLiteral("Precario"),     QStringLiteral("Da rottamare")};
 
-// Characters that make, model, plate and chassis never take from the keyboard.
-bool RefusedInCodes(QChar c) {
-    static const QSet<QChar> refused = [] {
-        QSet<QChar> set;
-        for (QChar ch : QStringLiteral("&/<>\u00a3\u00b0\u00c0\u00c1\u00c2\u00c4\u00c7\u00c8\u00c9\u00ca\u00cb"
-                                       "\u00cc\u00cd\u00ce\u00cf\u00d1\u00d2\u00d3\u00d4\u00d6\u00d9\u00da"
-                                       "\u00db\u00dc\u00e0\u00e1\u00e2\u00e4\u00e7\u00e8\u00e9\u00ea\u00eb"
-                                       "\u00ec\u00ed\u00ee\u00ef\u00f1\u00f2\u00f3\u00f4\u00f6\u00f9\u00fa"
-                                       "\u00fb\u00fc"))
-            set.insert(ch);
-        return set;
-    }();
-    return refused.contains(c);
-}
-
 }  // namespace
 
 TfrmFlotta::TfrmFlotta(QWidget *owner) : Form(owner) {
@@ -51,6 +38,12 @@ TfrmFlotta::TfrmFlotta(QWidget *owner) : Form(owner) {
     SetGradient(QColor(0x43, 0x6C, 0xCA), Qt::white);
     resize(1016, 713);
     BuildLayout();
+    // The vehicle search's pick loads the whole vehicle here; the attachments
+    // dialog writes back into the six attachment labels.
+    RegisterPick(QStringLiteral("frmTrovaFlotta"), QStringLiteral("flotta"), [](const Record &r, int number) {
+        if (frmFlotta) frmFlotta->ShowRecord(r, number);
+    });
+    RegisterAttachments(QStringLiteral("flotta"), frmFlotta);
 }
 
 TfrmFlotta::~TfrmFlotta() = default;
@@ -65,10 +58,10 @@ void TfrmFlotta::BuildLayout() {
     shpProprietario = Section(panContenitore, "shpProprietario", QRect(0, 484, 825, 66));
     shpNote = Section(panContenitore, "shpNote", QRect(0, 556, 600, 92));
     shpDisponibile = Section(panContenitore, "shpDisponibile", QRect(606, 556, 219, 92));
-    shpFrecce = Section(panContenitore, "shpFrecce", QRect(833, 652, 162, 36));
+    shpFrecce = Section(panContenitore, "shpFrecce", QRect(797, 652, 198, 36));
 
     // Fields in record order, row by row; combo edits take suggestions.
-    FieldRows fields{shpVeicolo, UiFont(QStringLiteral("Verdana"), 11, true),
+    FieldRows fields{shpVeicolo, UiFont(QStringLiteral("Verdana"), 12, true),
                      {QStringLiteral("Veicolo"), QStringLiteral("Alimentazione"), QStringLiteral("Stato")}, 86, 815};
     fields.Place({
         {{"Veicolo", "Tipo veicolo:", 1}, {"Marca", "Marca:", 1}, {"Modello", "Modello:", 1}},
@@ -163,21 +156,22 @@ void TfrmFlotta::BuildLayout() {
         *c.button = CommandButton(panContenitore, c.name, QString::fromUtf8(c.word), QRect(840, y, 148, 32));
         y += 38;
     }
+    Decoration(panContenitore, "imgComandi", DecorationKind::Vehicle, QRect(840, y + 20, 148, 100));
 
-    cmdPrimo = ArrowButton(shpFrecce, "cmdPrimo", ArrowKind::First, QRect(4, 6, 22, 24));
-    cmdIndietro = ArrowButton(shpFrecce, "cmdIndietro", ArrowKind::Previous, QRect(28, 6, 22, 24));
+    cmdPrimo = ArrowButton(shpFrecce, "cmdPrimo", ArrowKind::First, QRect(8, 6, 22, 24));
+    cmdIndietro = ArrowButton(shpFrecce, "cmdIndietro", ArrowKind::Previous, QRect(32, 6, 22, 24));
     lblPosizione = new QLabel(shpFrecce);
     lblPosizione->setObjectName(QStringLiteral("lblPosizione"));
-    lblPosizione->setGeometry(52, 6, 58, 24);
+    lblPosizione->setGeometry(58, 6, 82, 24);
     lblPosizione->setAlignment(Qt::AlignCenter);
-    lblPosizione->setFont(UiFont(QStringLiteral("Verdana"), 11, true));
-    cmdAvanti = ArrowButton(shpFrecce, "cmdAvanti", ArrowKind::Next, QRect(112, 6, 22, 24));
-    cmdUltimo = ArrowButton(shpFrecce, "cmdUltimo", ArrowKind::Last, QRect(136, 6, 22, 24));
+    lblPosizione->setFont(UiFont(QStringLiteral("Verdana"), 12, true));
+    cmdAvanti = ArrowButton(shpFrecce, "cmdAvanti", ArrowKind::Next, QRect(144, 6, 22, 24));
+    cmdUltimo = ArrowButton(shpFrecce, "cmdUltimo", ArrowKind::Last, QRect(168, 6, 22, 24));
 
     panInfo = new StatusLine(panContenitore);
     panInfo->setObjectName(QStringLiteral("panInfo"));
     panInfo->setGeometry(0, 656, 777, 30);
-    panInfo->setFont(UiFont(QStringLiteral("Tahoma"), 11));
+    panInfo->setFont(UiFont(QStringLiteral("Tahoma"), 12));
 
     cmdNuovo->onClick = [this] { cmdNuovoClick(); };
     cmdDuplica->onClick = [this] { cmdDuplicaClick(); };
@@ -242,18 +236,10 @@ void TfrmFlotta::FormCreate() {
     card.AddMandatory(txtModello, needed + QStringLiteral("il modello del veicolo."));
     card.AddMandatory(txtTarga, needed + QStringLiteral("la targa del veicolo."));
 
-    for (Edit *code : {txtMarca, txtModello, txtTarga, txtTelaio}) {
-        card.OnKey(code, [](int &key, QChar &keyChar, Qt::KeyboardModifiers) {
-            if (!keyChar.isNull() && RefusedInCodes(keyChar)) key = 0, keyChar = QChar();
-        });
-    }
+    for (Edit *code : {txtMarca, txtModello, txtTarga, txtTelaio}) card.OnKey(code, RefuseCharacters());
     txtTarga->onTyping = [this] { KeepAsCode(txtTarga); };
     txtCodFisc->onKeyUp = [this](int &, QChar &, Qt::KeyboardModifiers) { KeepAsCode(txtCodFisc); };
-    card.OnKey(txtLitro, [](int &key, QChar &keyChar, Qt::KeyboardModifiers) {
-        const bool digit = key == 0 && keyChar >= u'0' && keyChar <= u'9';
-        const bool passes = key == vkReturn || IsEditingKey(key);
-        if (!digit && !passes) key = 0, keyChar = QChar();
-    });
+    card.OnKey(txtLitro, DigitsOnly(MoveKeys::Swallowed));
     // Whatever got past the keys (a paste) becomes "0" when the edit is left.
     card.OnExit(txtLitro, [this] {
         if (!IsAllDigits(txtLitro->text())) txtLitro->setText(QStringLiteral("0"));
@@ -294,7 +280,7 @@ void TfrmFlotta::FormCreate() {
 
 void TfrmFlotta::FormShow() { card_->Clear(); }
 
-void TfrmFlotta::FormClose(CloseAction &) { frmAvvio->Show(); }
+void TfrmFlotta::FormClose(CloseAction &) { ShowLauncher(); }
 
 void TfrmFlotta::ShowRecord(const Record &record, int number) { card_->LoadRecord(record, number); }
 

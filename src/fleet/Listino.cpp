@@ -10,9 +10,9 @@
 #include "common/ProgramFolder.h"
 #include "common/Records.h"
 #include "common/TextRules.h"
+#include "dialogs/Guida.h"
 #include "platform/MessageBox.h"
 #include "platform/Platform.h"
-#include "shell/Guida.h"
 
 namespace vel {
 
@@ -21,7 +21,7 @@ TfrmListino *frmListino = nullptr;
 namespace {
 
 // The price-list lines are shorter than those of the find dialogs, and are
-// laid out narrower.
+// laid out narrower (but always to the end of the longest).
 constexpr int kPriceLineWidth = 1400;
 
 constexpr ListColumn kPriceColumns[] = {
@@ -107,7 +107,7 @@ TfrmListino::TfrmListino(QWidget *owner) : Form(owner) {
     txtTrova->setObjectName(QStringLiteral("txtTrova"));
     txtTrova->setFont(UiFont(QStringLiteral("Verdana"), 12, true));
     btnTrova = MakeButton(panContainer, "btnTrova", QStringLiteral("Trova"));
-    lstRecords = new QListWidget(panContainer);
+    lstRecords = new ListBox(panContainer);
     lstRecords->setObjectName(QStringLiteral("lstRecords"));
     PrepareResultList(lstRecords);
     infValore = MakeLabel(panContainer, "infValore", QStringLiteral("Totale tariffe in listino:"), 11, true);
@@ -198,7 +198,7 @@ void TfrmListino::btnVisualizzaClick() {
         failed = true;
     }
     SortListLines(lines);
-    SetResultLines(lstRecords, lines, kPriceLineWidth);
+    SetResultLines(lstRecords, std::move(lines), kPriceLineWidth);
     // A list that could not be read is not shown: the user may try again.
     if (failed) return;
     const QString title = Trim(typed);
@@ -217,10 +217,9 @@ void TfrmListino::btnEliminaClick() {
                                                     "eliminare prima di premere il pulsante di cancellazione."));
         return;
     }
-    delete lstRecords->takeItem(row);
+    lstRecords->RemoveLine(row);
     // Each removal wants its own choice: no neighbour is picked in its place.
-    lstRecords->clearSelection();
-    lstRecords->setCurrentItem(nullptr);
+    lstRecords->setCurrentRow(-1);
     lblTotale->setText(QString::number(lstRecords->count()));
 }
 

@@ -5,11 +5,11 @@
 // changes. A double-click picks nothing.
 #include <QFrame>
 #include <QLabel>
-#include <QListWidget>
 
 #include "common/Record.h"
 #include "platform/Controls.h"
 #include "platform/Form.h"
+#include "platform/ListBox.h"
 
 namespace vel {
 
@@ -33,7 +33,7 @@ public:
     QLabel *lblIstruzioni01, *lblIstruzioni02;
     Edit *txtTrova;
     Button *btnTrova;
-    QListWidget *lstRecords;
+    ListBox *lstRecords;
     QLabel *infValore;
     QLabel *lblTotale;
     Button *btnElimina;

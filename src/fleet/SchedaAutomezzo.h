@@ -3,11 +3,8 @@
 // the preview, printed, or written as "Automezzo.pdf". Everything comes from
 // the card's controls as they stand: a card not yet saved prints like a saved
 // one, and the archive is never read.
-#include <QImage>
 #include <QString>
 #include <memory>
-#include <utility>
-#include <vector>
 
 #include "report/Report.h"
 
@@ -15,13 +12,9 @@ namespace vel {
 
 class TfrmFlotta;
 
-// The template `repScheda`, its texts still the design placeholders.
+// The template `repScheda` (the card sheet of cards/CardSheet.h), its texts
+// still the design placeholders.
 std::unique_ptr<report::Report> SchedaAutomezzoTemplate();
-// The 24 rows of a card sheet, top to bottom: each row's caption and value.
-using SchedaRows = std::vector<std::pair<QString, QString>>;
-// Fills the card template: portrait, the title, the 24 rows, and the footer
-// with the moment of printing. The vehicle and the tariff card both print so.
-void FillScheda(report::Report &repScheda, const QString &title, const SchedaRows &rows);
 // Puts the card's vehicle and the moment of printing into the template.
 void FillSchedaAutomezzo(report::Report &repScheda, const TfrmFlotta &card);
 
@@ -31,8 +24,5 @@ void FillSchedaAutomezzo(report::Report &repScheda, const TfrmFlotta &card);
 void PreviewSchedaAutomezzo(TfrmFlotta &card);
 void PrintSchedaAutomezzo(TfrmFlotta &card);
 void ExportSchedaAutomezzoPdf(TfrmFlotta &card);
-
-// The yellow folder in the sheet's top-left corner, 82 x 68 pixels.
-QImage SchedaFolderPicture();
 
 }  // namespace vel

@@ -8,25 +8,21 @@
 #include "TrovaTariffa.h"
 #include "cards/CardLayout.h"
 #include "cards/CardPictures.h"
+#include "cards/KeyFilters.h"
+#include "cards/Launcher.h"
+#include "cards/Receivers.h"
 #include "common/Amounts.h"
 #include "common/Records.h"
 #include "common/TextRules.h"
+#include "dialogs/AllegaCartella.h"
+#include "dialogs/Guida.h"
+#include "dialogs/Iban.h"
+#include "platform/MessageBox.h"
 #include "platform/Platform.h"
-#include "shell/AllegaCartella.h"
-#include "shell/Avvio.h"
-#include "shell/Guida.h"
-#include "shell/Iban.h"
 
 namespace vel {
 
 TfrmTariffario *frmTariffario = nullptr;
-
-void AmountKeyFilter(int &key, QChar &keyChar) {
-    if (key == vkReturn || IsEditingKey(key)) return;
-    if (key == 0 && (keyChar == u',' || (keyChar >= u'0' && keyChar <= u'9'))) return;
-    key = 0;
-    keyChar = QChar();
-}
 
 namespace {
 
@@ -45,6 +41,12 @@ TfrmTariffario::TfrmTariffario(QWidget *owner) : Form(owner) {
     SetGradient(QColor(0x43, 0x6C, 0xCA), Qt::white);
     resize(1016, 713);
     BuildLayout();
+    // The tariff search's pick loads the whole tariff here; the attachments
+    // dialog writes back into the six attachment labels.
+    RegisterPick(QStringLiteral("frmTrovaTariffa"), QStringLiteral("tariffario"), [](const Record &r, int number) {
+        if (frmTariffario) frmTariffario->ShowRecord(r, number);
+    });
+    RegisterAttachments(QStringLiteral("tariffario"), frmTariffario);
 }
 
 TfrmTariffario::~TfrmTariffario() = default;
@@ -274,7 +276,7 @@ void TfrmTariffario::FormCreate() {
 void TfrmTariffario::FormShow() { card_->Clear(); }
 
 // Closing the card brings the launcher back; main windows are only hidden.
-void TfrmTariffario::FormClose(CloseAction &) { frmAvvio->Show(); }
+void TfrmTariffario::FormClose(CloseAction &) { ShowLauncher(); }
 
 void TfrmTariffario::ShowRecord(const Record &record, int number) { card_->LoadRecord(record, number); }
 
@@ -329,7 +331,18 @@ void TfrmTariffario::txtImportoKeyDown(int &key, QChar &keyChar, Qt::KeyboardMod
 void TfrmTariffario::txtPrezzoListKeyDown(int &key, QChar &keyChar, Qt::KeyboardModifiers) {
     AmountKeyFilter(key, keyChar);
 }
-void TfrmTariffario::txtImportoExit() { txtImporto->setText(NormalizeAmountText(txtImporto->text())); }
-void TfrmTariffario::txtPrezzoListExit() { txtPrezzoList->setText(NormalizeAmountText(txtPrezzoList->text())); }
+// An amount edit left: its text normalised, or, for a number too large to
+// keep (it can only have been pasted), refused with a message.
+static void LeaveAmount(Edit *amount) {
+    if (IsAmountTooLarge(amount->text())) {
+        amount->setText(QStringLiteral("0,00"));
+        MessageDlg(MsgKind::Warning, AmountTooLargeMessage());
+        return;
+    }
+    amount->setText(NormalizeAmountText(amount->text()));
+}
+
+void TfrmTariffario::txtImportoExit() { LeaveAmount(txtImporto); }
+void TfrmTariffario::txtPrezzoListExit() { LeaveAmount(txtPrezzoList); }
 
 }  // namespace vel

@@ -72,8 +72,4 @@ private:
 
 extern TfrmTariffario *frmTariffario;
 
-// Keys an amount edit takes: digits, the comma and the editing keys; Enter
-// moves on. Anything else is discarded.
-void AmountKeyFilter(int &key, QChar &keyChar);
-
 }  // namespace vel

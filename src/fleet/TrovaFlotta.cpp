@@ -1,10 +1,7 @@
 #include "TrovaFlotta.h"
 
-#include "Flotta.h"
-#include "bookings/Prenotazioni.h"
 #include "common/ProgramFolder.h"
 #include "common/Records.h"
-#include "contracts/ContrattiNSC.h"
 
 namespace vel {
 
@@ -27,21 +24,6 @@ constexpr CriterionDef kCriteria[] = {
     {"txtNote", "Note:", "Note", "effNote", true},
 };
 
-// The vehicle as the booking card receives it.
-constexpr ControlFill kBookingFills[] = {
-    {"txtVeicolo", "Veicolo"}, {"txtMarca", "Marca"}, {"txtModello", "Modello"},
-    {"txtColore", "Colore"},   {"txtAlimentazione", "Alimentazione"},
-    {"txtTarga", "Targa"},     {"txtPosti", "Posti"},
-};
-
-// The vehicle as the contract card receives it: make and model in one edit.
-constexpr ControlFill kContractFills[] = {
-    {"txtVeicolo", "Veicolo"},   {"txtMarca", "Marca", "Modello"},
-    {"txtColore", "Colore"},     {"txtAlimentazione", "Alimentazione"},
-    {"txtImpianti", "Impianti"}, {"txtTarga", "Targa"},
-    {"txtPosti", "Posti"},
-};
-
 ResultListDef Definition() {
     return {"frmTrovaFlotta",
             QStringLiteral(" Trova automezzi in archivio"),
@@ -51,20 +33,9 @@ ResultListDef Definition() {
             VehicleListLine};
 }
 
-std::vector<PickTarget> Picks() {
-    return {
-        {QStringLiteral("flotta"),
-         [](const Record &r, int number) {
-             if (frmFlotta) frmFlotta->ShowRecord(r, number);
-         }},
-        {QStringLiteral("prenotazioni"), [](const Record &r, int) { FillControls(frmPrenotazioni, r, kBookingFills); }},
-        {QStringLiteral("contrattinsc"), [](const Record &r, int) { FillControls(frmContrattiNSC, r, kContractFills); }},
-    };
-}
-
 }  // namespace
 
-TfrmTrovaFlotta::TfrmTrovaFlotta(QWidget *owner) : FindDialog(owner, Definition(), kCriteria, Picks()) {
+TfrmTrovaFlotta::TfrmTrovaFlotta(QWidget *owner) : FindDialog(owner, Definition(), kCriteria, {}) {
     NameCriteria({&txtVeicolo, &txtAlimentazione, &txtMarca, &txtModello, &txtTarga,
                   &txtTelaio, &txtConducente, &txtCodFisc, &txtIncidenti, &txtNote},
                  {&effVeicolo, &effAlimentazione, &effMarca, &effModello, &effTarga,

@@ -23,8 +23,4 @@ extern TfrmTrovaTariffa *frmTrovaTariffa;
 // The tariff archive's file name.
 QString TariffArchiveName();
 
-// The line of a tariff in the search: code, kind, description, vehicle type,
-// class, seats, and the unit amount as stored. 144 characters before the amount.
-QString TariffListLine(const Record &tariff);
-
 }  // namespace vel

@@ -3,7 +3,7 @@
 #include <QFrame>
 #include <QLabel>
 
-#include "PrintPictures.h"
+#include "pictures/Pictures.h"
 #include "report/ReportOutput.h"
 
 namespace vel {
@@ -27,14 +27,14 @@ TfrmAnteprimaPlanning::TfrmAnteprimaPlanning(QWidget *owner)
                 QRect(5, 28, 240, 55), 11, ink);
     auto *person = new QLabel(imgLogo02);
     person->setGeometry(257, 1, 51, 81);
-    person->setPixmap(PersonWithDocument({51, 81}));
+    ShowPicture(person, {PictureName::PersonWithDocument, {51, 81}});
     auto *separator = new QFrame(imgLogo02);
     separator->setObjectName(QStringLiteral("linSepara"));
     separator->setGeometry(3, 90, 311, 4);
     separator->setStyleSheet(QStringLiteral("QFrame#linSepara { background-color: #427AA8; border: none; }"));
     auto *printer = new QLabel(imgLogo02);
     printer->setGeometry(7, 110, 82, 72);
-    printer->setPixmap(PrinterUnderMagnifier({82, 72}));
+    ShowPicture(printer, {PictureName::PrinterUnderMagnifier, {82, 72}});
     PictureText(imgLogo02,
                 QStringLiteral("Fare clic su Mostra anteprima per visualizzare il documento sullo schermo prima di "
                                "eseguire la stampa su carta."),

@@ -3,7 +3,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 
-#include "BookingPictures.h"
+#include "pictures/Pictures.h"
 #include "common/TextRules.h"
 #include "platform/MessageBox.h"
 #include "platform/Platform.h"
@@ -28,12 +28,12 @@ BookingTextControls BuildBookingText(QWidget *parent, const QPoint &at, const ch
     c.copy = new ImageButton(c.strip);
     c.copy->setObjectName(QStringLiteral("cmdClipboard"));
     c.copy->setGeometry(QRect(QPoint(539, 10), icon));
-    c.copy->setPixmap(CopyIcon(icon));
+    ShowPicture(c.copy, {PictureName::CopyIcon, icon});
 
     c.clear = new ImageButton(c.strip);
     c.clear->setObjectName(QStringLiteral("cmdCancella"));
     c.clear->setGeometry(QRect(QPoint(568, 10), icon));
-    c.clear->setPixmap(EraserIcon(icon));
+    ShowPicture(c.clear, {PictureName::EraserIcon, icon});
     return c;
 }
 

@@ -1,6 +1,6 @@
 #include "Giorno.h"
 
-#include "BookingPictures.h"
+#include "pictures/Pictures.h"
 #include "BookingText.h"
 #include "DayCells.h"
 #include "PlannerKit.h"
@@ -45,7 +45,7 @@ TfrmGiorno::TfrmGiorno(QWidget *owner) : Form(owner) {
                     QStringLiteral("background-color: #CDE4F7; border: 1px solid #9CC3E6;"));
     infGiorno = StripLabel(recTitolo, "infGiorno", QStringLiteral("Data prenotazione"), QStringLiteral("#8B4513"));
 
-    icoIstruzioni = Picture(panContainer, "icoIstruzioni", QRect(95, 110, 444, 32), InstructionPicture({444, 32}));
+    icoIstruzioni = Picture(panContainer, "icoIstruzioni", QRect(95, 110, 444, 32), {PictureName::BookingInstructions, {444, 32}});
 
     // No focus highlighting in this dialog: the strip always shows.
     const BookingTextControls text = BuildBookingText(panContainer, QPoint(17, 154), "effPrenotazione");
@@ -57,10 +57,10 @@ TfrmGiorno::TfrmGiorno(QWidget *owner) : Form(owner) {
     Rectangle1 = Shape(panContainer, "Rectangle1", QRect(17, 211, 600, 119),
                      QStringLiteral("background-color: white; border: 1px solid #8EC5EE; border-radius: 4px;"));
     const QRect icon(141, 23, 71, 72), banner(236, 30, 223, 59);
-    icnLibera = Picture(Rectangle1, "icnLibera", icon, CalendarIcon(icon.size(), DayStatus::Free));
-    icoLibera = Picture(Rectangle1, "icoLibera", banner, StatusBanner(banner.size(), DayStatus::Free));
-    icnOccupata = Picture(Rectangle1, "icnOccupata", icon, CalendarIcon(icon.size(), DayStatus::Booked));
-    icoOccupata = Picture(Rectangle1, "icoOccupata", banner, StatusBanner(banner.size(), DayStatus::Booked));
+    icnLibera = Picture(Rectangle1, "icnLibera", icon, {PictureName::CalendarIcon, icon.size(), int(DayStatus::Free)});
+    icoLibera = Picture(Rectangle1, "icoLibera", banner, {PictureName::StatusBanner, banner.size(), int(DayStatus::Free)});
+    icnOccupata = Picture(Rectangle1, "icnOccupata", icon, {PictureName::CalendarIcon, icon.size(), int(DayStatus::Booked)});
+    icoOccupata = Picture(Rectangle1, "icoOccupata", banner, {PictureName::StatusBanner, banner.size(), int(DayStatus::Booked)});
     icnOccupata->hide();
     icoOccupata->hide();
 

@@ -1,10 +1,8 @@
 #include "Intervallo.h"
 
-#include <QKeyEvent>
-
 #include "BookingText.h"
-#include "DateText.h"
 #include "DayCells.h"
+#include "common/DateText.h"
 #include "common/MonthTable.h"
 #include "common/TextRules.h"
 #include "platform/MessageBox.h"
@@ -15,48 +13,6 @@ namespace vel {
 TfrmIntervallo *frmIntervallo = nullptr;
 
 namespace {
-
-QStringList DayItems() {
-    QStringList days;
-    for (int d = 1; d <= 31; ++d) days.append(QStringLiteral("%1").arg(d, 2, 10, QLatin1Char('0')));
-    return days;
-}
-
-// "Gennaio" .. "Dicembre": the month names with a capital initial.
-QStringList MonthItems() {
-    QStringList months;
-    for (const MonthInfo &m : kMonths) {
-        QString name = QString::fromUtf16(m.name);
-        name[0] = name.at(0).toUpper();
-        months.append(name);
-    }
-    return months;
-}
-
-// The month (1..12) whose full name the text is, lower-cased (a-z only) and
-// trimmed; 0 for any other text.
-int MonthOf(const QString &text) {
-    const QString name = Trim(LowerAZ(text));
-    for (int m = 1; m <= 12; ++m)
-        if (name == QString::fromUtf16(kMonths[m - 1].name)) return m;
-    return 0;
-}
-
-bool IsDayItem(const QString &text) { return DayItems().contains(Trim(text)); }
-
-void Empty(ComboEdit *combo) {
-    combo->setCurrentIndex(-1);
-    combo->setText(QString());
-}
-
-// The date text of a day and month choice in the year of a year label: empty
-// when the month is none of the twelve. The day is taken as it is; whether the
-// month has it is the date check's business.
-QString DateText(const ComboEdit *day, const ComboEdit *month, const QLabel *year) {
-    const int m = MonthOf(month->text());
-    if (m == 0) return QString();
-    return Trim(day->text()) + u'/' + QString::fromLatin1(kMonths[m - 1].number) + u'/' + Trim(year->text());
-}
 
 QLabel *TextLine(QWidget *parent, const QString &text, const QRect &geometry) {
     auto *caption = new QLabel(text, parent);
@@ -100,7 +56,7 @@ TfrmIntervallo::TfrmIntervallo(QWidget *owner) : Form(owner) {
     // The two groups: day and month lists side by side, the year after them.
     struct Group {
         QGroupBox *box;
-        ComboEdit *day, *month;
+        ChoiceList *day, *month;
         FocusFrame *dayFrame, *monthFrame;
         QLabel *year, *date;
     };
@@ -120,15 +76,17 @@ TfrmIntervallo::TfrmIntervallo(QWidget *owner) : Form(owner) {
         g.monthFrame = new FocusFrame(g.box);
         g.monthFrame->setObjectName(QStringLiteral("eff") + QString::fromLatin1(monthName).mid(3));
         g.monthFrame->setGeometry(monthPlace.adjusted(-4, -4, 4, 4));
-        g.day = new ComboEdit(g.box);
+        g.day = new ChoiceList(g.box);
         g.day->setObjectName(QString::fromLatin1(dayName));
         g.day->setGeometry(dayPlace);
-        g.day->SetSuggestions(DayItems());
+        g.day->SetItems(TwoDigitItems(1, 31), ChoiceList::Match::ExactCase);
+        g.day->SetFrame(g.dayFrame);
         g.day->setMaxVisibleItems(12);
-        g.month = new ComboEdit(g.box);
+        g.month = new ChoiceList(g.box);
         g.month->setObjectName(QString::fromLatin1(monthName));
         g.month->setGeometry(monthPlace);
-        g.month->SetSuggestions(MonthItems());
+        g.month->SetItems(MonthItems(), ChoiceList::Match::IgnoreCase);
+        g.month->SetFrame(g.monthFrame);
         g.month->setMaxVisibleItems(12);
         for (ComboEdit *combo : {g.day, g.month}) combo->setFont(UiFont(QStringLiteral("Verdana"), 10, true));
         g.year = new QLabel(QStringLiteral("ANNO"), g.box);
@@ -184,13 +142,16 @@ TfrmIntervallo::TfrmIntervallo(QWidget *owner) : Form(owner) {
     setTabOrder(txtPrenotazione, btnChiudi);
     setTabOrder(btnChiudi, btnAnnulla);
 
-    auto bind = [this](ComboEdit *combo, void (TfrmIntervallo::*keyDown)(int &, QChar &, Qt::KeyboardModifiers),
+    txtGiornoInizio->SetEnterTarget(txtMeseInizio);
+    txtMeseInizio->SetEnterTarget(txtGiornoFine);
+    txtGiornoFine->SetEnterTarget(txtMeseFine);
+    txtMeseFine->SetEnterTarget(txtPrenotazione);
+    auto bind = [this](ChoiceList *combo, void (TfrmIntervallo::*keyDown)(int &, QChar &, Qt::KeyboardModifiers),
                        void (TfrmIntervallo::*enter)(), void (TfrmIntervallo::*exit)()) {
         Edit *editor = combo->Editor();
         editor->onKeyDown = [this, keyDown](int &k, QChar &ch, Qt::KeyboardModifiers s) { (this->*keyDown)(k, ch, s); };
         editor->onEnter = [this, enter] { (this->*enter)(); };
         editor->onExit = [this, exit] { (this->*exit)(); };
-        combo->installEventFilter(this);
     };
     bind(txtGiornoInizio, &TfrmIntervallo::txtGiornoInizioKeyDown, &TfrmIntervallo::txtGiornoInizioEnter,
          &TfrmIntervallo::txtGiornoInizioExit);
@@ -213,104 +174,31 @@ void TfrmIntervallo::FormCreate() { txtPrenotazione->SetMaxLength(kBookingTextLe
 
 void TfrmIntervallo::FormShow() { txtPrenotazione->setFocus(); }
 
-// A combo box takes a few keys for itself before its edit sees them (Tab, the
-// arrows that walk the list, the keys that open it). The lists' key rule
-// refuses every one of them, so they go through the key handler first.
-bool TfrmIntervallo::eventFilter(QObject *watched, QEvent *event) {
-    if (event->type() == QEvent::KeyPress) {
-        for (ComboEdit *combo : {txtGiornoInizio, txtMeseInizio, txtGiornoFine, txtMeseFine}) {
-            if (watched != combo) continue;
-            auto *k = static_cast<QKeyEvent *>(event);
-            switch (k->key()) {
-            case Qt::Key_Tab:
-            case Qt::Key_Backtab:
-            case Qt::Key_Up:
-            case Qt::Key_Down:
-            case Qt::Key_PageUp:
-            case Qt::Key_PageDown:
-            case Qt::Key_F4:
-                break;
-            default:
-                return false;
-            }
-            Edit *editor = combo->Editor();
-            if (!editor->onKeyDown) return false;
-            int key = 0;
-            QChar keyChar;
-            TranslateKey(*k, &key, &keyChar);
-            editor->onKeyDown(key, keyChar, k->modifiers());
-            return key == 0 && keyChar.isNull();
-        }
-    }
-    return Form::eventFilter(watched, event);
-}
-
-// The lists change only by a choice from the list or by emptying: Enter moves
-// on, Backspace and Delete empty the whole text (and then reach the list,
-// which has nothing left to delete), Left and Right pass, every other key is
-// refused.
-void TfrmIntervallo::ComboKeyDown(ComboEdit *combo, QWidget *next, int &key, QChar &keyChar) {
-    switch (key) {
-    case vkReturn: next->setFocus(); return;
-    case vkBack:
-    case vkDelete: Empty(combo); return;
-    case vkLeft:
-    case vkRight: return;
-    default:
-        key = 0;
-        keyChar = QChar();
-    }
-}
-
+// The four lists follow their own rules (ChoiceList): Enter moves on, only
+// Backspace, Delete, Left and Right act, the selection is forgotten as a list
+// takes the focus, and leaving keeps only a text of the list.
 void TfrmIntervallo::txtGiornoInizioKeyDown(int &key, QChar &keyChar, Qt::KeyboardModifiers) {
-    ComboKeyDown(txtGiornoInizio, txtMeseInizio, key, keyChar);
+    txtGiornoInizio->KeyRule(key, keyChar);
 }
 void TfrmIntervallo::txtMeseInizioKeyDown(int &key, QChar &keyChar, Qt::KeyboardModifiers) {
-    ComboKeyDown(txtMeseInizio, txtGiornoFine, key, keyChar);
+    txtMeseInizio->KeyRule(key, keyChar);
 }
 void TfrmIntervallo::txtGiornoFineKeyDown(int &key, QChar &keyChar, Qt::KeyboardModifiers) {
-    ComboKeyDown(txtGiornoFine, txtMeseFine, key, keyChar);
+    txtGiornoFine->KeyRule(key, keyChar);
 }
 void TfrmIntervallo::txtMeseFineKeyDown(int &key, QChar &keyChar, Qt::KeyboardModifiers) {
-    ComboKeyDown(txtMeseFine, txtPrenotazione, key, keyChar);
+    txtMeseFine->KeyRule(key, keyChar);
 }
 
-// A list forgets its selection as it takes the focus; its text stays.
-void TfrmIntervallo::txtGiornoInizioEnter() {
-    txtGiornoInizio->ClearSelectionKeepText();
-    effGiornoInizio->show();
-}
-void TfrmIntervallo::txtMeseInizioEnter() {
-    txtMeseInizio->ClearSelectionKeepText();
-    effMeseInizio->show();
-}
-void TfrmIntervallo::txtGiornoFineEnter() {
-    txtGiornoFine->ClearSelectionKeepText();
-    effGiornoFine->show();
-}
-void TfrmIntervallo::txtMeseFineEnter() {
-    txtMeseFine->ClearSelectionKeepText();
-    effMeseFine->show();
-}
+void TfrmIntervallo::txtGiornoInizioEnter() { txtGiornoInizio->EnterRule(); }
+void TfrmIntervallo::txtMeseInizioEnter() { txtMeseInizio->EnterRule(); }
+void TfrmIntervallo::txtGiornoFineEnter() { txtGiornoFine->EnterRule(); }
+void TfrmIntervallo::txtMeseFineEnter() { txtMeseFine->EnterRule(); }
 
-// Leaving a list keeps only a text of the list: a day exactly as listed
-// ("01" .. "31"), a month in any case of the letters.
-void TfrmIntervallo::txtGiornoInizioExit() {
-    effGiornoInizio->hide();
-    if (!IsDayItem(txtGiornoInizio->text())) Empty(txtGiornoInizio);
-}
-void TfrmIntervallo::txtMeseInizioExit() {
-    effMeseInizio->hide();
-    if (MonthOf(txtMeseInizio->text()) == 0) Empty(txtMeseInizio);
-}
-void TfrmIntervallo::txtGiornoFineExit() {
-    effGiornoFine->hide();
-    if (!IsDayItem(txtGiornoFine->text())) Empty(txtGiornoFine);
-}
-void TfrmIntervallo::txtMeseFineExit() {
-    effMeseFine->hide();
-    if (MonthOf(txtMeseFine->text()) == 0) Empty(txtMeseFine);
-}
+void TfrmIntervallo::txtGiornoInizioExit() { txtGiornoInizio->ExitRule(); }
+void TfrmIntervallo::txtMeseInizioExit() { txtMeseInizio->ExitRule(); }
+void TfrmIntervallo::txtGiornoFineExit() { txtGiornoFine->ExitRule(); }
+void TfrmIntervallo::txtMeseFineExit() { txtMeseFine->ExitRule(); }
 
 // Enter goes on to "Applica e chiudi" without pressing it.
 void TfrmIntervallo::txtPrenotazioneKeyDown(int &key, QChar &keyChar, Qt::KeyboardModifiers) {
@@ -335,7 +223,7 @@ void TfrmIntervallo::btnChiudiClick() {
     lblDataFine->clear();
 
     const struct {
-        ComboEdit *combo;
+        ChoiceList *combo;
         QString message;
     } choices[] = {
         {txtGiornoInizio, QStringLiteral("Attenzione: indicare il giorno di inizio intervallo selezionandolo "
@@ -354,7 +242,7 @@ void TfrmIntervallo::btnChiudiClick() {
         return;
     }
 
-    lblDataInizio->setText(DateText(txtGiornoInizio, txtMeseInizio, lblAnnoInizio));
+    lblDataInizio->setText(ComposeDateText(txtGiornoInizio->text(), txtMeseInizio->text(), lblAnnoInizio->text()));
     if (!IsValidDateText(lblDataInizio->text())) {
         ShowMessage(QStringLiteral("Attenzione: la data ") + Trim(lblDataInizio->text()) +
                     QStringLiteral(" di inizio intervallo non esiste.\n\r\n\rPer poter effettuare la prenotazione "
@@ -362,7 +250,7 @@ void TfrmIntervallo::btnChiudiClick() {
         txtGiornoInizio->setFocus();
         return;
     }
-    lblDataFine->setText(DateText(txtGiornoFine, txtMeseFine, lblAnnoFine));
+    lblDataFine->setText(ComposeDateText(txtGiornoFine->text(), txtMeseFine->text(), lblAnnoFine->text()));
     if (!IsValidDateText(lblDataFine->text())) {
         ShowMessage(QStringLiteral("Attenzione: la data ") + Trim(lblDataFine->text()) +
                     QStringLiteral(" di fine intervallo non esiste.\n\r\n\rPer effettuare la prenotazione "

@@ -7,6 +7,7 @@
 #include <QGroupBox>
 #include <QLabel>
 
+#include "platform/ChoiceList.h"
 #include "platform/Controls.h"
 #include "platform/Form.h"
 
@@ -23,8 +24,9 @@ public:
     QLabel *lblIstruzioniIntervallo, *lblIstruzioniCliente;
     QGroupBox *grpDataInizio, *grpDataFine;
     // Day ("01" .. "31") and month ("Gennaio" .. "Dicembre") lists, empty
-    // while nothing is chosen; typing into them is refused.
-    ComboEdit *txtGiornoInizio, *txtMeseInizio, *txtGiornoFine, *txtMeseFine;
+    // while nothing is chosen; typing into them is refused. Leaving one keeps
+    // a day exactly as listed, a month in any case of its letters.
+    ChoiceList *txtGiornoInizio, *txtMeseInizio, *txtGiornoFine, *txtMeseFine;
     FocusFrame *effGiornoInizio, *effMeseInizio, *effGiornoFine, *effMeseFine;
     QLabel *lblAnnoInizio, *lblAnnoFine;  // the planner's year, written by the opener
     QLabel *lblDataInizio, *lblDataFine;  // hidden: the dates "Applica e chiudi" composes
@@ -57,10 +59,8 @@ public:
 protected:
     void FormCreate() override;
     void FormShow() override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void ComboKeyDown(ComboEdit *combo, QWidget *next, int &key, QChar &keyChar);
     void BookInterval(const QString &name);
 };
 

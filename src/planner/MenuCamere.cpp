@@ -5,17 +5,18 @@
 
 #include "Planning.h"
 #include "PlannerKit.h"
-#include "PlannerPictures.h"
+#include "pictures/Pictures.h"
+#include "cards/Launcher.h"
 #include "cards/ResultList.h"
 #include "common/ArchiveFile.h"
 #include "common/Clock.h"
+#include "common/DateText.h"
 #include "common/ListLines.h"
 #include "common/ProgramFolder.h"
 #include "common/Records.h"
 #include "common/TextRules.h"
+#include "dialogs/Guida.h"
 #include "platform/MessageBox.h"
-#include "shell/Avvio.h"
-#include "shell/Guida.h"
 
 namespace vel {
 
@@ -74,9 +75,9 @@ TfrmMenuCamere::TfrmMenuCamere(QWidget *owner) : Form(owner) {
     shpContainer = Shape(c, "shpContainer", QRect(8, 8, 977, 675), kSteelGradient);
     shpTitle = Shape(c, "shpTitle", QRect(16, 16, 961, 100), QStringLiteral("background-color: #2853A2; border-radius: 6px;"));
     bkgTitle = Shape(c, "bkgTitle", QRect(24, 24, 945, 84), QStringLiteral("background-color: white; border-radius: 4px;"));
-    icoTitolo = Picture(c, "icoTitolo", QRect(258, 48, 483, 48), TitleArtwork(QStringLiteral("PLANNER NOLEGGI"), {483, 48}));
-    icoLetto = Picture(c, "icoLetto", QRect(38, 36, 139, 64), CarPicture({139, 64}));
-    Image1 = Picture(c, "Image1", QRect(822, 44, 144, 52), KeysPicture({144, 52}));
+    icoTitolo = Picture(c, "icoTitolo", QRect(258, 48, 483, 48), {PictureName::TitleArtwork, {483, 48}, 0, QStringLiteral("PLANNER NOLEGGI")});
+    icoLetto = Picture(c, "icoLetto", QRect(38, 36, 139, 64), {PictureName::Car, {139, 64}});
+    Image1 = Picture(c, "Image1", QRect(822, 44, 144, 52), {PictureName::Keys, {144, 52}});
     shpBody = Shape(c, "shpBody", QRect(16, 122, 961, 561), kSteelGradient);
 
     lblInformazioni = new QLabel(
@@ -94,7 +95,7 @@ TfrmMenuCamere::TfrmMenuCamere(QWidget *owner) : Form(owner) {
     titAnno->setFont(PixelFont(QStringLiteral("Verdana"), 14));
     titAnno->adjustSize();
 
-    txtAnnoFatture = new Edit(c);
+    txtAnnoFatture = new YearEdit(c);
     txtAnnoFatture->setObjectName(QStringLiteral("txtAnnoFatture"));
     txtAnnoFatture->setGeometry(422, 170, 94, 28);
     txtAnnoFatture->setFont(PixelFont(QStringLiteral("Verdana"), 14, true));
@@ -104,11 +105,11 @@ TfrmMenuCamere::TfrmMenuCamere(QWidget *owner) : Form(owner) {
     btnApriFatture->setGeometry(526, 170, 122, 28);
     btnApriFatture->setFont(PixelFont(QStringLiteral("Verdana"), 12));
 
-    icoMano = Picture(c, "icoMano", QRect(656, 176, 36, 19), PointingHand({36, 19}));
+    icoMano = Picture(c, "icoMano", QRect(656, 176, 36, 19), {PictureName::PointingHand, {36, 19}});
     icoMano->hide();
 
     bkgBianco03 = Shape(c, "bkgBianco03", QRect(24, 224, 945, 353), kLightBand);
-    lstRecords = new QListWidget(c);
+    lstRecords = new ListBox(c);
     lstRecords->setObjectName(QStringLiteral("lstRecords"));
     lstRecords->setGeometry(32, 232, 929, 337);
     PrepareResultList(lstRecords);
@@ -118,11 +119,11 @@ TfrmMenuCamere::TfrmMenuCamere(QWidget *owner) : Form(owner) {
     imgGuida = new ImageButton(c);
     imgGuida->setObjectName(QStringLiteral("imgGuida"));
     imgGuida->setGeometry(40, 604, 141, 67);
-    imgGuida->setPixmap(BlueButtonFace(QStringLiteral("Guida"), {141, 67}));
+    ShowPicture(imgGuida, {PictureName::BlueButton, {141, 67}, 0, QStringLiteral("Guida")});
     imgEsci = new ImageButton(c);
     imgEsci->setObjectName(QStringLiteral("imgEsci"));
     imgEsci->setGeometry(812, 604, 140, 67);
-    imgEsci->setPixmap(BlueButtonFace(QStringLiteral("Esci"), {140, 67}));
+    ShowPicture(imgEsci, {PictureName::BlueButton, {140, 67}, 0, QStringLiteral("Esci")});
 
     lblVeicolo = HiddenLabel(this, "lblVeicolo");
     lblMarca = HiddenLabel(this, "lblMarca");
@@ -134,17 +135,14 @@ TfrmMenuCamere::TfrmMenuCamere(QWidget *owner) : Form(owner) {
     setTabOrder(txtAnnoFatture, btnApriFatture);
     setTabOrder(btnApriFatture, lstRecords);
 
+    txtAnnoFatture->SetEnterTarget(btnApriFatture);
     txtAnnoFatture->onKeyDown = [this](int &k, QChar &ch, Qt::KeyboardModifiers s) { txtAnnoFattureKeyDown(k, ch, s); };
-    txtAnnoFatture->onTyping = [this] { txtAnnoFattureTyping(); };
-    txtAnnoFatture->onChange = [this] {
-        if (IsAllDigits(txtAnnoFatture->text())) yearDigits_ = txtAnnoFatture->text();
-    };
     connect(btnApriFatture, &QPushButton::clicked, this, &TfrmMenuCamere::btnApriFattureClick);
     // The pick follows the selected line however it was chosen, by the mouse
     // or by the keyboard: "Apri" always opens the vehicle the list shows selected.
-    connect(lstRecords, &QListWidget::itemSelectionChanged, this, [this] {
+    lstRecords->onSelectionChange = [this] {
         if (SelectedRow(lstRecords) >= 0) lstRecordsClick();
-    });
+    };
     imgGuida->onClick = [this] { imgGuidaClick(); };
     imgEsci->onClick = [this] { imgEsciClick(); };
 }
@@ -174,7 +172,7 @@ void TfrmMenuCamere::FormShow() {
         }
         // The lines read before a failure are shown all the same.
         SortListLines(lines);
-        SetResultLines(lstRecords, lines, 910);
+        SetResultLines(lstRecords, std::move(lines), 910);
         if (failure) std::rethrow_exception(failure);
 
         txtAnnoFatture->setText(Today().toString(QStringLiteral("yyyy")));
@@ -191,7 +189,7 @@ void TfrmMenuCamere::lstRecordsClick() {
         archive.OpenArchivePath(ProgramPath(kFleetArchive), VehicleRecord);
         const int row = SelectedRow(lstRecords);
         if (row < 0) return;
-        const QString chosen = Trim(lstRecords->item(row)->text());
+        const QString chosen = Trim(lstRecords->Line(row));
         // The line is the only link to its vehicle: every record whose line is
         // the same is taken in turn, so the last of them in the file stays.
         Record vehicle(VehicleRecord);
@@ -210,27 +208,14 @@ void TfrmMenuCamere::lstRecordsClick() {
     }
 }
 
+// Digits and the editing keys only; Enter moves on to "Apri" (YearEdit).
 void TfrmMenuCamere::txtAnnoFattureKeyDown(int &key, QChar &keyChar, Qt::KeyboardModifiers) {
-    if (key == vkReturn) {
-        btnApriFatture->setFocus();
-        key = 0;
-        return;
-    }
-    if (IsEditingKey(key)) return;
-    if (key == 0 && keyChar >= u'0' && keyChar <= u'9') return;
-    key = 0;
-    keyChar = QChar();
-}
-
-// The keys let only digits in; a paste or a drop that brings anything else
-// is refused whole, so the year is always made of digits.
-void TfrmMenuCamere::txtAnnoFattureTyping() {
-    if (!IsAllDigits(txtAnnoFatture->text())) txtAnnoFatture->setText(yearDigits_);
+    txtAnnoFatture->KeyRule(key, keyChar);
 }
 
 void TfrmMenuCamere::btnApriFattureClick() {
     const QString year = txtAnnoFatture->text();
-    if (year.size() != 4 || !IsAllDigits(year)) {
+    if (!IsYearText(year)) {
         MessageDlg(MsgKind::Warning, QStringLiteral("Attenzione: indicare l'anno solare utilizzando quattro cifre."));
         txtAnnoFatture->setFocus();
         return;
@@ -251,7 +236,7 @@ void TfrmMenuCamere::btnApriFattureClick() {
     }
     // The labels must hold the vehicle of the selected line; a pick that
     // could not read it is tried once more before the planner is opened.
-    const QString chosen = Trim(lstRecords->item(row)->text());
+    const QString chosen = Trim(lstRecords->Line(row));
     if (pickedLine_ != chosen) lstRecordsClick();
     if (pickedLine_ != chosen) {
         MessageDlg(MsgKind::Error, ArchiveFailureMessage());
@@ -294,7 +279,7 @@ void TfrmMenuCamere::FormClose(CloseAction &) {
         frmPlanning->Show();
         Hide();
     } else if (target == QLatin1String("avvio")) {
-        frmAvvio->Show();
+        ShowLauncher();
         Hide();
     }
 }

@@ -5,11 +5,12 @@
 // after its "Apri", and the launcher otherwise.
 #include <QFrame>
 #include <QLabel>
-#include <QListWidget>
 
 #include "common/Record.h"
 #include "platform/Controls.h"
 #include "platform/Form.h"
+#include "platform/ListBox.h"
+#include "platform/YearEdit.h"
 
 namespace vel {
 
@@ -29,10 +30,10 @@ public:
     QFrame *shpTitle, *bkgTitle, *shpContainer, *shpBody, *shpAnnoFatture, *bkgBianco03, *bkgBianco04;
     QLabel *icoTitolo, *icoLetto, *Image1;
     QLabel *lblInformazioni, *titAnno;
-    Edit *txtAnnoFatture;
+    YearEdit *txtAnnoFatture;
     Button *btnApriFatture;
     QLabel *icoMano;
-    QListWidget *lstRecords;
+    ListBox *lstRecords;
     ImageButton *imgGuida, *imgEsci;
 
     // Hidden: the picked vehicle, the planner file chosen by the last "Apri",
@@ -54,12 +55,8 @@ protected:
     void FormClose(CloseAction &action) override;
 
 private:
-    void txtAnnoFattureTyping();
     // The trimmed line whose vehicle the hidden labels hold; empty when none.
     QString pickedLine_;
-    // The year edit's last text made of digits only, given back when a paste
-    // or a drop would put anything else there.
-    QString yearDigits_;
 };
 
 extern TfrmMenuCamere *frmMenuCamere;

@@ -10,11 +10,11 @@ QFrame *Shape(QWidget *parent, const char *name, const QRect &geometry, const QS
     return frame;
 }
 
-QLabel *Picture(QWidget *parent, const char *name, const QRect &geometry, const QPixmap &picture) {
+QLabel *Picture(QWidget *parent, const char *name, const QRect &geometry, const PictureKey &picture) {
     auto *label = new QLabel(parent);
     label->setObjectName(QString::fromLatin1(name));
     label->setGeometry(geometry);
-    label->setPixmap(picture);
+    ShowPicture(label, picture);
     return label;
 }
 

@@ -9,7 +9,7 @@
 #include <QSize>
 #include <QString>
 
-#include "platform/Canvas.h"
+#include "pictures/Pictures.h"
 #include "platform/Form.h"
 
 namespace vel {
@@ -18,8 +18,8 @@ namespace vel {
 // declarations of a style sheet rule, applied to this frame alone).
 QFrame *Shape(QWidget *parent, const char *name, const QRect &geometry, const QString &style);
 
-// A label named `name` at `geometry` in `parent`, showing `picture`.
-QLabel *Picture(QWidget *parent, const char *name, const QRect &geometry, const QPixmap &picture);
+// A label named `name` at `geometry` in `parent`, showing `picture` once shown.
+QLabel *Picture(QWidget *parent, const char *name, const QRect &geometry, const PictureKey &picture);
 
 // The frame shared by the chooser and the planner: caption " Velmora - Planner
 // Noleggi", opened maximized on a blue-to-white ground, and the panel

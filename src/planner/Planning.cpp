@@ -8,22 +8,22 @@
 #include <exception>
 
 #include "AnteprimaPlanning.h"
-#include "DateText.h"
+#include "common/DateText.h"
 #include "StampaPlanning.h"
 
 #include "Giorno.h"
 #include "Intervallo.h"
 #include "MenuCamere.h"
 #include "PlannerKit.h"
-#include "PlannerPictures.h"
+#include "pictures/Pictures.h"
 #include "RiepPrenotazioni.h"
+#include "cards/Launcher.h"
 #include "common/ArchiveFile.h"
 #include "common/MonthTable.h"
 #include "common/Records.h"
 #include "common/TextRules.h"
+#include "dialogs/Guida.h"
 #include "platform/MessageBox.h"
-#include "shell/Avvio.h"
-#include "shell/Guida.h"
 
 namespace vel {
 
@@ -40,11 +40,11 @@ constexpr int kDaysField = PlannerRecord.IndexOf("Giorni");
 const QString kWhiteFrame =
     QStringLiteral("background-color: white; border: 1px solid #9FB6CD; border-radius: 6px;");
 
-ImageButton *Command(QWidget *parent, const char *name, const QRect &geometry, const QPixmap &face) {
+ImageButton *Command(QWidget *parent, const char *name, const QRect &geometry, const PictureKey &face) {
     auto *button = new ImageButton(parent);
     button->setObjectName(QString::fromLatin1(name));
     button->setGeometry(geometry);
-    button->setPixmap(face);
+    ShowPicture(button, face);
     return button;
 }
 
@@ -117,14 +117,14 @@ TfrmPlanning::TfrmPlanning(QWidget *owner) : Form(owner), dayEvents_(new DayCell
     icoTitolo = new QLabel(c);
     icoTitolo->setObjectName(QStringLiteral("icoTitolo"));
     icoTitolo->setGeometry(34, 29, 199, 38);
-    icoTitolo->setPixmap(TitleArtwork(QStringLiteral("PLANNER"), {199, 38}));
+    ShowPicture(icoTitolo, {PictureName::TitleArtwork, {199, 38}, 0, QStringLiteral("PLANNER")});
     const QSize face(135, 43);
-    cmdIntervallo = Command(c, "cmdIntervallo", QRect(268, 26, 135, 43), OrangeButtonFace(QStringLiteral("Intervallo"), face));
-    cmdRiepilogo = Command(c, "cmdRiepilogo", QRect(424, 26, 135, 43), OrangeButtonFace(QStringLiteral("Riepilogo"), face));
-    cmdAnteprima = Command(c, "cmdAnteprima", QRect(580, 26, 135, 43), OrangeButtonFace(QStringLiteral("Anteprima"), face));
-    cmdStampa = Command(c, "cmdStampa", QRect(736, 26, 135, 43), OrangeButtonFace(QStringLiteral("Stampa"), face));
-    cmdGuida = Command(c, "cmdGuida", QRect(892, 27, 37, 39), GuideIcon({37, 39}));
-    cmdEsci = Command(c, "cmdEsci", QRect(933, 27, 37, 39), ExitIcon({37, 39}));
+    cmdIntervallo = Command(c, "cmdIntervallo", QRect(268, 26, 135, 43), {PictureName::OrangeButton, face, 0, QStringLiteral("Intervallo")});
+    cmdRiepilogo = Command(c, "cmdRiepilogo", QRect(424, 26, 135, 43), {PictureName::OrangeButton, face, 0, QStringLiteral("Riepilogo")});
+    cmdAnteprima = Command(c, "cmdAnteprima", QRect(580, 26, 135, 43), {PictureName::OrangeButton, face, 0, QStringLiteral("Anteprima")});
+    cmdStampa = Command(c, "cmdStampa", QRect(736, 26, 135, 43), {PictureName::OrangeButton, face, 0, QStringLiteral("Stampa")});
+    cmdGuida = Command(c, "cmdGuida", QRect(892, 27, 37, 39), {PictureName::GuideIcon, {37, 39}});
+    cmdEsci = Command(c, "cmdEsci", QRect(933, 27, 37, 39), {PictureName::ExitIcon, {37, 39}});
 
     // The vehicle header and the year.
     bkgCamera = Shape(c, "bkgCamera", QRect(16, 80, 766, 56), kWhiteFrame);
@@ -156,7 +156,7 @@ TfrmPlanning::TfrmPlanning(QWidget *owner) : Form(owner), dayEvents_(new DayCell
     icoAnno = new QLabel(c);
     icoAnno->setObjectName(QStringLiteral("icoAnno"));
     icoAnno->setGeometry(788, 80, 190, 56);
-    icoAnno->setPixmap(YearBox({190, 56}));
+    ShowPicture(icoAnno, {PictureName::YearBox, {190, 56}});
     txtAnno = new QLabel(QStringLiteral("ANNO"), c);
     txtAnno->setObjectName(QStringLiteral("txtAnno"));
     txtAnno->setGeometry(889, 93, 86, 30);
@@ -227,7 +227,6 @@ void TfrmPlanning::BuildGrid() {
         auto *title = new QLabel(panContainer);
         title->setObjectName(QStringLiteral("tit") + QString::fromLatin1(month.component));
         title->setGeometry(24, y, 136, 33);
-        title->setPixmap(MonthTitle(m));
         titMonths[m - 1] = title;
         for (int d = 1; d <= month.days; ++d) {
             DayCell &cell = cells_[DayIndex(m, d)];
@@ -238,7 +237,6 @@ void TfrmPlanning::BuildGrid() {
                 const bool booked = image == cell.occ;
                 image->setObjectName(DayComponentName(booked ? "occ" : "lib", m, d));
                 image->setGeometry(place);
-                image->setPixmap(DayTile(d, booked));
                 image->setCursor(Qt::PointingHandCursor);
                 image->setMouseTracking(true);
                 image->installEventFilter(dayEvents_);
@@ -249,6 +247,18 @@ void TfrmPlanning::BuildGrid() {
             cell.mem->hide();
         }
     }
+    // The 12 titles and the 62 day tiles are drawn when the planner is first
+    // shown; the tiles are shared by every month.
+    WhenFirstShown(panContainer, [this] {
+        for (int m = 1; m <= 12; ++m) {
+            titMonths[m - 1]->setPixmap(Picture({PictureName::MonthTitle, {136, 33}, m}));
+            for (int d = 1; d <= kMonths[m - 1].days; ++d) {
+                const DayCell &cell = cells_[DayIndex(m, d)];
+                cell.lib->setPixmap(Picture({PictureName::FreeDayTile, {24, 33}, d}));
+                cell.occ->setPixmap(Picture({PictureName::BookedDayTile, {24, 33}, d}));
+            }
+        }
+    });
 }
 
 const TfrmPlanning::DayCell &TfrmPlanning::Cell(int month, int day) const { return cells_[DayIndex(month, day)]; }
@@ -263,6 +273,7 @@ void TfrmPlanning::FormCreate() {
 }
 
 void TfrmPlanning::FormShow() {
+    saveFailed_ = false;
     cmdNuovoClick();
     if (frmMenuCamere) {
         txtVeicolo->setText(Trim(frmMenuCamere->lblVeicolo->text()));
@@ -274,13 +285,25 @@ void TfrmPlanning::FormShow() {
 }
 
 // Every close saves; a save that fails keeps the planner open with its days,
-// so that nothing booked since it was shown is lost.
+// so that nothing booked since it was shown is lost. When a further close
+// fails too (a folder that stays unwritable), the user may close without
+// saving rather than be held in the planner.
 void TfrmPlanning::FormClose(CloseAction &action) {
     if (!SavePlanner()) {
-        action = CloseAction::None;
-        return;
+        const bool failedBefore = saveFailed_;
+        saveFailed_ = true;
+        const bool leave =
+            failedBefore &&
+            MessageDlg(MsgKind::Confirmation,
+                       QStringLiteral("Attenzione: non \u00e8 stato possibile salvare il planner.\n\r\n\r"
+                                      "Chiudere il planner senza salvare le prenotazioni?")) == MsgButton::Yes;
+        if (!leave) {
+            action = CloseAction::None;
+            return;
+        }
     }
-    frmAvvio->Show();
+    saveFailed_ = false;
+    ShowLauncher();
     Hide();
 }
 

@@ -98,6 +98,7 @@ private:
     bool SavePlanner();
     std::array<DayCell, 366> cells_;
     DayCellEvents *dayEvents_;
+    bool saveFailed_ = false;  // the last close could not save
 };
 
 extern TfrmPlanning *frmPlanning;

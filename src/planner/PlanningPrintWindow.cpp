@@ -11,7 +11,7 @@ namespace vel {
 
 PlanningPrintWindow::PlanningPrintWindow(QWidget *owner, const QString &name, const QString &caption,
                                          const QString &mainButton)
-    : Form(owner), repDocumento(PlanningAnnualeTemplate()) {
+    : Form(owner), repDocumento(PlanningAnnualeTemplate) {
     setObjectName(name);
     SetCaption(caption);
     SetFixedClientSize(364, 287);

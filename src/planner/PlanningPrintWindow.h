@@ -19,9 +19,10 @@ public:
     QFrame *shpSfondo;
     Button *btnAnnulla;
     Button *btnStampa;  // "Stampa" or "Mostra anteprima"
-    // The chart "Planning Annuale", kept after the command so that what was
-    // handed out can be looked at.
-    std::unique_ptr<report::Report> repDocumento;
+    // The chart "Planning Annuale", built when first used (the window is
+    // created at start, the chart only needed by its command), and kept
+    // after the command so that what was handed out can be looked at.
+    report::LazyReport repDocumento;
 
     // Fills the chart, prepares it, prints or previews it and closes the
     // window; a cancelled print dialog closes it too. A failure shows an error

@@ -4,7 +4,7 @@
 
 #include "Planning.h"
 #include "PlannerKit.h"
-#include "PlannerPictures.h"
+#include "pictures/Pictures.h"
 #include "cards/ListReport.h"
 #include "cards/ResultList.h"
 #include "common/MonthTable.h"
@@ -53,19 +53,20 @@ TfrmRiepPrenotazioni::TfrmRiepPrenotazioni(QWidget *owner) : Form(owner) {
     imgLogo = new QLabel(c);
     imgLogo->setObjectName(QStringLiteral("imgLogo"));
     imgLogo->setGeometry(8, 8, 817, 53);
-    imgLogo->setPixmap(SummaryHeader({817, 53}));
+    ShowPicture(imgLogo, {PictureName::SummaryHeader, {817, 53}});
     icoIstruzioni01 = new QLabel(c);
     icoIstruzioni01->setObjectName(QStringLiteral("icoIstruzioni01"));
     icoIstruzioni01->setGeometry(8, 66, 645, 31);
-    icoIstruzioni01->setPixmap(InstructionLines(
-        QStringLiteral("Digitare una o pi\u00f9 parole consecutive presenti nella voce da cercare e premere Trova."),
-        QStringLiteral("Per passare alla voce successiva con le stesse parole, premere di nuovo Trova."), {645, 31}));
+    ShowPicture(icoIstruzioni01,
+                {PictureName::InstructionLines, {645, 31}, 0,
+                 QStringLiteral("Digitare una o pi\u00f9 parole consecutive presenti nella voce da cercare e premere Trova."),
+                 QStringLiteral("Per passare alla voce successiva con le stesse parole, premere di nuovo Trova.")});
 
     shpLente = Shape(c, "shpLente", QRect(16, 112, 64, 41), QStringLiteral("background-color: white; border-radius: 4px;"));
     imgLente = new QLabel(c);
     imgLente->setObjectName(QStringLiteral("imgLente"));
     imgLente->setGeometry(16, 112, 64, 41);
-    imgLente->setPixmap(Magnifier({64, 41}));
+    ShowPicture(imgLente, {PictureName::Magnifier, {64, 41}});
     imgLente->setAlignment(Qt::AlignCenter);
 
     shpTrova = Shape(c, "shpTrova", QRect(104, 114, 605, 38), kShadedFrame);
@@ -76,7 +77,7 @@ TfrmRiepPrenotazioni::TfrmRiepPrenotazioni(QWidget *owner) : Form(owner) {
     btnTrova = MakeButton(c, "btnTrova", QStringLiteral("Trova"), QRect(710, 117, 105, 30));
 
     shpRecords = Shape(c, "shpRecords", QRect(8, 168, 817, 313), kShadedFrame);
-    lstRecords = new QListWidget(c);
+    lstRecords = new ListBox(c);
     lstRecords->setObjectName(QStringLiteral("lstRecords"));
     lstRecords->setGeometry(16, 176, 801, 297);
     PrepareResultList(lstRecords);

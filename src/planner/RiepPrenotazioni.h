@@ -5,10 +5,10 @@
 // not yet saved included, and no file.
 #include <QFrame>
 #include <QLabel>
-#include <QListWidget>
 
 #include "platform/Controls.h"
 #include "platform/Form.h"
+#include "platform/ListBox.h"
 
 namespace vel {
 
@@ -26,7 +26,7 @@ public:
     QFrame *shpLente, *shpTrova, *shpRecords;
     Edit *txtTrova;
     Button *btnTrova;
-    QListWidget *lstRecords;
+    ListBox *lstRecords;
     Button *btnChiudi, *btnStampa;
 
     void btnTrovaClick();

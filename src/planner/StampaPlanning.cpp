@@ -1,6 +1,6 @@
 #include "StampaPlanning.h"
 
-#include "PrintPictures.h"
+#include "pictures/Pictures.h"
 #include "report/ReportOutput.h"
 
 namespace vel {
@@ -24,7 +24,7 @@ TfrmStampaPlanning::TfrmStampaPlanning(QWidget *owner)
     imgLogo01 = new QLabel(this);
     imgLogo01->setObjectName(QStringLiteral("imgLogo01"));
     imgLogo01->setGeometry(280, 31, 51, 81);
-    imgLogo01->setPixmap(PersonWithDocument({51, 81}));
+    ShowPicture(imgLogo01, {PictureName::PersonWithDocument, {51, 81}});
 
     shpSepara = new QFrame(this);
     shpSepara->setObjectName(QStringLiteral("shpSepara"));
@@ -34,7 +34,7 @@ TfrmStampaPlanning::TfrmStampaPlanning(QWidget *owner)
     imgSezione04 = new QLabel(this);
     imgSezione04->setObjectName(QStringLiteral("imgSezione04"));
     imgSezione04->setGeometry(30, 140, 82, 72);
-    imgSezione04->setPixmap(PrinterPicture({82, 72}));
+    ShowPicture(imgSezione04, {PictureName::Printer, {82, 72}});
 
     icoInf02 = PictureText(this,
                            QStringLiteral("Premere il pulsante Stampa per dare avvio alla stampa oppure premere "

@@ -1,6 +1,7 @@
 #include "Controls.h"
 
 #include <QKeyEvent>
+#include <QFocusEvent>
 #include <QMouseEvent>
 #include <QValidator>
 #include <algorithm>
@@ -79,6 +80,11 @@ Edit::Edit(QWidget *parent) : QLineEdit(parent) {
     connect(this, &QLineEdit::textChanged, this, [this](const QString &text) {
         previous_ = text;
         previousSelection_ = 0;
+        // A text put in by code (a load, a pick, a clear) shows from its first
+        // character; Qt would put the caret after the last and show the end.
+        // What the user types keeps the caret where typing left it, even when
+        // a typing rule rewrites the text.
+        if (!userInput_) setCursorPosition(0);
         if (onChange) onChange();
     });
 }
@@ -86,6 +92,7 @@ Edit::Edit(QWidget *parent) : QLineEdit(parent) {
 void Edit::SetMaxLength(int length) { maxLength_ = std::max(0, length); }
 
 bool Edit::event(QEvent *e) {
+    bool user = false;
     switch (e->type()) {
     case QEvent::KeyPress:
     case QEvent::InputMethod:
@@ -96,10 +103,20 @@ bool Edit::event(QEvent *e) {
         // What the user is about to change: the text and the selection it replaces.
         previous_ = text();
         previousSelection_ = static_cast<int>(selectedText().size());
+        user = true;
+        break;
+    case QEvent::KeyRelease:  // a key-up handler's rewrite of the text
+        user = true;
         break;
     default:
         break;
     }
+    userInput_ += user;
+    struct Done {
+        int &depth;
+        bool user;
+        ~Done() { depth -= user; }
+    } done{userInput_, user};
     if (e->type() == QEvent::KeyPress) {
         auto *k = static_cast<QKeyEvent *>(e);
         if (k->key() == Qt::Key_Tab || k->key() == Qt::Key_Backtab) {
@@ -155,6 +172,11 @@ static bool WindowActivation(const QFocusEvent *event) {
 void Edit::focusInEvent(QFocusEvent *event) {
     QLineEdit::focusInEvent(event);
     if (entered_) return;
+    // An edit of this window still entered lost the focus while the window was
+    // not active (the focus put elsewhere by code while it was hidden, or a
+    // click that came before the window's activation): it is left first.
+    for (Edit *other : window()->findChildren<Edit *>())
+        if (other != this && other->entered_ && other->window() == window()) other->Leave();
     entered_ = true;
     if (onEnter) onEnter();
 }
@@ -162,6 +184,10 @@ void Edit::focusInEvent(QFocusEvent *event) {
 void Edit::focusOutEvent(QFocusEvent *event) {
     QLineEdit::focusOutEvent(event);
     if (!entered_ || WindowActivation(event)) return;
+    Leave();
+}
+
+void Edit::Leave() {
     entered_ = false;
     if (onExit) onExit();
 }
@@ -220,6 +246,17 @@ Button::Button(const QString &text, QWidget *parent) : QPushButton(text, parent)
     setDefault(false);
 }
 
+void Button::keyPressEvent(QKeyEvent *event) {
+    // Qt presses a button by Enter only when it may be a default button; here
+    // Enter presses the button that has the focus, once per key press.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        if (!event->isAutoRepeat()) click();
+        event->accept();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
+}
+
 ImageButton::ImageButton(QWidget *parent) : QLabel(parent) {
     setCursor(Qt::PointingHandCursor);
     setAlignment(Qt::AlignCenter);
@@ -242,9 +279,36 @@ FocusFrame::FocusFrame(QWidget *parent) : QFrame(parent) {
     hide();
 }
 
-void FocusFrame::Surround(Edit *edit, int margin) {
-    setGeometry(edit->geometry().adjusted(-margin, -margin, margin, margin));
-    stackUnder(edit);
+void FocusFrame::Surround(QWidget *control, int margin) {
+    setGeometry(control->geometry().adjusted(-margin, -margin, margin, margin));
+    stackUnder(control);
+    Follow(control);
+}
+
+void FocusFrame::Follow(QWidget *control) {
+    if (control_) control_->removeEventFilter(this);
+    if (window_) window_->removeEventFilter(this);
+    control_ = control;
+    window_ = control->window();
+    control_->installEventFilter(this);
+    window_->installEventFilter(this);
+}
+
+bool FocusFrame::eventFilter(QObject *watched, QEvent *event) {
+    if (watched == control_) {
+        switch (event->type()) {
+        case QEvent::FocusIn: show(); break;
+        case QEvent::FocusOut:
+            // The control's own drop-down list keeps its focus in effect.
+            if (static_cast<QFocusEvent *>(event)->reason() != Qt::PopupFocusReason) hide();
+            break;
+        case QEvent::Hide: hide(); break;
+        default: break;
+        }
+    } else if (watched == window_ && event->type() == QEvent::Hide) {
+        hide();
+    }
+    return false;
 }
 
 StatusLine::StatusLine(QWidget *parent) : QLabel(parent) {

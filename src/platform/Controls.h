@@ -1,11 +1,15 @@
 #pragma once
 // Controls with the behaviour the windows were designed for, where Qt's own
 // differ: a maximum length that limits typing only, key handlers that see
-// every key (Tab included) and may swallow it, no button pressed by Enter.
+// every key (Tab included) and may swallow it, a text put in by code shown
+// from its first character, no default button pressed by Enter in an edit but
+// Enter pressing the button that has the focus, focus frames that follow the
+// focus.
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <functional>
 
@@ -44,8 +48,10 @@ public:
     KeyHandler onKeyUp;
     std::function<void()> onTyping;  // the user changed the text
     std::function<void()> onChange;  // the text changed, by the user or by code
-    std::function<void()> onEnter;   // the edit got the focus
-    std::function<void()> onExit;    // the edit lost the focus
+    // The focus inside the window came to the edit, or left it for another
+    // control of the window; the activation of other windows is neither.
+    std::function<void()> onEnter;
+    std::function<void()> onExit;
     void DetachHandlers();
 
 protected:
@@ -57,8 +63,10 @@ protected:
 
 private:
     bool HandleKeyDown(QKeyEvent *event);  // true when the key was consumed
+    void Leave();
     int maxLength_ = 0;
     bool entered_ = false;  // the edit holds the window's focus
+    int userInput_ = 0;     // inside a key, mouse, menu or drop event of the user
     QString previous_;
     int previousSelection_ = 0;
     friend class TypingLimit;
@@ -93,11 +101,15 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 };
 
-// A push button that Enter never presses by default.
+// A push button that is never a default button: Enter in an edit presses
+// nothing, while Enter (as the space bar) presses the button with the focus.
 class Button : public QPushButton {
     Q_OBJECT
 public:
     explicit Button(const QString &text, QWidget *parent = nullptr);
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
 };
 
 // A picture (or text) that acts as a button: hand cursor, click handler.
@@ -115,13 +127,24 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 };
 
-// The yellow frame that marks the edit with the focus; hidden at start.
+// The yellow frame that marks the control with the focus; hidden at start.
 class FocusFrame : public QFrame {
     Q_OBJECT
 public:
     explicit FocusFrame(QWidget *parent = nullptr);
-    // Places the frame around a control and binds it to its focus changes.
-    void Surround(Edit *edit, int margin = 4);
+    // Places the frame around a control, under it, and lets it follow the
+    // control's focus (Follow).
+    void Surround(QWidget *control, int margin = 4);
+    // The frame shows while the control has the focus and hides as soon as
+    // it loses it for any reason: another control, another window activated,
+    // the window hidden or closed. An open drop-down list keeps it.
+    void Follow(QWidget *control);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    QPointer<QWidget> control_, window_;
 };
 
 // The one-line status text at the bottom of a window.

@@ -105,7 +105,10 @@ int Form::ShowModal() {
 
 void Form::SetFixedClientSize(int width, int height, bool titleButtons) {
     setFixedSize(width, height);
-    Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+    // A dialog to the window system: some window managers give a plain window
+    // minimise and maximise buttons whatever its hints ask, never a dialog of
+    // fixed size.
+    Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
     if (titleButtons) flags |= Qt::WindowCloseButtonHint | Qt::WindowSystemMenuHint;
     setWindowFlags(flags);
 }

@@ -40,7 +40,8 @@ public:
 
     QString Caption() const { return windowTitle(); }
     void SetCaption(const QString &caption) { setWindowTitle(caption); }
-    // A fixed border with no title-bar buttons but the close box (or none).
+    // A dialog with a fixed border: no minimise or maximise button, the close
+    // box only when `titleButtons` asks for it.
     void SetFixedClientSize(int width, int height, bool titleButtons = false);
     void SetGradient(const QColor &top, const QColor &bottom);
     void CentreOnScreen();

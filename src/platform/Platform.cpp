@@ -2,6 +2,9 @@
 
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 namespace vel {
 
@@ -16,6 +19,15 @@ void InitPlatform() {
     // Windows are hidden and shown by the program itself; hiding the last one
     // visible never ends it.
     QGuiApplication::setQuitOnLastWindowClosed(false);
+    // Qt's own dialogs (print, preview, file) speak Italian as the program's
+    // windows do, whatever the desktop's language. Without the translation
+    // installed they stay in English.
+    auto *translator = new QTranslator(QCoreApplication::instance());
+    if (translator->load(QLocale(QLocale::Italian, QLocale::Italy), QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(translator);
+    else
+        delete translator;
 }
 
 QFont UiFont(const QString &family, int pointSize, bool bold) {

@@ -9,7 +9,8 @@ namespace vel {
 // fonts this machine has, and switches Qt to its software renderer. Call once,
 // before the application object exists (the renderer switch must come first).
 void PrepareRendering();
-// Call once the application object exists.
+// Call once the application object exists. It also installs Qt's Italian
+// translation for Qt's own dialogs.
 void InitPlatform();
 
 // A font by the name the window layout gives, in points.

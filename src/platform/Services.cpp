@@ -1,43 +1,88 @@
 #include "Services.h"
 
+#include <QAction>
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QScreen>
 #include <QPrinter>
 #include <QUrl>
+#include <QtMath>
+#include <algorithm>
 #include <stdexcept>
+
+#include "MessageBox.h"
 
 namespace vel {
 namespace {
 
 // The program hands over a document's full path in double quotes, a
-// "mailto:" text in double quotes, or a bare web address. Nothing goes
-// through a shell command line.
+// "mailto:" text in double quotes, or a bare web address.
+enum class ShellTarget { Document, Mail, Link };
+
+QString Unquoted(const QString &command) {
+    QString target = command.trimmed();
+    if (target.size() >= 2 && target.startsWith(u'"') && target.endsWith(u'"'))
+        target = target.mid(1, target.size() - 2);
+    return target;
+}
+
+ShellTarget KindOf(const QString &target) {
+    if (target.startsWith(QLatin1String("mailto:"), Qt::CaseInsensitive)) return ShellTarget::Mail;
+    if (target.contains(QLatin1String("://")) || target.startsWith(QLatin1String("www."), Qt::CaseInsensitive))
+        return ShellTarget::Link;
+    return ShellTarget::Document;
+}
+
+// Nothing goes through a shell command line.
 class RealShell final : public ShellService {
 public:
-    void Open(const QString &command) override {
-        QString target = command.trimmed();
-        if (target.size() >= 2 && target.startsWith(u'"') && target.endsWith(u'"'))
-            target = target.mid(1, target.size() - 2);
-        QUrl url;
-        if (target.startsWith(QLatin1String("mailto:"), Qt::CaseInsensitive) ||
-            target.contains(QLatin1String("://")))
-            url = QUrl(target, QUrl::TolerantMode);
-        else if (target.startsWith(QLatin1String("www."), Qt::CaseInsensitive))
-            url = QUrl(QStringLiteral("http://") + target, QUrl::TolerantMode);
-        else
-            url = QUrl::fromLocalFile(target);
-        QDesktopServices::openUrl(url);
+    bool Open(const QString &command) override {
+        const QString target = Unquoted(command);
+        switch (KindOf(target)) {
+        case ShellTarget::Mail:
+            return QDesktopServices::openUrl(QUrl(target, QUrl::TolerantMode));
+        case ShellTarget::Link:
+            return QDesktopServices::openUrl(target.contains(QLatin1String("://"))
+                                                 ? QUrl(target, QUrl::TolerantMode)
+                                                 : QUrl(QStringLiteral("http://") + target, QUrl::TolerantMode));
+        case ShellTarget::Document:
+            // The desktop may start a viewer that only then finds nothing.
+            if (!QFileInfo::exists(target)) return false;
+            return QDesktopServices::openUrl(QUrl::fromLocalFile(target));
+        }
+        return false;
     }
 };
+
+QString CannotOpenMessage(const QString &command) {
+    const QString target = Unquoted(command);
+    switch (KindOf(target)) {
+    case ShellTarget::Mail:
+        return QStringLiteral("Attenzione: impossibile avviare il programma di posta elettronica.\r\n\r\n"
+                              "Verificare che nel sistema sia installato e configurato un programma di posta "
+                              "elettronica.");
+    case ShellTarget::Link:
+        return QStringLiteral("Attenzione: impossibile aprire l'indirizzo ") + target +
+               QStringLiteral(".\r\n\r\nVerificare che nel sistema sia installato un browser web.");
+    case ShellTarget::Document:
+        break;
+    }
+    return QStringLiteral("Attenzione: impossibile aprire il documento ") + target +
+           QStringLiteral(".\r\n\r\nVerificare che il documento esista e che nel sistema sia installato un "
+                          "programma in grado di aprirlo.");
+}
 
 class RealFileDialogs final : public FileDialogService {
 public:
     QString GetOpenFileName(QWidget *parent, const QString &title, const QString &folder,
                             const QString &filter) override {
-        return QFileDialog::getOpenFileName(parent, title, folder, filter);
+        return QFileDialog::getOpenFileName(parent, title, folder, filter, nullptr,
+                                            QFileDialog::HideNameFilterDetails);
     }
 };
 
@@ -55,6 +100,25 @@ void PaintJob(QPrinter &printer, const PrintJob &job) {
         painter.restore();
     }
     painter.end();
+}
+
+// The preview opens with the page at its real size (zoom 100 %), in a window
+// that takes most of the screen: as wide as the page where the screen allows,
+// as high as the screen, so that the page can be read as it opens.
+void OpenAtFullSize(QPrintPreviewDialog &dialog, const QPageLayout &layout) {
+    if (auto *preview = dialog.findChild<QPrintPreviewWidget *>()) {
+        preview->setZoomMode(QPrintPreviewWidget::CustomZoom);
+        preview->setZoomFactor(1.0);
+    }
+    // The toolbar's "fit" buttons no longer stand for the zoom shown.
+    for (QAction *action : dialog.findChildren<QAction *>())
+        if (action->objectName().startsWith(QLatin1String("fit"))) action->setChecked(false);
+    const QRect screen = dialog.screen()->availableGeometry();
+    const int pageWidth = qCeil(layout.fullRect(QPageLayout::Inch).width() * dialog.logicalDpiX());
+    // Beside the page: the grey border around it and the scroll bar.
+    const QSize size(std::min(screen.width() * 9 / 10, pageWidth + 120), screen.height() * 9 / 10);
+    dialog.resize(size);
+    dialog.move(screen.center() - QPoint(size.width() / 2, size.height() / 2));
 }
 
 class RealPrinting final : public PrintService {
@@ -78,6 +142,7 @@ public:
         QPrintPreviewDialog dialog(&printer, parent);
         QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested,
                          [&job](QPrinter *p) { PaintJob(*p, job); });
+        OpenAtFullSize(dialog, job.layout);
         dialog.exec();
     }
 };
@@ -92,6 +157,13 @@ ShellService &Shell() {
     static RealShell real;
     return g_shell ? *g_shell : real;
 }
+
+bool OpenOnDesktop(const QString &command) {
+    if (Shell().Open(command)) return true;
+    MessageDlg(MsgKind::Warning, CannotOpenMessage(command));
+    return false;
+}
+
 FileDialogService &FileDialogs() {
     static RealFileDialogs real;
     return g_files ? *g_files : real;

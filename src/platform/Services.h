@@ -14,14 +14,18 @@ namespace vel {
 class ShellService {
 public:
     virtual ~ShellService() = default;
-    // Hands the text to the desktop to open; the result is not reported.
-    virtual void Open(const QString &command) = 0;
+    // Hands the text to the desktop to open; false when the desktop could
+    // not (no program for it, a document that is not there).
+    virtual bool Open(const QString &command) = 0;
 };
 
 class FileDialogService {
 public:
     virtual ~FileDialogService() = default;
     // The chosen file's full path, or an empty text when the user cancelled.
+    // `filter` is Qt's "label (patterns)"; the dialog shows only the label,
+    // as the original desktop showed a filter's description, so a label may
+    // read "(*.*)" while its pattern is Qt's "*" for every file.
     virtual QString GetOpenFileName(QWidget *parent, const QString &title, const QString &folder,
                                     const QString &filter) = 0;
 };
@@ -43,6 +47,11 @@ public:
     // Shows the pages in the modal preview window.
     virtual void Preview(QWidget *parent, const PrintJob &job) = 0;
 };
+
+// What every command that hands a document, a "mailto:" text or a web
+// address to the desktop goes through: when the desktop cannot open it, a
+// warning says so. True only when the desktop took it.
+bool OpenOnDesktop(const QString &command);
 
 ShellService &Shell();
 FileDialogService &FileDialogs();

@@ -21,12 +21,70 @@ QPen Stroke(const QColor &colour, double width) {
     return pen;
 }
 
+// Draws the lines of text of a page. Lines that follow one another share one
+// painter state, scaled to text units: the font and the pen are set only when
+// they change, and each line's clip takes the place of the one before. A page
+// of many lines then records little more than its texts, where a state saved
+// and restored for every line would record the whole state each time.
+class TextPainter {
+public:
+    explicit TextPainter(QPainter &painter) : painter_(painter), clipped_(painter.hasClipping()) {}
+    ~TextPainter() { End(); }
+    TextPainter(const TextPainter &) = delete;
+    TextPainter &operator=(const TextPainter &) = delete;
+
+    void Draw(const TextStep &s) {
+        if (!open_) {
+            painter_.save();
+            painter_.scale(1 / kTextUnitsPerMm, 1 / kTextUnitsPerMm);
+            open_ = true;
+            hasFont_ = false;
+        }
+        if (!hasFont_ || font_.family != s.font.family || font_.size != s.font.size || font_.bold != s.font.bold) {
+            painter_.setFont(ScreenFont(s.font, kTextUnitsPerMm / kPointsPerMm));
+            font_ = s.font;
+            hasFont_ = true;
+            painter_.setPen(s.font.colour);
+        } else if (font_.colour != s.font.colour) {
+            painter_.setPen(s.font.colour);
+            font_.colour = s.font.colour;
+        }
+        // The clip in whole text units, a hundredth of a millimetre: a plain
+        // rectangle records far less than a path. Under a clip of the
+        // caller's own, each line keeps within both and the state goes back
+        // to the caller's after it.
+        const QRectF clip(s.clip.topLeft() * kTextUnitsPerMm, s.clip.size() * kTextUnitsPerMm);
+        painter_.setClipRect(clip.toAlignedRect(), clipped_ ? Qt::IntersectClip : Qt::ReplaceClip);
+        painter_.drawText(s.origin * kTextUnitsPerMm, s.text);
+        if (clipped_) End();
+    }
+
+    // Back to the painter's state before the texts, for what is drawn next.
+    void End() {
+        if (open_) painter_.restore();
+        open_ = false;
+    }
+
+private:
+    QPainter &painter_;
+    const bool clipped_;
+    bool open_ = false;
+    bool hasFont_ = false;
+    ReportFont font_;
+};
+
 }  // namespace
 
 void PaintPage(QPainter &painter, const PreparedPage &page) {
     painter.save();
     painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
+    TextPainter texts(painter);
     for (const PageStep &step : page.steps) {
+        if (const auto *text = std::get_if<TextStep>(&step)) {
+            texts.Draw(*text);
+            continue;
+        }
+        texts.End();
         std::visit(
             [&painter](const auto &s) {
                 using T = std::decay_t<decltype(s)>;
@@ -41,19 +99,11 @@ void PaintPage(QPainter &painter, const PreparedPage &page) {
                     painter.drawLine(s.from, s.to);
                 } else if constexpr (std::is_same_v<T, ImageStep>) {
                     painter.drawImage(s.rect, s.image);
-                } else if constexpr (std::is_same_v<T, TextStep>) {
-                    painter.save();
-                    painter.setClipRect(s.clip, Qt::IntersectClip);
-                    painter.translate(s.origin);
-                    painter.scale(1 / kTextUnitsPerMm, 1 / kTextUnitsPerMm);
-                    painter.setFont(ScreenFont(s.font, kTextUnitsPerMm / kPointsPerMm));
-                    painter.setPen(s.font.colour);
-                    painter.drawText(QPointF(0, 0), s.text);
-                    painter.restore();
                 }
             },
             step);
     }
+    texts.End();
     painter.restore();
 }
 

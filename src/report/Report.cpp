@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <unordered_map>
 
 #include "report/StandardFonts.h"
 
@@ -39,29 +40,45 @@ QStringList Paragraphs(const QString &text) {
     return paragraphs;
 }
 
-// How many characters of the text fit wholly into the width.
-qsizetype Fitting(const ReportFont &font, const QString &text, double width) {
-    qsizetype n = CharactersBefore(font, text, width);
-    while (n > 0 && TextWidth(font, text.left(n)) > width) --n;
-    return n;
-}
-
 // Breaks a paragraph into lines no wider than the width: after the last
 // blank that still fits, or inside a word longer than the whole width.
+// Widths are added up from the start of each line, character by character,
+// and a line is measured only as far as it reaches, so a long paragraph costs
+// no more than its length.
 QStringList Wrap(const ReportFont &font, const QString &paragraph, double width) {
+    const std::vector<double> widths = CharacterWidths(font, paragraph);
+    const qsizetype size = paragraph.size();
     QStringList lines;
-    QString rest = paragraph;
-    while (TextWidth(font, rest) > width) {
-        const qsizetype fit = std::max<qsizetype>(1, Fitting(font, rest, width));
-        const qsizetype blank = rest.lastIndexOf(u' ', fit);
+    std::vector<double> reached{0};  // reached[k]: the width of the line's first k characters
+    qsizetype start = 0;
+    while (true) {
+        // The characters that begin before the width...
+        reached.resize(1);
+        double x = 0;
+        qsizetype i = start;
+        while (i < size && x < width) reached.push_back(x += widths[size_t(i++)]);
+        qsizetype fit = i - start;
+        // ...and whether the rest of the paragraph goes past it at all.
+        while (!(x > width) && i < size) x += widths[size_t(i++)];
+        // An empty rest is the last line, however narrow the memo.
+        if (!(x > width) || start == size) break;
+        // Of those, the ones that end within the width; at least one.
+        while (fit > 0 && reached[size_t(fit)] > width) --fit;
+        fit = std::max<qsizetype>(1, fit);
+        qsizetype blank = -1;
+        for (qsizetype j = std::min(fit, size - start - 1); j >= 0; --j)
+            if (paragraph.at(start + j) == u' ') {
+                blank = j;
+                break;
+            }
         qsizetype end = blank > 0 ? blank : fit;
-        QString line = rest.left(end);
-        while (line.endsWith(u' ')) line.chop(1);
-        while (end < rest.size() && rest.at(end) == u' ') ++end;
-        lines.append(line);
-        rest = rest.mid(end);
+        qsizetype kept = end;
+        while (kept > 0 && paragraph.at(start + kept - 1) == u' ') --kept;
+        lines.append(paragraph.mid(start, kept));
+        while (start + end < size && paragraph.at(start + end) == u' ') ++end;
+        start += end;
     }
-    lines.append(rest);
+    lines.append(paragraph.mid(start));
     return lines;
 }
 
@@ -101,17 +118,40 @@ MemoLayout LayoutMemo(const Memo &memo) {
     for (const Broken &line : broken) {
         if (top >= box.height()) break;  // below the memo: not printed
         double x = kGapX;
-        if (!line.cut) {
+        // A line that starts at the left needs no measuring.
+        if (!line.cut && (memo.alignment & (Qt::AlignRight | Qt::AlignHCenter))) {
             const double free = width - TextWidth(memo.font, line.text);
             if (memo.alignment & Qt::AlignRight)
                 x += free;
-            else if (memo.alignment & Qt::AlignHCenter)
+            else
                 x += free / 2;
         }
         layout.lines.push_back({line.text, x, top});
         top += layout.lineHeight;
     }
     return layout;
+}
+
+// The layouts of the memos of one preparation. Each memo is laid out once,
+// when it is first placed; a memo that goes on over many pages is then only
+// looked up, so a preparation costs in proportion to its lines.
+class Layouts {
+public:
+    const MemoLayout &Of(const Memo &memo) {
+        auto found = layouts_.find(&memo);
+        if (found == layouts_.end()) found = layouts_.emplace(&memo, LayoutMemo(memo)).first;
+        return found->second;
+    }
+
+private:
+    std::unordered_map<const Memo *, MemoLayout> layouts_;
+};
+
+// The first of a memo's lines whose top, on its container, is not above `y`.
+// Lines follow one another down the memo, so their tops only grow.
+std::vector<MemoLine>::const_iterator FirstLineFrom(const MemoLayout &layout, double memoTop, double y) {
+    return std::partition_point(layout.lines.begin(), layout.lines.end(),
+                                [&](const MemoLine &line) { return memoTop + line.top < y; });
 }
 
 // A picture fitted into its frame, its proportions kept, centred.
@@ -127,8 +167,9 @@ QRectF FitPicture(const QRectF &frame, const QSize &image) {
 // point `from` landing at `at` on the sheet.
 class Placer {
 public:
-    Placer(PreparedPage &page, const QPointF &at, double from, double to)
-        : page_(page), shift_(at.x(), at.y() - (std::isinf(from) ? 0 : from)), from_(from), to_(to) {}
+    Placer(PreparedPage &page, Layouts &layouts, const QPointF &at, double from, double to)
+        : page_(page), layouts_(layouts), shift_(at.x(), at.y() - (std::isinf(from) ? 0 : from)), from_(from),
+          to_(to) {}
 
     void PlaceAll(const ObjectList &objects) {
         for (const auto &object : objects.Objects()) Place(*object);
@@ -154,9 +195,10 @@ private:
         if (top >= bottom && !TopHere(box.top())) return;
         const QRectF part = QRectF(box.left(), top, box.width(), std::max(0.0, bottom - top)).translated(shift_);
         if (memo.fill.isValid()) page_.steps.push_back(FillStep{part, memo.fill});
-        const MemoLayout layout = LayoutMemo(memo);
-        for (const MemoLine &line : layout.lines) {
-            if (!TopHere(box.top() + line.top)) continue;
+        const MemoLayout &layout = layouts_.Of(memo);
+        for (auto it = FirstLineFrom(layout, box.top(), from_); it != layout.lines.end(); ++it) {
+            const MemoLine &line = *it;
+            if (!TopHere(box.top() + line.top)) break;
             const QPointF lineTop = QPointF(box.left(), box.top() + line.top) + shift_;
             TextStep step;
             step.object = memo.name;
@@ -189,6 +231,7 @@ private:
     }
 
     PreparedPage &page_;
+    Layouts &layouts_;
     QPointF shift_;
     double from_, to_;
 };
@@ -196,7 +239,7 @@ private:
 // Where a band that goes on over the next page is cut, measured from its top:
 // at most `limit`, moved up so that no memo line and no other object is cut
 // through. Lines and objects taller than a whole page are cut at the limit.
-double BreakOf(const Band &band, double from, double limit) {
+double BreakOf(const Band &band, Layouts &layouts, double from, double limit) {
     double cut = limit;
     for (bool moved = true; moved;) {
         moved = false;
@@ -205,10 +248,12 @@ double BreakOf(const Band &band, double from, double limit) {
             if (box.top() >= cut || box.bottom() <= cut) continue;
             double earlier = cut;
             if (const auto *memo = dynamic_cast<const Memo *>(object.get())) {
-                const MemoLayout layout = LayoutMemo(*memo);
-                for (const MemoLine &line : layout.lines) {
-                    const double lineTop = box.top() + line.top;
-                    if (lineTop < cut && lineTop + layout.lineHeight > cut) earlier = lineTop;
+                // Only the last line that begins above the cut can reach below it.
+                const MemoLayout &layout = layouts.Of(*memo);
+                const auto below = FirstLineFrom(layout, box.top(), cut);
+                if (below != layout.lines.begin()) {
+                    const double lineTop = box.top() + std::prev(below)->top;
+                    if (lineTop + layout.lineHeight > cut) earlier = lineTop;
                 }
             } else {
                 earlier = box.top();
@@ -235,7 +280,8 @@ bool PrintsFrom(const Band &band, double from) {
 // Lays one template page out into as many sheets as its bands need.
 class PageBuilder {
 public:
-    PageBuilder(const ReportPage &page, std::vector<PreparedPage> &out) : page_(page), out_(out) {
+    PageBuilder(const ReportPage &page, Layouts &layouts, std::vector<PreparedPage> &out)
+        : page_(page), layouts_(layouts), out_(out) {
         area_ = page.PrintableArea();
         double headers = 0, footers = 0;
         for (const auto &band : page.Bands()) {
@@ -261,17 +307,17 @@ private:
         sheet.orientation = page_.orientation;
         sheet.margins = page_.margins;
         out_.push_back(std::move(sheet));
-        Placer(Sheet(), area_.topLeft(), -kInfinity, kInfinity).PlaceAll(page_);
+        Placer(Sheet(), layouts_, area_.topLeft(), -kInfinity, kInfinity).PlaceAll(page_);
         double y = area_.top();
         for (const auto &band : page_.Bands())
             if (band->kind == BandKind::PageHeader) {
-                Placer(Sheet(), QPointF(area_.left(), y), -kInfinity, kInfinity).PlaceAll(*band);
+                Placer(Sheet(), layouts_, QPointF(area_.left(), y), -kInfinity, kInfinity).PlaceAll(*band);
                 y += band->Height();
             }
         y = bodyBottom_;
         for (const auto &band : page_.Bands())
             if (band->kind == BandKind::PageFooter) {
-                Placer(Sheet(), QPointF(area_.left(), y), -kInfinity, kInfinity).PlaceAll(*band);
+                Placer(Sheet(), layouts_, QPointF(area_.left(), y), -kInfinity, kInfinity).PlaceAll(*band);
                 y += band->Height();
             }
         cursor_ = bodyTop_;
@@ -284,7 +330,7 @@ private:
             const double room = bodyBottom_ - cursor_;
             const bool freshSheet = cursor_ <= bodyTop_;
             if (height - from <= room) {
-                Placer(Sheet(), QPointF(area_.left(), cursor_), from, kInfinity).PlaceAll(band);
+                Placer(Sheet(), layouts_, QPointF(area_.left(), cursor_), from, kInfinity).PlaceAll(band);
                 cursor_ += height - from;
                 return;
             }
@@ -295,21 +341,21 @@ private:
                 }
                 // Taller than a whole page and not to be split: it prints
                 // from the top of the page, what does not fit is lost.
-                Placer(Sheet(), QPointF(area_.left(), cursor_), 0, room).PlaceAll(band);
+                Placer(Sheet(), layouts_, QPointF(area_.left(), cursor_), 0, room).PlaceAll(band);
                 cursor_ = bodyBottom_;
                 return;
             }
             if (room <= 0 && freshSheet) {
                 // Headers and footers leave no room on any page: the rest
                 // prints where the body would begin.
-                Placer(Sheet(), QPointF(area_.left(), cursor_), from, kInfinity).PlaceAll(band);
+                Placer(Sheet(), layouts_, QPointF(area_.left(), cursor_), from, kInfinity).PlaceAll(band);
                 return;
             }
-            double cut = room > 0 ? BreakOf(band, from, from + room) : from;
+            double cut = room > 0 ? BreakOf(band, layouts_, from, from + room) : from;
             // A line taller than a whole page is cut at the page's foot.
             if (cut <= from && freshSheet) cut = from + room;
             if (cut > from) {
-                Placer(Sheet(), QPointF(area_.left(), cursor_), from, cut).PlaceAll(band);
+                Placer(Sheet(), layouts_, QPointF(area_.left(), cursor_), from, cut).PlaceAll(band);
                 from = cut;
             }
             if (!PrintsFrom(band, from)) {
@@ -322,6 +368,7 @@ private:
     }
 
     const ReportPage &page_;
+    Layouts &layouts_;
     std::vector<PreparedPage> &out_;
     QRectF area_;
     double bodyTop_ = 0, bodyBottom_ = 0, cursor_ = 0;
@@ -414,7 +461,8 @@ void Report::RequirePrepared() const {
 
 void Report::Prepare() {
     prepared_.clear();
-    for (const auto &page : pages_) PageBuilder(*page, prepared_).Build();
+    Layouts layouts;
+    for (const auto &page : pages_) PageBuilder(*page, layouts, prepared_).Build();
 }
 
 }  // namespace vel::report

@@ -218,6 +218,27 @@ private:
     std::vector<PreparedPage> prepared_;
 };
 
+// A window's report template, built the first time it is used rather than
+// with the window: the program creates its windows at start, and most of
+// them print seldom or never.
+class LazyReport {
+public:
+    using Builder = std::unique_ptr<Report> (*)();
+    explicit LazyReport(Builder build) : build_(build) {}
+
+    Report &operator*() const { return Get(); }
+    Report *operator->() const { return &Get(); }
+    bool Built() const { return report_ != nullptr; }
+
+private:
+    Report &Get() const {
+        if (!report_) report_ = build_();
+        return *report_;
+    }
+    Builder build_;
+    mutable std::unique_ptr<Report> report_;
+};
+
 // A4 in portrait, in millimetres.
 inline const QSizeF kA4(210, 297);
 

@@ -45,6 +45,14 @@ double CharWidth(const std::array<int, 256> &table, const ReportFont &font, char
     return table[static_cast<unsigned char>(byte)] * font.size / 1000.0 * kMmPerPoint;
 }
 
+// The code page's byte of one character. ASCII and Latin-1 above 0x9F are
+// their own bytes; the rest goes through the program's own conversion.
+char ByteOf(QChar c) {
+    const char16_t u = c.unicode();
+    if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) return static_cast<char>(u);
+    return ToCp1252(QString(c)).at(0);
+}
+
 bool Installed(const QString &family) { return QFontDatabase::hasFamily(family); }
 
 }  // namespace
@@ -62,18 +70,25 @@ const char *StandardFontName(const ReportFont &font) {
 double TextWidth(const ReportFont &font, const QString &text) {
     const std::array<int, 256> &table = WidthTables::Get().Of(font);
     double width = 0;
-    for (const char byte : ToCp1252(text)) width += CharWidth(table, font, byte);
+    for (const QChar c : text) width += CharWidth(table, font, ByteOf(c));
     return width;
 }
 
 qsizetype CharactersBefore(const ReportFont &font, const QString &text, double width) {
     const std::array<int, 256> &table = WidthTables::Get().Of(font);
     // The code page gives one byte for each character of the text.
-    const QByteArray bytes = ToCp1252(text);
     double x = 0;
     qsizetype i = 0;
-    while (i < bytes.size() && x < width) x += CharWidth(table, font, bytes.at(i++));
+    while (i < text.size() && x < width) x += CharWidth(table, font, ByteOf(text.at(i++)));
     return i;
+}
+
+std::vector<double> CharacterWidths(const ReportFont &font, const QString &text) {
+    const std::array<int, 256> &table = WidthTables::Get().Of(font);
+    std::vector<double> widths;
+    widths.reserve(size_t(text.size()));
+    for (const QChar c : text) widths.push_back(CharWidth(table, font, ByteOf(c)));
+    return widths;
 }
 
 double BaselineInLine(const ReportFont &font, double lineHeight) {
@@ -95,11 +110,12 @@ QFont ScreenFont(const ReportFont &font, double unitsPerPoint) {
     QFont screen(IsFixedPitch(font.family) ? mono : sans);
     screen.setPixelSize(qMax(1, qRound(font.size * unitsPerPoint)));
     screen.setBold(font.bold);
-    // The PDF's standard fonts have neither kerning nor hinting: without them
-    // the glyphs stand where the layout put them.
+    // The PDF's standard fonts have neither kerning nor hinting nor
+    // ligatures: without them the glyphs stand where the layout put them,
+    // and a line of plain Latin text is drawn without the cost of shaping.
     screen.setKerning(false);
     screen.setHintingPreference(QFont::PreferNoHinting);
-    screen.setStyleStrategy(QFont::PreferAntialias);
+    screen.setStyleStrategy(QFont::StyleStrategy(QFont::PreferAntialias | QFont::PreferNoShaping));
     return screen;
 }
 

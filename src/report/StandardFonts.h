@@ -6,6 +6,7 @@
 // so print, preview and PDF break and cut every line in the same place.
 #include <QFont>
 #include <QString>
+#include <vector>
 
 #include "report/PreparedPage.h"
 
@@ -21,6 +22,9 @@ const char *StandardFontName(const ReportFont &font);
 double TextWidth(const ReportFont &font, const QString &text);
 // How many characters of the text begin before `width` millimetres.
 qsizetype CharactersBefore(const ReportFont &font, const QString &text, double width);
+// The width of each character of the text in millimetres, in order: added up
+// from the first, they give TextWidth of every beginning of the text.
+std::vector<double> CharacterWidths(const ReportFont &font, const QString &text);
 
 // From the top of a line of text to its baseline, when the line is
 // `lineHeight` millimetres high and the text sits in its middle.

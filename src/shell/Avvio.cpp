@@ -3,10 +3,11 @@
 #include <QResizeEvent>
 #include <algorithm>
 
-#include "Guida.h"
+#include "dialogs/Guida.h"
 #include "Info.h"
-#include "OpenURL.h"
+#include "dialogs/OpenURL.h"
 #include "Product.h"
+#include "pictures/Pictures.h"
 #include "Splash.h"
 #include "bookings/Prenotazioni.h"
 #include "contracts/ContrattiNSC.h"
@@ -24,15 +25,15 @@ namespace {
 constexpr int kContainerWidth = 995;
 constexpr int kContainerHeight = 692;
 
-QPixmap Picture(const char *control) {
-    return QPixmap(QStringLiteral(":/pictures/Avvio/") + QLatin1String(control) + QStringLiteral(".png"));
+PictureKey Picture(const char *control) {
+    return ResourcePicture(QStringLiteral(":/pictures/Avvio/") + QLatin1String(control) + QStringLiteral(".png"));
 }
 
 ImageButton *PictureButton(QWidget *parent, const char *name, const QRect &geometry) {
     auto *button = new ImageButton(parent);
     button->setObjectName(QLatin1String(name));
     button->setGeometry(geometry);
-    button->setPixmap(Picture(name));
+    ShowPicture(button, Picture(name));
     return button;
 }
 
@@ -66,11 +67,11 @@ TfrmAvvio::TfrmAvvio(QWidget *owner) : Form(owner) {
     icoTitoloApp = new QLabel(c);
     icoTitoloApp->setObjectName(QStringLiteral("icoTitoloApp"));
     icoTitoloApp->setGeometry((kContainerWidth - 520) / 2, 10, 520, 62);
-    icoTitoloApp->setPixmap(Picture("icoTitoloApp"));
+    ShowPicture(icoTitoloApp, Picture("icoTitoloApp"));
     imgSottotitolo = new QLabel(c);
     imgSottotitolo->setObjectName(QStringLiteral("imgSottotitolo"));
     imgSottotitolo->setGeometry((kContainerWidth - 700) / 2, 76, 700, 34);
-    imgSottotitolo->setPixmap(Picture("imgSottotitolo"));
+    ShowPicture(imgSottotitolo, Picture("imgSottotitolo"));
 
     // The six tiles, two rows of three: a white frame holding the picture
     // (258 x 164) and, under it, the label picture (258 x 45).

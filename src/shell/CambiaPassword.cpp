@@ -4,9 +4,9 @@
 
 #include "Crypt.h"
 #include "Password.h"
-#include "Pictures.h"
 #include "common/IniFile.h"
 #include "common/TextRules.h"
+#include "pictures/Pictures.h"
 #include "platform/MessageBox.h"
 #include "platform/Platform.h"
 
@@ -38,9 +38,8 @@ TfrmCambiaPassword::TfrmCambiaPassword(QWidget *owner) : Form(owner) {
     imgLogo = new QLabel(this);
     imgLogo->setObjectName(QStringLiteral("imgLogo"));
     imgLogo->setGeometry(14, 10, 383, 128);
-    imgLogo->setPixmap(PadlockPicture(
-        imgLogo->size(), QStringLiteral("Cambia password"),
-        QStringLiteral("Compila i campi sottostanti e premi OK per confermare.")));
+    ShowPicture(imgLogo, {PictureName::Padlock, imgLogo->size(), 0, QStringLiteral("Cambia password"),
+        QStringLiteral("Compila i campi sottostanti e premi OK per confermare.")});
 
     struct Row {
         QLabel **label;

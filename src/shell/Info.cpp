@@ -1,9 +1,10 @@
 #include "Info.h"
 
-#include "OpenURL.h"
+#include "dialogs/OpenURL.h"
 #include "Product.h"
-#include "WebLink.h"
+#include "dialogs/WebLink.h"
 #include "platform/Platform.h"
+#include "pictures/Pictures.h"
 
 namespace vel {
 
@@ -18,11 +19,11 @@ TfrmInfo::TfrmInfo(QWidget *owner) : Form(owner) {
     imgLogo = new QLabel(this);
     imgLogo->setObjectName(QStringLiteral("imgLogo"));
     imgLogo->setGeometry(20, 16, 433, 440);
-    imgLogo->setPixmap(QPixmap(QStringLiteral(":/pictures/Info/imgLogo.png")));
+    ShowPicture(imgLogo, ResourcePicture(QStringLiteral(":/pictures/Info/imgLogo.png")));
 
     imgEmail = new ImageButton(this);
     imgEmail->setObjectName(QStringLiteral("imgEmail"));
-    imgEmail->setPixmap(QPixmap(QStringLiteral(":/pictures/Info/imgEmail.png")));
+    ShowPicture(imgEmail, ResourcePicture(QStringLiteral(":/pictures/Info/imgEmail.png")));
 
     lnkWeb = new ImageButton(this);
     lnkWeb->setObjectName(QStringLiteral("lnkWeb"));

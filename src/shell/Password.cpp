@@ -5,10 +5,10 @@
 #include "Avvio.h"
 #include "CambiaPassword.h"
 #include "Crypt.h"
-#include "Pictures.h"
 #include "common/IniFile.h"
 #include "common/ProgramFolder.h"
 #include "common/TextRules.h"
+#include "pictures/Pictures.h"
 #include "platform/MessageBox.h"
 #include "platform/Platform.h"
 
@@ -35,10 +35,9 @@ TfrmPassword::TfrmPassword(QWidget *owner) : Form(owner) {
     imgLogo = new QLabel(this);
     imgLogo->setObjectName(QStringLiteral("imgLogo"));
     imgLogo->setGeometry(14, 12, 360, 228);
-    imgLogo->setPixmap(PadlockPicture(
-        imgLogo->size(), QStringLiteral("Password"),
+    ShowPicture(imgLogo, {PictureName::Padlock, imgLogo->size(), 0, QStringLiteral("Password"),
         QStringLiteral("Proteggi l'accesso al programma con una password di tua scelta.\n\n"
-                       "Per il primo accesso usa la password iniziale: brughieravolpe")));
+                       "Per il primo accesso usa la password iniziale: brughieravolpe")});
 
     lblRigo05 = new QLabel(QStringLiteral("Immetti la password e premi OK."), this);
     lblRigo05->setObjectName(QStringLiteral("lblRigo05"));

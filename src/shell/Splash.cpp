@@ -1,9 +1,10 @@
 #include "Splash.h"
 
-#include "OpenURL.h"
+#include "dialogs/OpenURL.h"
 #include "Product.h"
-#include "WebLink.h"
+#include "dialogs/WebLink.h"
 #include "platform/Platform.h"
+#include "pictures/Pictures.h"
 
 namespace vel {
 
@@ -19,7 +20,7 @@ TfrmSplash::TfrmSplash(QWidget *owner) : Form(owner) {
     imgLogo = new QLabel(this);
     imgLogo->setObjectName(QStringLiteral("imgLogo"));
     imgLogo->setGeometry(18, 16, 625, 380);
-    imgLogo->setPixmap(QPixmap(QStringLiteral(":/pictures/Splash/imgLogo.png")));
+    ShowPicture(imgLogo, ResourcePicture(QStringLiteral(":/pictures/Splash/imgLogo.png")));
 
     // The link sits on a white plate: dark blue would not read on the dark
     // brown at the bottom of the window.
@@ -29,7 +30,7 @@ TfrmSplash::TfrmSplash(QWidget *owner) : Form(owner) {
 
     imgWeb = new ImageButton(this);
     imgWeb->setObjectName(QStringLiteral("imgWeb"));
-    imgWeb->setPixmap(QPixmap(QStringLiteral(":/pictures/Splash/imgWeb.png")));
+    ShowPicture(imgWeb, ResourcePicture(QStringLiteral(":/pictures/Splash/imgWeb.png")));
     imgWeb->setGeometry(30, 414, 36, 36);
 
     lnkWeb = new ImageButton(this);

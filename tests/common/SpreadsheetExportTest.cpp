@@ -188,6 +188,70 @@ TEST(SpreadsheetExportTest, WindowsCodePageBytes) {
     EXPECT_TRUE(file.Bytes().contains(HeaderCell(300, "Propriet\xE0")));
 }
 
+TEST(SpreadsheetExportTest, VerbatimCellsNeedNeitherTrimNorEscape) {
+    const struct {
+        QByteArray bytes;
+        bool verbatim;
+    } cases[] = {
+        {"", true},           {"Fiat Panda", true},        {"Data: 01/02/2020  Prezzo: 9,00", true},
+        {"Fiat ", false},     {" Panda", false},           {"a\tb", true},
+        {"x\x01", false},     {"\x80\x81\xff", true},      {"a&b", false},
+        {"<", false},         {"0123456789>", false},      {"0123456789abcdef&", false},
+        {"=?;:", true},       {"0123456789abcdef", true},  {"ab<defghijk", false},
+        {"=?=?=?=?=?", true},  {"&bcdefgh", false},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(SpreadsheetExport::IsVerbatimCell(c.bytes), c.verbatim) << c.bytes.toStdString();
+}
+
+TEST(SpreadsheetExportTest, CellByCellWritesWhatWholeRowsWrite) {
+    // Texts, and the same texts as code-page bytes where they have them: the
+    // three ways of adding a cell write the same bytes.
+    const QString cells[] = {
+        QStringLiteral("  Rossi & Figli "), QStringLiteral("<b>x</b>"), QString(), QStringLiteral(" \t "),
+        QStringLiteral("Citt\u00e0 \u20ac 30\u00b0"), QStringLiteral("\r\nriga\x01"),
+        QString(QChar(0x81)) + QStringLiteral("&#65;"), QStringLiteral("a>b<c&d"),
+    };
+    const std::vector<SpreadsheetColumn> columns(3, {QStringLiteral("C"), 100});
+    SpreadsheetExport rows(QStringLiteral("S"), columns), texts(QStringLiteral("S"), columns),
+        bytes(QStringLiteral("S"), columns), whole(QStringLiteral("S"), columns);
+    for (const QString &cell : cells) {
+        rows.AddRow({cell, cell});
+        // A whole row of bytes, copied as they are where nothing needs doing.
+        const QByteArray cp = ToCp1252(cell);
+        const QByteArrayView pair[] = {cp, cp};
+        whole.AddCodePageRow(pair, SpreadsheetExport::IsVerbatimCell(cp));
+        texts.BeginRow();
+        bytes.BeginRow();
+        for (int k = 0; k < 2; ++k) {
+            texts.AddCell(cell);
+            bytes.AddCodePageCell(ToCp1252(cell));
+        }
+        texts.EndRow();
+        bytes.EndRow();
+    }
+    // Cells beyond the last column are left out, as AddRow leaves them.
+    rows.AddRow({QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4")});
+    const QByteArrayView four[] = {"1", "2", "3", "4"};
+    whole.AddCodePageRow(four, true);
+    texts.BeginRow();
+    bytes.BeginRow();
+    for (const char *cell : {"1", "2", "3", "4"}) {
+        texts.AddCell(QString::fromLatin1(cell));
+        bytes.AddCodePageCell(cell);
+    }
+    texts.EndRow();
+    bytes.EndRow();
+    EXPECT_EQ(texts.RowCount(), rows.RowCount());
+    EXPECT_EQ(texts.Bytes(), rows.Bytes());
+    EXPECT_EQ(bytes.Bytes(), rows.Bytes());
+    EXPECT_EQ(whole.Bytes(), rows.Bytes());
+    EXPECT_EQ(whole.RowCount(), rows.RowCount());
+    EXPECT_TRUE(rows.Bytes().contains(Cell("Rossi &amp; Figli") + Cell("Rossi &amp; Figli") + Cell("") + "</tr>"));
+    EXPECT_TRUE(rows.Bytes().contains(Cell("\x81&amp;#65;")));
+    EXPECT_FALSE(rows.Bytes().contains(Cell("4")));
+}
+
 // ---- Writing ---------------------------------------------------------------
 
 class SpreadsheetWriteTest : public ::testing::Test {
@@ -233,6 +297,60 @@ TEST_F(SpreadsheetWriteTest, AFailedWriteLeavesTheOldFileWhole) {
         EXPECT_FALSE(big.WriteTo(folder.Path(QStringLiteral("Prova.xls"))));
     }
     EXPECT_EQ(folder.Read(QStringLiteral("Prova.xls")), old);
+    EXPECT_EQ(Entries(), QStringList{QStringLiteral("Prova.xls")});
+}
+
+// A sheet of many rows, several blocks long, with every kind of cell.
+void AddManyRows(SpreadsheetExport &file, int rows) {
+    for (int r = 0; r < rows; ++r) {
+        file.BeginRow();
+        file.AddCell(QStringLiteral(" riga %1 & <b>\u03a9</b> ").arg(r));
+        file.AddCodePageCell(ToCp1252(QStringLiteral("Citt\u00e0 \u20ac %1 > 0").arg(r)));
+        file.EndRow();
+    }
+}
+
+TEST_F(SpreadsheetWriteTest, AStreamedSheetIsTheSameFile) {
+    const std::vector<SpreadsheetColumn> columns = {{QStringLiteral("A"), 100}, {QStringLiteral("B"), 200}};
+    SpreadsheetExport kept(QStringLiteral("Foglio"), columns);
+    AddManyRows(kept, 20000);
+    ASSERT_GT(kept.Bytes().size(), 4 * 256 * 1024);
+    folder.Write(QStringLiteral("Prova.xls"), "vecchio");
+
+    SpreadsheetExport streamed(QStringLiteral("Foglio"), columns);
+    ASSERT_TRUE(streamed.StreamTo(folder.Path(QStringLiteral("Prova.xls"))));
+    AddManyRows(streamed, 20000);
+    // Nothing replaces the former file before the end.
+    EXPECT_EQ(folder.Read(QStringLiteral("Prova.xls")), QByteArray("vecchio"));
+    ASSERT_TRUE(streamed.Commit());
+    EXPECT_EQ(streamed.RowCount(), 20000);
+    EXPECT_EQ(folder.Read(QStringLiteral("Prova.xls")), kept.Bytes());
+    EXPECT_EQ(Entries(), QStringList{QStringLiteral("Prova.xls")});
+}
+
+TEST_F(SpreadsheetWriteTest, AStreamedSheetThatCannotBeWrittenLeavesTheOldFileWhole) {
+    const QByteArray old = Sheet({QStringLiteral("vecchio")}).Bytes();
+    folder.Write(QStringLiteral("Prova.xls"), old);
+    const std::vector<SpreadsheetColumn> columns = {{QStringLiteral("A"), 100}, {QStringLiteral("B"), 200}};
+    // Failing in the middle of the rows, and failing at the last block.
+    for (const rlim_t limit : {rlim_t(600 * 1024), rlim_t(1024)}) {
+        SCOPED_TRACE(limit);
+        test::WriteLimit noRoom(limit);
+        SpreadsheetExport file(QStringLiteral("Foglio"), columns);
+        EXPECT_TRUE(file.StreamTo(folder.Path(QStringLiteral("Prova.xls"))));
+        AddManyRows(file, limit > 1024 ? 20000 : 10);
+        EXPECT_FALSE(file.Commit());
+        EXPECT_EQ(folder.Read(QStringLiteral("Prova.xls")), old);
+        EXPECT_EQ(Entries(), QStringList{QStringLiteral("Prova.xls")});
+    }
+    // A folder at the file's name: refused at once, and at the end.
+    QFile::remove(folder.Path(QStringLiteral("Prova.xls")));
+    folder.Block(QStringLiteral("Prova.xls"));
+    SpreadsheetExport file(QStringLiteral("Foglio"), columns);
+    EXPECT_FALSE(file.StreamTo(folder.Path(QStringLiteral("Prova.xls"))));
+    AddManyRows(file, 10);
+    EXPECT_FALSE(file.Commit());
+    EXPECT_TRUE(QFileInfo(folder.Path(QStringLiteral("Prova.xls"))).isDir());
     EXPECT_EQ(Entries(), QStringList{QStringLiteral("Prova.xls")});
 }
 

@@ -7,9 +7,9 @@
 #include "common/ArchiveFile.h"
 #include "common/Records.h"
 #include "common/TextRules.h"
+#include "dialogs/Guida.h"
 #include "fleet/ExpFlotta.h"
 #include "fleet/Flotta.h"
-#include "shell/Guida.h"
 #include "support/WriteLimit.h"
 
 namespace vel::test {
@@ -110,20 +110,23 @@ TEST_F(ExpFlottaTest, LooksAsDesigned) {
                              static_cast<QWidget *>(d.cmdEsci), static_cast<QWidget *>(d.imgTitolo)})
         EXPECT_TRUE(picture->isVisible()) << picture->objectName().toStdString();
 
-    QTableWidget *grid = d.grdRecords;
+    ExportGrid *grid = d.grdRecords;
     EXPECT_TRUE(grid->alternatingRowColors());
     EXPECT_EQ(grid->verticalHeader()->defaultSectionSize(), 21);
     ASSERT_EQ(grid->columnCount(), 26);
-    EXPECT_EQ(grid->horizontalHeaderItem(0)->text(), QStringLiteral("N."));
+    EXPECT_EQ(grid->Caption(0), QStringLiteral("N."));
+    EXPECT_EQ(grid->columnWidth(0), 60);
     for (int k = 1; k <= 25; ++k) {
         const QString caption = QString::fromUtf8(kColumns[k - 1].caption);
         SCOPED_TRACE(caption.toStdString());
-        EXPECT_EQ(grid->horizontalHeaderItem(k)->text(), caption);
+        EXPECT_EQ(grid->Caption(k), caption);
+        EXPECT_EQ(grid->columnWidth(k), kColumns[k - 1].width);
         const bool editable = caption == QStringLiteral("Codice fiscale") ||
                               caption == QStringLiteral("Telefono preferenziale");
-        EXPECT_EQ(bool(grid->item(0, k)->flags() & Qt::ItemIsEditable), editable);
+        EXPECT_EQ(grid->IsEditable(0, k), editable);
+        EXPECT_EQ(grid->IsEditable(9, k), editable);
     }
-    EXPECT_FALSE(grid->item(0, 0)->flags() & Qt::ItemIsEditable);
+    EXPECT_FALSE(grid->IsEditable(0, 0));
 }
 
 TEST_F(ExpFlottaTest, AMissingArchiveIsCreatedAndTheGridKeepsItsTenRows) {
@@ -196,14 +199,14 @@ TEST_F(ExpFlottaTest, EditedCellsReachTheFileNeverTheArchive) {
     WriteArchive({SparseVehicle()});
     const QByteArray archive = folder.Read(kArchive);
     TfrmExpFlotta &d = Open();
-    QTableWidget *grid = d.grdRecords;
+    ExportGrid *grid = d.grdRecords;
     const int codFisc = 23, recapito = 24;
 
-    grid->item(0, codFisc)->setText(QStringLiteral("  RSSMRA80A01H501U "));
+    grid->SetText(0, codFisc, QStringLiteral("  RSSMRA80A01H501U "));
     // A telephone still being typed when the export is clicked counts as typed.
-    grid->setCurrentCell(0, recapito);
+    grid->setCurrentIndex(grid->model()->index(0, recapito));
     grid->setFocus();
-    grid->editItem(grid->item(0, recapito));
+    grid->edit(grid->model()->index(0, recapito));
     auto *editor = grid->viewport()->findChild<QLineEdit *>();
     ASSERT_NE(editor, nullptr);
     editor->setText(QStringLiteral("333 1234567"));
@@ -214,7 +217,7 @@ TEST_F(ExpFlottaTest, EditedCellsReachTheFileNeverTheArchive) {
     const QByteArray written = folder.Read(kXls);
     EXPECT_TRUE(written.contains("<td style=\"text-align: left;\">RSSMRA80A01H501U</td>"
                                  "<td style=\"text-align: left;\">333 1234567</td>"));
-    EXPECT_EQ(grid->item(0, recapito)->text(), QStringLiteral("333 1234567"));
+    EXPECT_EQ(grid->Text(0, recapito), QStringLiteral("333 1234567"));
     EXPECT_EQ(folder.Read(kArchive), archive);
 }
 
@@ -226,7 +229,7 @@ TEST_F(ExpFlottaTest, ExportingAgainReplacesTheWholeFile) {
         messages.Expect(MsgKind::Confirmation, kExportDone, MsgButton::No);
         Click(d.cmdEsporta);
         if (round == 0)
-            for (int k = 1; k <= 25; ++k) d.grdRecords->item(0, k)->setText(QString());
+            for (int k = 1; k <= 25; ++k) d.grdRecords->SetText(0, k, QString());
     }
     EXPECT_EQ(folder.Read(kXls), ExpectedFile({QStringList(25)}));
 }

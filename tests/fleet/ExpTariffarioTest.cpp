@@ -7,9 +7,9 @@
 #include "common/ArchiveFile.h"
 #include "common/Records.h"
 #include "common/TextRules.h"
+#include "dialogs/Guida.h"
 #include "fleet/ExpTariffario.h"
 #include "fleet/Tariffario.h"
-#include "shell/Guida.h"
 #include "support/WriteLimit.h"
 
 namespace vel::test {
@@ -129,17 +129,19 @@ TEST_F(ExpTariffarioTest, LooksAsDesigned) {
     EXPECT_FALSE(d.windowFlags() & Qt::WindowCloseButtonHint);
     EXPECT_EQ(d.panInfo->text(), QStringLiteral("Esportazione archivio in Microsoft Excel."));
 
-    QTableWidget *grid = d.grdRecords;
+    ExportGrid *grid = d.grdRecords;
     EXPECT_TRUE(grid->alternatingRowColors());
     EXPECT_EQ(grid->verticalHeader()->defaultSectionSize(), 21);
     ASSERT_EQ(grid->columnCount(), 26);
-    EXPECT_EQ(grid->horizontalHeaderItem(0)->text(), QStringLiteral("N."));
-    EXPECT_FALSE(grid->item(0, 0)->flags() & Qt::ItemIsEditable);
+    EXPECT_EQ(grid->Caption(0), QStringLiteral("N."));
+    EXPECT_EQ(grid->columnWidth(0), 60);
+    EXPECT_FALSE(grid->IsEditable(0, 0));
     for (int k = 1; k <= 25; ++k) {
         const auto &column = kColumns[k - 1];
         SCOPED_TRACE(column.caption);
-        EXPECT_EQ(grid->horizontalHeaderItem(k)->text(), QString::fromUtf8(column.caption));
-        EXPECT_EQ(bool(grid->item(0, k)->flags() & Qt::ItemIsEditable), column.editable);
+        EXPECT_EQ(grid->Caption(k), QString::fromUtf8(column.caption));
+        EXPECT_EQ(grid->columnWidth(k), column.width);
+        EXPECT_EQ(grid->IsEditable(0, k), column.editable);
     }
 }
 
@@ -225,19 +227,19 @@ TEST_F(ExpTariffarioTest, OverwrittenCellsReachTheFileNeverTheArchive) {
     WriteArchive({PromoTariff()});
     const QByteArray archive = folder.Read(kArchive);
     TfrmExpTariffario &d = Open();
-    QTableWidget *grid = d.grdRecords;
+    ExportGrid *grid = d.grdRecords;
 
     QStringList expected = PromoTariffRow();
     expected[20] = QStringLiteral("&lt;b&gt;promo&lt;/b&gt; &amp; sconto, \u00e8 \u20ac 10");
     for (int k = 1; k <= 25; ++k) {
         if (!kColumns[k - 1].editable || k == kIban) continue;
-        grid->item(0, k)->setText(QStringLiteral("  nuovo %1 ").arg(k));
+        grid->SetText(0, k, QStringLiteral("  nuovo %1 ").arg(k));
         expected[k - 1] = QStringLiteral("nuovo %1").arg(k);
     }
     // An IBAN still being typed when the export is clicked counts as typed.
-    grid->setCurrentCell(0, kIban);
+    grid->setCurrentIndex(grid->model()->index(0, kIban));
     grid->setFocus();
-    grid->editItem(grid->item(0, kIban));
+    grid->edit(grid->model()->index(0, kIban));
     auto *editor = grid->viewport()->findChild<QLineEdit *>();
     ASSERT_NE(editor, nullptr);
     editor->setText(QStringLiteral("IT02L1234512345123456789012"));
@@ -245,7 +247,7 @@ TEST_F(ExpTariffarioTest, OverwrittenCellsReachTheFileNeverTheArchive) {
 
     Export(MsgButton::No);
     EXPECT_EQ(folder.Read(kXls), ExpectedFile({expected}));
-    EXPECT_EQ(grid->item(0, kIban)->text(), QStringLiteral("IT02L1234512345123456789012"));
+    EXPECT_EQ(grid->Text(0, kIban), QStringLiteral("IT02L1234512345123456789012"));
     EXPECT_EQ(folder.Read(kArchive), archive);
 }
 
@@ -253,7 +255,7 @@ TEST_F(ExpTariffarioTest, ExportingAgainReplacesTheWholeFile) {
     WriteArchive({NamedTariff()});
     TfrmExpTariffario &d = Open();
     Export(MsgButton::No);
-    for (int k = 1; k <= 25; ++k) d.grdRecords->item(0, k)->setText(QString());
+    for (int k = 1; k <= 25; ++k) d.grdRecords->SetText(0, k, QString());
     Export(MsgButton::No);
     EXPECT_EQ(folder.Read(kXls), ExpectedFile({QStringList(25)}));
 }
@@ -337,7 +339,7 @@ TEST_F(ExpTariffarioTest, TheTariffCardOpensItModallyAndTheExitPictureLeavesIt) 
         seen = true;
         EXPECT_EQ(d.parentWidget(), static_cast<QWidget *>(frmTariffario));
         EXPECT_EQ(d.grdRecords->rowCount(), 1);
-        EXPECT_EQ(d.grdRecords->item(0, 3)->text(), QStringLiteral("WE-01"));
+        EXPECT_EQ(d.grdRecords->Text(0, 3), QStringLiteral("WE-01"));
         Click(d.cmdEsci);
         EXPECT_FALSE(d.isVisible());
     });

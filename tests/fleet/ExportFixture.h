@@ -2,7 +2,6 @@
 // What the tests of the fleet and tariff exports share: the texts every
 // export shows, the fixed pieces of the spreadsheet file, and a fixture that
 // opens an export dialog as its card does.
-#include <QTableWidget>
 #include <memory>
 #include <vector>
 
@@ -82,10 +81,7 @@ protected:
     // The texts of a grid row, column 0 included.
     QStringList Row(int row) const {
         QStringList cells;
-        for (int k = 0; k < dlg->grdRecords->columnCount(); ++k) {
-            const QTableWidgetItem *item = dlg->grdRecords->item(row, k);
-            cells.append(item ? item->text() : QString());
-        }
+        for (int k = 0; k < dlg->grdRecords->columnCount(); ++k) cells.append(dlg->grdRecords->Text(row, k));
         return cells;
     }
     void TearDown() override {

@@ -4,7 +4,6 @@
 // clock and printer under the test's control.
 #include <gtest/gtest.h>
 
-#include <QListWidget>
 #include <QTest>
 #include <initializer_list>
 #include <utility>
@@ -15,6 +14,7 @@
 #include "common/Records.h"
 #include "support/Fakes.h"
 #include "support/Gui.h"
+#include "support/ListBoxView.h"
 
 namespace vel::test {
 
@@ -57,22 +57,18 @@ protected:
     }
 
     // A double-click on a line, as the user gives it: the first click selects.
-    static void DoubleClickLine(QListWidget *list, int row) {
-        list->scrollToItem(list->item(row));
-        const QPoint at = list->visualItemRect(list->item(row)).center();
+    static void DoubleClickLine(ListBox *list, int row) {
+        list->ScrollToLine(row);
+        const QPoint at = list->LineRect(row).center();
         QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, at);
         QTest::mouseDClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, at);
     }
     // A double-click on the list's empty space below its lines.
-    static void DoubleClickBelowLines(QListWidget *list) {
+    static void DoubleClickBelowLines(ListBox *list) {
         const QPoint at(20, list->viewport()->height() - 4);
         QTest::mouseDClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, at);
     }
-    static QStringList LinesOf(const QListWidget *list) {
-        QStringList lines;
-        for (int i = 0; i < list->count(); ++i) lines.append(list->item(i)->text());
-        return lines;
-    }
+    static QStringList LinesOf(const ListBox *list) { return list->Lines(); }
 
     TestFolder folder;
     MessageScript messages;

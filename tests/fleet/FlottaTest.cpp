@@ -5,15 +5,15 @@
 #include "common/Records.h"
 #include "common/TextRules.h"
 #include "customers/TrovaClienti.h"
-#include "fleet/Flotta.h"
+#include "dialogs/AllegaCartella.h"
+#include "dialogs/CodFisc.h"
+#include "dialogs/Guida.h"
+#include "dialogs/PartitaIVA.h"
 #include "fleet/Disponibili.h"
 #include "fleet/ExpFlotta.h"
+#include "fleet/Flotta.h"
 #include "fleet/TrovaFlotta.h"
-#include "shell/AllegaCartella.h"
 #include "shell/Avvio.h"
-#include "shell/Guida.h"
-#include "shell/CodFisc.h"
-#include "shell/PartitaIVA.h"
 #include "shell/ShellFixture.h"
 #include "support/WriteLimit.h"
 
@@ -24,12 +24,6 @@ const QString kArchive = QStringLiteral("Flotta_Automezzi.pro");
 const QString kEmpty = QStringLiteral("L'archivio non contiene nessuna scheda.");
 const QString kInserted = QStringLiteral("La scheda corrente \u00e8 stata inserita in archivio.");
 const QString kSaved = QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio.");
-const QString kDuplicated = QStringLiteral(
-    "E' ora possibile apportare le proprie modifiche alla scheda corrente.\n\r\n\r"
-    "Al termine premere Salva per inserire la scheda in archivio.");
-const QString kNoDuplicate = QStringLiteral(
-    "Attenzione: la duplicazione di una scheda pu\u00f2 avvenire soltanto dopo che questa \u00e8 stata inserita "
-    "in archivio.");
 
 // A vehicle record whose texts tell the records apart.
 Record Vehicle(const QString &plate, const QString &flag = QStringLiteral("No")) {
@@ -58,13 +52,6 @@ protected:
         for (const Record &r : records) bytes += r.Bytes();
         folder.Write(kArchive, bytes);
     }
-    Record StoredRecord(int n) {
-        const QByteArray bytes = folder.Read(kArchive);
-        Record r(VehicleRecord);
-        r.Bytes() = bytes.mid(qsizetype(n - 1) * VehicleRecord.Size(), VehicleRecord.Size());
-        return r;
-    }
-    int StoredCount() { return int(folder.Read(kArchive).size() / VehicleRecord.Size()); }
     void FillMandatory(const QString &plate) {
         card->txtVeicolo->setText(QStringLiteral("Autocarro"));
         card->txtMarca->setText(QStringLiteral("Iveco"));
@@ -141,71 +128,6 @@ TEST_F(FlottaTest, SavingAppendsThenRewritesInPlace) {
     EXPECT_EQ(folder.Read(kArchive).mid(1875, 3), QByteArray("\x02No"));
 }
 
-TEST_F(FlottaTest, MandatoryFieldsInTheirOrder) {
-    const struct {
-        const char *veicolo, *marca, *modello, *targa;
-        const char *message;
-        const char *focus;
-    } cases[] = {
-        {"", "", "", "", "il tipo di veicolo.", "txtVeicolo"},
-        {"Autocarro", "   ", "", "", "la marca del veicolo.", "txtMarca"},
-        {"Autocarro", "Iveco", "\t", "X", "il modello del veicolo.", "txtModello"},
-        {"Autocarro", "Iveco", "Daily", " ", "la targa del veicolo.", "txtTarga"},
-    };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.message);
-        card->txtVeicolo->setText(QString::fromUtf8(c.veicolo));
-        card->txtMarca->setText(QString::fromUtf8(c.marca));
-        card->txtModello->setText(QString::fromUtf8(c.modello));
-        card->txtTarga->setText(QString::fromUtf8(c.targa));
-        messages.Expect(MsgKind::Warning, QStringLiteral("Attenzione: per salvare la scheda \u00e8 necessario indicare ") +
-                                              QString::fromUtf8(c.message));
-        Click(card->cmdSalva);
-        EXPECT_EQ(Focused(), card->findChild<QWidget *>(QString::fromLatin1(c.focus)));
-        EXPECT_FALSE(folder.Exists(kArchive));
-    }
-}
-
-// The arrows, for every kind of card number and archive size.
-TEST_F(FlottaTest, NavigationTable) {
-    enum Arrow { Primo, Indietro, Avanti, Ultimo };
-    const struct {
-        Arrow arrow;
-        int count;
-        const char *before;
-        const char *after;  // lblPosizione afterwards
-        bool notice;
-        bool loads;  // the card shows the record `after`
-    } cases[] = {
-        {Primo, 0, "", "", true, false},       {Primo, 0, "2", "2", true, false},
-        {Primo, 3, "", "1", false, true},      {Primo, 3, "3", "1", false, true},
-        {Indietro, 0, "", "", true, false},    {Indietro, 0, "1", "1", false, false},
-        {Indietro, 0, "2", "2", true, false},  {Indietro, 3, "", "1", false, true},
-        {Indietro, 3, "1", "1", false, false}, {Indietro, 3, "2", "1", false, true},
-        {Indietro, 3, "3", "2", false, true},  {Avanti, 0, "", "", true, false},
-        {Avanti, 0, "2", "", true, false},     {Avanti, 3, "", "1", false, true},
-        {Avanti, 3, "1", "2", false, true},    {Avanti, 3, "3", "3", false, false},
-        {Avanti, 1, "1", "1", false, false},   {Ultimo, 0, "", "", true, false},
-        {Ultimo, 3, "", "3", false, true},     {Ultimo, 3, "1", "3", false, true},
-    };
-    ImageButton *buttons[] = {card->cmdPrimo, card->cmdIndietro, card->cmdAvanti, card->cmdUltimo};
-    for (const auto &c : cases) {
-        SCOPED_TRACE(testing::Message() << "arrow " << c.arrow << " count " << c.count << " from '" << c.before << "'");
-        std::vector<Record> records;
-        for (int i = 1; i <= c.count; ++i) records.push_back(Vehicle(QStringLiteral("PL%1").arg(i)));
-        WriteArchive(records);
-        card->cmdNuovoClick();
-        card->txtTarga->setText(QStringLiteral("sullo schermo"));
-        card->lblPosizione->setText(QString::fromLatin1(c.before));
-        if (c.notice) messages.Expect(MsgKind::Information, kEmpty);
-        Click(buttons[c.arrow]);
-        EXPECT_EQ(card->lblPosizione->text(), QString::fromLatin1(c.after));
-        EXPECT_EQ(card->txtTarga->text(),
-                  c.loads ? QStringLiteral("PL") + QString::fromLatin1(c.after) : QStringLiteral("sullo schermo"));
-        messages.Verify();
-    }
-}
-
 TEST_F(FlottaTest, LoadingReplacesEveryControlButKeepsAnUnknownFlag) {
     Record odd = Vehicle(QStringLiteral("PL2"), QStringLiteral("Forse"));
     WriteArchive({Vehicle(QStringLiteral("PL1"), QStringLiteral("S\u00ec")), odd});
@@ -217,36 +139,6 @@ TEST_F(FlottaTest, LoadingReplacesEveryControlButKeepsAnUnknownFlag) {
     EXPECT_TRUE(card->chkDisponibile->isChecked());
     EXPECT_EQ(card->txtModello->text(), QStringLiteral("Panda PL2"));
     EXPECT_EQ(card->lblPosizione->text(), QStringLiteral("2"));
-}
-
-TEST_F(FlottaTest, DuplicatingMakesANewCardWithoutAttachments) {
-    messages.Expect(MsgKind::Warning, kNoDuplicate);
-    Click(card->cmdDuplica);
-    EXPECT_FALSE(folder.Exists(kArchive));
-
-    WriteArchive({Vehicle(QStringLiteral("PL1")), Vehicle(QStringLiteral("PL2"), QStringLiteral("S\u00ec")),
-                  Vehicle(QStringLiteral("PL3"))});
-    const QByteArray before = folder.Read(kArchive);
-    card->lblPosizione->setText(QStringLiteral("2"));
-    Click(card->cmdAvanti);  // record 3
-    Click(card->cmdIndietro);  // record 2
-    messages.Expect(MsgKind::Information, kDuplicated);
-    Click(card->cmdDuplica);
-    EXPECT_EQ(card->lblPosizione->text(), QString());
-    EXPECT_EQ(card->lblFile01->text(), QString());
-    EXPECT_EQ(card->lblDesc01->text(), QString());
-    EXPECT_EQ(card->txtTarga->text(), QStringLiteral("PL2"));
-    EXPECT_TRUE(card->chkDisponibile->isChecked());
-    EXPECT_EQ(Focused(), card->txtVeicolo);
-
-    messages.Expect(MsgKind::Information, kInserted);
-    Click(card->cmdSalva);
-    EXPECT_EQ(card->lblPosizione->text(), QStringLiteral("4"));
-    EXPECT_EQ(folder.Read(kArchive).left(before.size()), before);
-    const Record copy = StoredRecord(4);
-    EXPECT_EQ(copy.Text("Targa"), QStringLiteral("PL2"));
-    EXPECT_EQ(copy.Text("File01"), QString());
-    EXPECT_EQ(copy.Text("Disponibile"), QStringLiteral("S\u00ec"));
 }
 
 TEST_F(FlottaTest, NewCardAndShowingClearEverything) {
@@ -270,69 +162,6 @@ TEST_F(FlottaTest, NewCardAndShowingClearEverything) {
     card->Show();
     EXPECT_EQ(card->lblPosizione->text(), QString());
     EXPECT_EQ(card->txtTarga->text(), QString());
-}
-
-TEST_F(FlottaTest, ArchiveFailuresAreReportedAndKeepTheCard) {
-    folder.Block(kArchive);
-    const QString failure = ArchiveFailureMessage();
-    for (ImageButton *arrow : {card->cmdPrimo, card->cmdIndietro, card->cmdAvanti, card->cmdUltimo}) {
-        messages.Expect(MsgKind::Error, failure);
-        Click(arrow);
-    }
-    FillMandatory(QStringLiteral("XY"));
-    messages.Expect(MsgKind::Error, failure);
-    Click(card->cmdSalva);
-    EXPECT_EQ(card->lblPosizione->text(), QString());
-
-    card->lblPosizione->setText(QStringLiteral("3"));
-    card->lblFile01->setText(QStringLiteral("a.pdf"));
-    messages.Expect(MsgKind::Error, failure);
-    Click(card->cmdDuplica);
-    EXPECT_EQ(card->lblPosizione->text(), QString());  // already emptied when the archive failed
-    EXPECT_EQ(card->lblFile01->text(), QString());
-    EXPECT_EQ(card->txtTarga->text(), QStringLiteral("XY"));
-}
-
-TEST_F(FlottaTest, NumbersThatNameNoRecordAreRefused) {
-    WriteArchive({Vehicle(QStringLiteral("PL1"))});
-    const QByteArray before = folder.Read(kArchive);
-    FillMandatory(QStringLiteral("XY"));
-    for (const char *number : {"5", "0", "abc"}) {
-        SCOPED_TRACE(number);
-        card->lblPosizione->setText(QString::fromLatin1(number));
-        messages.Expect(MsgKind::Error, ArchiveFailureMessage());
-        Click(card->cmdSalva);
-        EXPECT_EQ(folder.Read(kArchive), before);
-        EXPECT_EQ(card->lblPosizione->text(), QString::fromLatin1(number));
-    }
-}
-
-TEST_F(FlottaTest, AFailedAppendLeavesTheArchiveAndTheCardAsTheyWere) {
-    WriteArchive({Vehicle(QStringLiteral("PL1"))});
-    FillMandatory(QStringLiteral("XY"));
-    messages.Expect(MsgKind::Error, ArchiveFailureMessage());
-    {
-        WriteLimit full(3635 + 100);
-        Click(card->cmdSalva);
-    }
-    EXPECT_EQ(card->lblPosizione->text(), QString());
-    ArchiveFile archive;
-    archive.OpenArchive(kArchive, VehicleRecord);
-    EXPECT_EQ(archive.RecordCount(), 1);
-    Record first(VehicleRecord);
-    archive.ReadRecord(1, first);
-    EXPECT_EQ(first.Bytes(), Vehicle(QStringLiteral("PL1")).Bytes());
-}
-
-TEST_F(FlottaTest, TextsPutInByCommandsAreShownWholeAndSavedCut) {
-    const QString owner = QString(60, u'R') + QStringLiteral(" ") + QString(40, u'N');
-    card->txtConducente->setText(owner);
-    EXPECT_EQ(card->txtConducente->text(), owner);
-    FillMandatory(QStringLiteral("XY"));
-    messages.Expect(MsgKind::Information, kInserted);
-    Click(card->cmdSalva);
-    EXPECT_EQ(card->txtConducente->text(), owner);
-    EXPECT_EQ(StoredRecord(1).Text("Conducente"), QString(50, u'R'));
 }
 
 TEST_F(FlottaTest, CodesRefuseSpecialCharactersAndPlatesTurnToCapitals) {
@@ -376,35 +205,6 @@ TEST_F(FlottaTest, KilometresPerLitreTakeDigitsOnly) {
         card->txtUso->setFocus();
         EXPECT_EQ(card->txtLitro->text(), QString::fromLatin1(c.left));
     }
-}
-
-TEST_F(FlottaTest, EnterWalksTheFieldsInRecordOrderAndFramesFollowTheFocus) {
-    const char *order[] = {"txtVeicolo", "txtMarca", "txtModello", "txtColore", "txtAlimentazione", "txtTarga",
-                           "txtImpianti", "txtTelaio", "txtImmatricolazione", "txtCilindrata", "txtCavalli",
-                           "txtDataAcq", "txtPrezzoAcq", "txtTelepass", "txtPosti", "txtPeso", "txtViacard",
-                           "txtLitro", "txtUso", "txtPneumatici", "txtAssi", "txtAmbientale", "txtOfficina",
-                           "txtCompagnia", "txtIncidenti", "txtStato", "txtConducente", "txtCodFisc",
-                           "txtRecapito", "txtNote", "txtVeicolo"};
-    auto editorOf = [&](const char *name) { return card->findChild<QWidget *>(QString::fromLatin1(name)); };
-    editorOf(order[0])->setFocus();
-    for (size_t i = 1; i < std::size(order); ++i) {
-        SCOPED_TRACE(order[i]);
-        FocusFrame *previousFrame = card->findChild<FocusFrame *>(QStringLiteral("eff") + QString::fromLatin1(order[i - 1] + 3));
-        EXPECT_TRUE(previousFrame->isVisible());
-        Press(Focused(), Qt::Key_Return);
-        EXPECT_EQ(Focused(), editorOf(order[i]));
-        if (i + 1 < std::size(order)) {
-            EXPECT_FALSE(previousFrame->isVisible());
-        }
-    }
-}
-
-TEST_F(FlottaTest, ComboListSelectionIsForgottenOnEntry) {
-    card->txtStato->setCurrentIndex(1);
-    ASSERT_EQ(card->txtStato->text(), QStringLiteral("Buono"));
-    card->txtStato->Editor()->setFocus();
-    EXPECT_EQ(card->txtStato->currentIndex(), -1);
-    EXPECT_EQ(card->txtStato->text(), QStringLiteral("Buono"));
 }
 
 TEST_F(FlottaTest, HintsFollowThePointer) {

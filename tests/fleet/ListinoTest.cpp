@@ -8,10 +8,10 @@
 #include "cards/ListReport.h"
 #include "cards/ReportPages.h"
 #include "cards/ResultList.h"
+#include "dialogs/Guida.h"
 #include "fleet/Listino.h"
 #include "fleet/Tariffario.h"
 #include "platform/QtPrint.h"
-#include "shell/Guida.h"
 
 namespace vel::test {
 namespace {
@@ -196,22 +196,36 @@ TEST_F(ListinoTest, TheLineOfATariffInTheList) {
     WriteTariffs({tariff, plain});
     auto dlg = Show(QStringLiteral("estate"));
     ASSERT_EQ(dlg->lstRecords->count(), 2);
-    EXPECT_EQ(dlg->lstRecords->item(0)->text(),
+    EXPECT_EQ(dlg->lstRecords->Line(0),
               QStringLiteral("Moto") + QString(51, u' ') + QStringLiteral("  Tariffa Oraria") + QString(8, u' ') +
                   QStringLiteral("  ") + QString(20, u' ') + QStringLiteral("  Cl. ") + QString(12, u' ') +
                   QStringLiteral("  Posti: ") + QString(4, u' ') + QStringLiteral("  Prezzo: \u20ac 0,00"));
-    EXPECT_EQ(dlg->lstRecords->item(1)->text(),
+    EXPECT_EQ(dlg->lstRecords->Line(1),
               QStringLiteral("Noleggio giornaliero di autovettura di classe superiore  Tariffa Chilometrica  "
                              "  Autovettura elettric  Cl. Intermedia p  Posti: 1234  Prezzo: \u20ac 1234,5678"));
-    for (int i = 0; i < 2; ++i) {
-        const QListWidgetItem *item = dlg->lstRecords->item(i);
-        EXPECT_EQ(item->text().mid(132, 12), QStringLiteral("  Prezzo: \u20ac ")) << i;
-        EXPECT_EQ(item->font().family(), QStringLiteral("Courier New"));
-        EXPECT_EQ(item->font().pointSize(), 12);
-        EXPECT_EQ(item->foreground().color(), QColor(Qt::black));
-        EXPECT_EQ(item->sizeHint().width(), 1400);
+    for (int i = 0; i < 2; ++i)
+        EXPECT_EQ(dlg->lstRecords->Line(i).mid(132, 12), QStringLiteral("  Prezzo: \u20ac ")) << i;
+    ExpectResultListLook(dlg->lstRecords, 1400);
+}
+
+// The price stands past the 1400 pixels the lines are laid out in at least;
+// scrolled sideways to the end, it shows whole.
+TEST_F(ListinoTest, ScrollingSidewaysShowsTheWholePrice) {
+    WriteTariffs({Tariff("Utilitaria al giorno", "Estate", "27,50"), Tariff("Camper", "Estate", "1850,00")});
+    auto dlg = Show(QStringLiteral("Estate"));
+    ASSERT_EQ(dlg->lstRecords->count(), 2);
+    for (int row = 0; row < 2; ++row) {
+        SCOPED_TRACE(row);
+        EXPECT_FALSE(LineEndShown(dlg->lstRecords, row, 2));
+        ScrollSideways(dlg->lstRecords, row);
+        EXPECT_TRUE(LineEndShown(dlg->lstRecords, row, 2));
+        ScrollSideways(dlg->lstRecords, row, 0);
     }
-    EXPECT_EQ(dlg->lstRecords->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    // A line removed leaves the rest scrolling to their end.
+    dlg->lstRecords->setCurrentRow(0);
+    Click(dlg->btnElimina);
+    ScrollSideways(dlg->lstRecords, 0);
+    EXPECT_TRUE(LineEndShown(dlg->lstRecords, 0, 2));
 }
 
 TEST_F(ListinoTest, MissingArchiveIsCreatedAndGivesAnEmptyList) {

@@ -1,21 +1,19 @@
 #include "common/ArchiveFile.h"
 #include "common/Records.h"
+#include "dialogs/AllegaCartella.h"
+#include "dialogs/Guida.h"
+#include "dialogs/Iban.h"
 #include "fleet/Flotta.h"
 #include "fleet/Listino.h"
 #include "fleet/Tariffario.h"
-#include "shell/AllegaCartella.h"
 #include "shell/Avvio.h"
-#include "shell/Guida.h"
-#include "shell/Iban.h"
 #include "shell/ShellFixture.h"
 
 namespace vel::test {
 namespace {
 
 const QString kArchive = QStringLiteral("Tariffario.pro");
-const QString kEmpty = QStringLiteral("L'archivio non contiene nessuna scheda.");
 const QString kInserted = QStringLiteral("La scheda corrente \u00e8 stata inserita in archivio.");
-const QString kSaved = QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio.");
 
 Record Tariff(const QString &code) {
     Record r(TariffRecord);
@@ -67,102 +65,6 @@ TEST_F(TariffarioTest, CardOpensNewWithItsOwnTexts) {
     EXPECT_EQ(card->txtTariffa->itemText(4), QStringLiteral("Mensile"));
     EXPECT_EQ(card->txtIban->MaxLength(), 27);
     EXPECT_EQ(card->txtDescList->MaxLength(), 55);
-}
-
-TEST_F(TariffarioTest, MandatoryFieldsInTheirOrder) {
-    const char *prefix = "Attenzione: per salvare la scheda \u00e8 necessario indicare ";
-    const struct {
-        Edit *TfrmTariffario::*blank;  // nullptr: the tariff kind, a combo
-        const char *message;
-    } cases[] = {
-        {nullptr, "il tipo di tariffa."},
-        {&TfrmTariffario::txtDescrizione, "la descrizione della tariffa."},
-        {&TfrmTariffario::txtCodice, "il codice della tariffa."},
-        {&TfrmTariffario::txtListino, "il nome del listino di appartenenza della tariffa."},
-        {&TfrmTariffario::txtDescList, "la descrizione della tariffa da riportare in listino."},
-    };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.message);
-        FillMandatory();
-        QWidget *focus = card->txtTariffa;
-        if (c.blank) {
-            (card->*c.blank)->setText(QStringLiteral("  "));
-            focus = card->*c.blank;
-        } else {
-            card->txtTariffa->setText(QString());
-        }
-        messages.Expect(MsgKind::Warning, QString::fromUtf8(prefix) + QString::fromUtf8(c.message));
-        Click(card->cmdSalva);
-        EXPECT_EQ(Focused(), focus);
-        EXPECT_FALSE(folder.Exists(kArchive));
-    }
-}
-
-TEST_F(TariffarioTest, SavingAppendsThenRewritesInPlace) {
-    FillMandatory();
-    messages.Expect(MsgKind::Information, kInserted);
-    Click(card->cmdSalva);
-    EXPECT_EQ(card->lblPosizione->text(), QStringLiteral("1"));
-    EXPECT_EQ(folder.Read(kArchive).size(), 4218);
-    // The amounts are stored as the edits show them.
-    EXPECT_EQ(folder.Read(kArchive).mid(128, 5), QByteArray("\x04" "0,00"));
-
-    Click(card->cmdNuovo);
-    FillMandatory();
-    messages.Expect(MsgKind::Information, kInserted);
-    Click(card->cmdSalva);
-    EXPECT_EQ(card->lblPosizione->text(), QStringLiteral("2"));
-    EXPECT_EQ(folder.Read(kArchive).size(), 8436);
-
-    card->txtCodice->setText(QStringLiteral("H2"));
-    messages.Expect(MsgKind::Information, kSaved);
-    Click(card->cmdSalva);
-    EXPECT_EQ(folder.Read(kArchive).size(), 8436);
-    EXPECT_EQ(folder.Read(kArchive).mid(4218 + 107, 3), QByteArray("\x02H2"));
-}
-
-TEST_F(TariffarioTest, NavigationOnAnEmptyArchiveAndAtTheEnds) {
-    card->lblPosizione->setText(QStringLiteral("1"));
-    Click(card->cmdIndietro);  // nothing, not even the notice
-    for (ImageButton *arrow : {card->cmdPrimo, card->cmdUltimo}) {
-        messages.Expect(MsgKind::Information, kEmpty);
-        Click(arrow);
-        EXPECT_EQ(card->lblPosizione->text(), QStringLiteral("1"));
-    }
-    messages.Expect(MsgKind::Information, kEmpty);
-    Click(card->cmdAvanti);
-    EXPECT_EQ(card->lblPosizione->text(), QString());
-
-    WriteArchive(3);
-    Click(card->cmdUltimo);
-    EXPECT_EQ(card->txtCodice->text(), QStringLiteral("T3"));
-    EXPECT_EQ(card->lblFile01->text(), QStringLiteral("T3.pdf"));
-    Click(card->cmdAvanti);
-    EXPECT_EQ(card->lblPosizione->text(), QStringLiteral("3"));
-    Click(card->cmdPrimo);
-    Click(card->cmdIndietro);
-    EXPECT_EQ(card->txtCodice->text(), QStringLiteral("T1"));
-}
-
-TEST_F(TariffarioTest, DuplicatingKeepsTheValuesAndAppendsACopy) {
-    messages.Expect(MsgKind::Warning, QStringLiteral("Attenzione: la duplicazione di una scheda pu\u00f2 avvenire soltanto "
-                                                     "dopo che questa \u00e8 stata inserita in archivio."));
-    Click(card->cmdDuplica);
-
-    WriteArchive(3);
-    const QByteArray before = folder.Read(kArchive);
-    Click(card->cmdUltimo);
-    messages.Expect(MsgKind::Information,
-                    QStringLiteral("E' ora possibile apportare le proprie modifiche alla scheda corrente.\n\r\n\r"
-                                   "Al termine premere Salva per inserire la scheda in archivio."));
-    Click(card->cmdDuplica);
-    EXPECT_EQ(card->lblFile01->text(), QString());
-    EXPECT_EQ(card->txtCodice->text(), QStringLiteral("T3"));
-    EXPECT_EQ(Focused(), card->txtTariffa);
-    messages.Expect(MsgKind::Information, kInserted);
-    Click(card->cmdSalva);
-    EXPECT_EQ(card->lblPosizione->text(), QStringLiteral("4"));
-    EXPECT_EQ(folder.Read(kArchive).left(before.size()), before);
 }
 
 TEST_F(TariffarioTest, AmountEditsTakeDigitsAndTheCommaAndNormalizeWhenLeft) {

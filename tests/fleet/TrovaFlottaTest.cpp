@@ -211,14 +211,25 @@ TEST_F(TrovaFlottaTest, LinesShowInCourierNewAndScrollSideways) {
     auto dlg = Search({});
     ASSERT_EQ(dlg->lstRecords->count(), 8);
     // The long make and model is cut to 30 characters, the 13-character plate to 12.
-    EXPECT_TRUE(dlg->lstRecords->item(1)->text().startsWith(
+    EXPECT_TRUE(dlg->lstRecords->Line(1).startsWith(
         QStringLiteral("Alfa Romeo Giulietta Sprint Ve  Targa: ABCDEFGHIJKL  ")));
-    for (int i = 0; i < dlg->lstRecords->count(); ++i) {
-        EXPECT_EQ(dlg->lstRecords->item(i)->font().family(), QStringLiteral("Courier New"));
-        EXPECT_EQ(dlg->lstRecords->item(i)->font().pointSize(), 12);
-        EXPECT_EQ(dlg->lstRecords->item(i)->sizeHint().width(), 1600);
-    }
-    EXPECT_EQ(dlg->lstRecords->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    ExpectResultListLook(dlg->lstRecords, 1600);
+}
+
+// A note of 250 characters ends far past the 1600 pixels the lines are laid
+// out in at least; scrolled sideways to the end, the whole note shows.
+TEST_F(TrovaFlottaTest, ScrollingSidewaysShowsTheWholeNote) {
+    const QString note = QString(246, u'.') + QStringLiteral("FINE");
+    WriteFleet({Vehicle({{"Marca", U("Fiat")}, {"Modello", U("Panda")}, {"Note", note}}),
+                Vehicle({{"Marca", U("Alfa")}, {"Modello", U("Mito")}, {"Note", U("Breve")}})});
+    auto dlg = Search({});
+    ASSERT_EQ(dlg->lstRecords->count(), 2);
+    ASSERT_TRUE(dlg->lstRecords->Line(1).endsWith(note));
+    EXPECT_FALSE(LineEndShown(dlg->lstRecords, 1));
+    ScrollSideways(dlg->lstRecords, 1);
+    EXPECT_TRUE(LineEndShown(dlg->lstRecords, 1));
+    // The text moved with the bar: the short line went out of view.
+    EXPECT_FALSE(LineEndShown(dlg->lstRecords, 0));
 }
 
 TEST_F(TrovaFlottaTest, OneVehicleStillSaysSchede) {
@@ -421,8 +432,8 @@ TEST_F(TrovaFlottaTest, PickAppliesEveryEqualLineSoTheLastStays) {
     for (int row : {4, 5}) {
         SCOPED_TRACE(row);
         auto dlg = Search({});
-        ASSERT_EQ(dlg->lstRecords->item(4)->text(), dlg->lstRecords->item(5)->text());
-        ASSERT_EQ(dlg->lstRecords->item(4)->text(), VehicleListLine(twin));
+        ASSERT_EQ(dlg->lstRecords->Line(4), dlg->lstRecords->Line(5));
+        ASSERT_EQ(dlg->lstRecords->Line(4), VehicleListLine(twin));
         pick(*dlg, row);
     }
 }
@@ -508,7 +519,7 @@ TEST_F(TrovaFlottaTest, PickFillsTheBookingCard) {
                                        {"txtVeicolo", "txtMarca", "txtModello", "txtColore", "txtAlimentazione",
                                         "txtTarga", "txtPosti", "txtImpianti", "txtCliente"});
     auto dlg = Search({{"txtMarca", U("fiat")}}, QStringLiteral("prenotazioni"));
-    ASSERT_EQ(dlg->lstRecords->item(1)->text(), VehicleListLine(Fleet()[1]));
+    ASSERT_EQ(dlg->lstRecords->Line(1), VehicleListLine(Fleet()[1]));
     DoubleClickLine(dlg->lstRecords, 1);
     EXPECT_FALSE(dlg->isVisible());
     const std::pair<const char *, const char *> expected[] = {

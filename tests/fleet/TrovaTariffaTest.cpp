@@ -226,19 +226,17 @@ TEST_F(TrovaTariffaTest, TheLineOfATariff) {
                         QString(8, u' ') + QStringLiteral("  ") + QString(35, u' ') + QStringLiteral("  Scooter") +
                         QString(18, u' ') + QStringLiteral("  Cl. Mini") + QString(8, u' ') +
                         QStringLiteral("  Posti: 12345  \u20ac 12,5");
-    EXPECT_EQ(dlg->lstRecords->item(0)->text(), ab1);
+    EXPECT_EQ(dlg->lstRecords->Line(0), ab1);
     // A long description is cut to its 35 characters; every line holds 144
     // characters before its amount.
-    const QString gio = dlg->lstRecords->item(1)->text();
+    const QString gio = dlg->lstRecords->Line(1);
     EXPECT_EQ(gio.mid(44, 39), QStringLiteral("  Noleggio giornaliero city car con c  "));
     for (int i = 0; i < 5; ++i) {
-        const QString line = dlg->lstRecords->item(i)->text();
+        const QString line = dlg->lstRecords->Line(i);
         EXPECT_EQ(line.mid(140, 4), QStringLiteral("  \u20ac ")) << i;
-        EXPECT_EQ(dlg->lstRecords->item(i)->font().family(), QStringLiteral("Courier New"));
-        EXPECT_EQ(dlg->lstRecords->item(i)->font().pointSize(), 12);
-        EXPECT_EQ(dlg->lstRecords->item(i)->sizeHint().width(), 1600);
     }
-    EXPECT_EQ(dlg->lstRecords->item(4)->text().mid(144), QStringLiteral("900,00"));
+    ExpectResultListLook(dlg->lstRecords, 1600);
+    EXPECT_EQ(dlg->lstRecords->Line(4).mid(144), QStringLiteral("900,00"));
 }
 
 TEST_F(TrovaTariffaTest, MissingArchiveIsCreatedAndGivesAnEmptyList) {
@@ -357,7 +355,7 @@ TEST_F(TrovaTariffaTest, PickAppliesEveryEqualLineSoTheLastStays) {
         SCOPED_TRACE(row);
         frmTariffario->lblPosizione->clear();
         auto dlg = Search({});
-        ASSERT_EQ(dlg->lstRecords->item(0)->text(), dlg->lstRecords->item(1)->text());
+        ASSERT_EQ(dlg->lstRecords->Line(0), dlg->lstRecords->Line(1));
         DoubleClickLine(dlg->lstRecords, row);
         ExpectCardShows(twin, QStringLiteral("6"));
     }

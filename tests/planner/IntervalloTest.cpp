@@ -11,7 +11,6 @@
 
 #include "common/MonthTable.h"
 #include "common/TextRules.h"
-#include "planner/DateText.h"
 #include "planner/Intervallo.h"
 #include "planner/Planning.h"
 #include "planner/PlannerStandIn.h"
@@ -203,27 +202,6 @@ TEST_F(IntervalloTest, WindowLooksAsDesigned) {
         EXPECT_EQ(Focused(), d.txtPrenotazione) << "the focus starts in the name";
         d.btnAnnullaClick();
     });
-}
-
-// --- The date check the dialog composes its dates for ------------------------------
-
-TEST(IsValidDateText, TakesRealDatesWrittenDayMonthYear) {
-    const struct {
-        const char *text;
-        bool valid;
-    } cases[] = {
-        {"29/02/2024", true}, {"29/02/2023", false}, {"29/02/1900", false}, {"29/02/2000", true},
-        {"31/02/2025", false}, {"31/04/2024", false}, {"30/04/2024", true}, {"31/12/9999", true},
-        {"01/01/0001", true},  {"01/01/0000", false}, {"00/01/2024", false}, {"01/13/2024", false},
-        {"1/3/2024", true},    {"001/03/2024", false}, {"01/03/24", false},  {"01/03/02024", false},
-        {" 01/03/2024", false}, {"01/03/2024 ", false}, {"01-03-2024", false}, {"01/03/ANNO", false},
-        {"01/03/", false},     {"", false},            {"01/03/2024/1", false}, {"+1/03/2024", false},
-    };
-    for (const auto &c : cases) {
-        EXPECT_EQ(IsValidDateText(QString::fromLatin1(c.text)), c.valid) << c.text;
-    }
-    EXPECT_EQ(DateFromText(QStringLiteral("05/04/2024")), QDate(2024, 4, 5)) << "the day comes first";
-    EXPECT_FALSE(IsValidDateText(QStringLiteral("١٥/03/2024"))) << "only the digits 0 to 9";
 }
 
 // --- Applica e chiudi: the checks, in their order --------------------------------

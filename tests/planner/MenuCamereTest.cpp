@@ -7,7 +7,7 @@
 #include <QPointer>
 
 #include "PlannerFixture.h"
-#include "shell/Guida.h"
+#include "dialogs/Guida.h"
 
 namespace vel::test {
 namespace {
@@ -96,17 +96,31 @@ TEST_F(MenuCamereTest, ListsEveryVehicleWithAPlateSortedWithoutRegardToCase) {
     };
     WriteFleet(fleet);
     OpenChooser();
-    const QListWidget *list = frmMenuCamere->lstRecords;
-    QStringList shown;
-    for (int i = 0; i < list->count(); ++i) shown.append(list->item(i)->text());
+    const ListBox *list = frmMenuCamere->lstRecords;
+    const QStringList shown = list->Lines();
     // File order would be furgone, Autovettura, Camper; the plate-less two are left out.
     EXPECT_EQ(shown, (QStringList{VehicleChooserLine(fleet[2]), VehicleChooserLine(fleet[3]),
                                   VehicleChooserLine(fleet[0])}));
     EXPECT_EQ(list->currentRow(), -1);
-    EXPECT_TRUE(list->selectedItems().isEmpty());
-    EXPECT_EQ(list->item(0)->font().family(), QStringLiteral("Courier New"));
-    EXPECT_EQ(list->item(0)->sizeHint().width(), 910);
-    EXPECT_EQ(list->item(0)->foreground().color(), QColor(Qt::black));
+    EXPECT_EQ(list->SelectedRow(), -1);
+    ExpectResultListLook(list, 910);
+}
+
+// The fuel column stands past the 910 pixels the lines are laid out in at
+// least; scrolled sideways to the end, it shows whole.
+TEST_F(MenuCamereTest, ScrollingSidewaysShowsTheFuelColumn) {
+    WriteFleet({Car(QStringLiteral("Autovettura"), QStringLiteral("Fiat"), QStringLiteral("Panda"),
+                    QStringLiteral("FP100AA"), QStringLiteral("5"), QStringLiteral("Benzina e GPL")),
+                Car(QStringLiteral("Furgone"), QStringLiteral("Fiat"), QStringLiteral("Ducato"),
+                    QStringLiteral("FD200BB"))});
+    OpenChooser();
+    ListBox *list = frmMenuCamere->lstRecords;
+    ASSERT_EQ(list->count(), 2);
+    ASSERT_TRUE(list->Line(0).endsWith(QStringLiteral("Alim. Benzina e GPL")));
+    EXPECT_FALSE(LineEndShown(list, 0));
+    ScrollSideways(list, 0);
+    EXPECT_TRUE(LineEndShown(list, 0, 3));
+    EXPECT_TRUE(LineEndShown(list, 1, 3));  // "Diesel", shorter, ends in view too
 }
 
 TEST_F(MenuCamereTest, TheChooserLineHasItsColumns) {
@@ -370,6 +384,27 @@ TEST_F(MenuCamereTest, APastedYearMustBeMadeOfDigits) {
     year->selectAll();
     Press(year, Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(year->text(), QStringLiteral("2026"));
+}
+
+// Mended: "Apri" takes exactly four digits, whatever put the text there.
+TEST_F(MenuCamereTest, ApriTakesOnlyFourDigitsAsTheYear) {
+    WriteFleet({Car(QStringLiteral("Camper"), QStringLiteral("Laika"), QStringLiteral("Kreos"), QStringLiteral("CK300CC"))});
+    OpenChooser();
+    for (const QString &text : {QStringLiteral("20a5"), QStringLiteral(" 202"), QStringLiteral("202 "),
+                                QStringLiteral("\u0662\u0660\u0662\u0665"), QStringLiteral("20255")}) {
+        SCOPED_TRACE(text.toStdString());
+        frmMenuCamere->txtAnnoFatture->setText(text);
+        messages.Expect(MsgKind::Warning, kYearWarning);
+        frmMenuCamere->btnApriFatture->click();
+        messages.Verify();
+        EXPECT_EQ(Focused(), frmMenuCamere->txtAnnoFatture);
+        EXPECT_TRUE(frmMenuCamere->lblFile->text().isEmpty());
+    }
+    // Four digits pass on to the next check.
+    frmMenuCamere->txtAnnoFatture->setText(QStringLiteral("0000"));
+    messages.Expect(MsgKind::Warning, kNoSelectionWarning);
+    frmMenuCamere->btnApriFatture->click();
+    messages.Verify();
 }
 
 TEST_F(MenuCamereTest, EveryShowStartsAfresh) {

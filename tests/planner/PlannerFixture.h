@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <QByteArray>
-#include <QListWidget>
 #include <QTest>
 #include <initializer_list>
 #include <utility>
@@ -21,6 +20,7 @@
 #include "shell/Avvio.h"
 #include "support/Fakes.h"
 #include "support/Gui.h"
+#include "support/ListBoxView.h"
 
 namespace vel::test {
 
@@ -119,14 +119,14 @@ protected:
     }
     // A click on a line of the chooser's list, as the user gives it.
     static void ClickLine(int row) {
-        QListWidget *list = frmMenuCamere->lstRecords;
-        list->scrollToItem(list->item(row));
+        ListBox *list = frmMenuCamere->lstRecords;
+        list->ScrollToLine(row);
         QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier,
-                          list->visualItemRect(list->item(row)).center());
+                          list->LineRect(row).center());
     }
     static int RowOf(const QString &plate) {
         for (int i = 0; i < frmMenuCamere->lstRecords->count(); ++i)
-            if (frmMenuCamere->lstRecords->item(i)->text().contains(QStringLiteral("Targa: ") + plate)) return i;
+            if (frmMenuCamere->lstRecords->Line(i).contains(QStringLiteral("Targa: ") + plate)) return i;
         return -1;
     }
     static void SetYear(const QString &year) {

@@ -6,14 +6,14 @@
 #include <QLineEdit>
 #include <QPointer>
 
+#include "common/DateText.h"
 #include "planner/AnteprimaPlanning.h"
 #include "planner/StampaPlanning.h"
-#include "planner/DateText.h"
 #include "PlannerFixture.h"
+#include "dialogs/Guida.h"
 #include "planner/Giorno.h"
 #include "planner/Intervallo.h"
 #include "planner/RiepPrenotazioni.h"
-#include "shell/Guida.h"
 
 namespace vel::test {
 namespace {
@@ -290,6 +290,52 @@ TEST_F(PlanningCommandsTest, EsciSavesAndReturnsToTheLauncher) {
     EXPECT_FALSE(frmMenuCamere->isVisible());
     EXPECT_EQ(PlannerImage::DayAt(folder.Read(PlannerName(kPlate, QStringLiteral("2026"))), DayIndex(12, 25)),
               QStringLiteral("Natale"));
+}
+
+// The Enter walks end on a button that Enter then presses: the chooser's
+// year leads to "Apri", which opens the planner; the interval dialog's
+// entries lead to "Applica e chiudi", which books the interval and closes.
+TEST_F(PlanningCommandsTest, EnterPressesTheButtonAtTheEndOfTheEnterWalks) {
+    WriteFleet({Car(QStringLiteral("Furgone"), QStringLiteral("Fiat"), QStringLiteral("Ducato"), kPlate)});
+    OpenChooser();
+    ClickLine(RowOf(kPlate));
+    SetYear(QStringLiteral("2026"));
+    frmMenuCamere->txtAnnoFatture->setFocus();
+    Press(frmMenuCamere->txtAnnoFatture, Qt::Key_Return);
+    ASSERT_EQ(Focused(), frmMenuCamere->btnApriFatture);
+    EXPECT_FALSE(frmPlanning->isVisible()) << "Enter in the year presses nothing";
+    Press(frmMenuCamere->btnApriFatture, Qt::Key_Return);
+    ASSERT_TRUE(frmPlanning->isVisible());
+    EXPECT_FALSE(frmMenuCamere->isVisible());
+    EXPECT_EQ(frmPlanning->txtTarga->text(), kPlate);
+
+    bool closedByEnter = false;
+    modals.Expect<TfrmIntervallo>([&](TfrmIntervallo &d) {
+        QApplication::setActiveWindow(&d);
+        const std::pair<ComboEdit *, QString> choices[] = {{d.txtGiornoInizio, QStringLiteral("02")},
+                                                           {d.txtMeseInizio, QStringLiteral("Marzo")},
+                                                           {d.txtGiornoFine, QStringLiteral("04")},
+                                                           {d.txtMeseFine, QStringLiteral("Marzo")}};
+        for (const auto &[combo, item] : choices) combo->setCurrentIndex(combo->findText(item));
+        Type(d.txtPrenotazione, QStringLiteral("Rossi"));
+        d.txtGiornoInizio->setFocus();
+        for (int i = 0; i < 5; ++i) Press(Focused(), Qt::Key_Return);
+        ASSERT_EQ(Focused(), d.btnChiudi);
+        EXPECT_TRUE(d.isVisible()) << "Enter in the name presses nothing";
+        messages.Expect(MsgKind::Confirmation,
+                        QStringLiteral("INTERVALLO SELEZIONATO:  DAL  02/03/2026 AL 04/03/2026.\r\n\r\n"
+                                       "Si conferma la prenotazione?"),
+                        MsgButton::Yes);
+        Press(d.btnChiudi, Qt::Key_Return);
+        messages.Verify();
+        closedByEnter = !d.isVisible();
+    });
+    Click(frmPlanning->cmdIntervallo);
+    modals.Verify();
+    EXPECT_TRUE(closedByEnter);
+    EXPECT_EQ(Day(3, 1), FreeDay());
+    for (int day = 2; day <= 4; ++day) EXPECT_EQ(Day(3, day), BookedDay(QStringLiteral("Rossi"))) << day;
+    EXPECT_EQ(Day(3, 5), FreeDay());
 }
 
 TEST_F(PlanningCommandsTest, TheStatusLineDescribesWhatLiesUnderThePointer) {

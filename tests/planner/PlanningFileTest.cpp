@@ -7,7 +7,7 @@
 #include <QImage>
 
 #include "PlannerFixture.h"
-#include "planner/PlannerPictures.h"
+#include "pictures/Pictures.h"
 #include "support/WriteLimit.h"
 
 namespace vel::test {
@@ -16,6 +16,9 @@ namespace {
 using PlanningFileTest = PlannerTest;
 
 const QString kPlate = QStringLiteral("AB123CD");
+const QString kCloseWithoutSaving =
+    QStringLiteral("Attenzione: non \u00e8 stato possibile salvare il planner.\n\r\n\r"
+                   "Chiudere il planner senza salvare le prenotazioni?");
 Record TheCar() {
     return Car(QStringLiteral("Autovettura"), QStringLiteral("Fiat"), QStringLiteral("Panda"), kPlate);
 }
@@ -77,6 +80,9 @@ TEST_F(PlanningFileTest, TheGridHasTwelveRowsOfDaysAtTheirPlaces) {
 }
 
 TEST_F(PlanningFileTest, TheTilesArePaleVioletWhenFreeAndRedWhenBooked) {
+    // The tiles are drawn when the grid is first shown, not at the start.
+    EXPECT_TRUE(frmPlanning->Cell(1, 1).lib->pixmap().isNull());
+    frmPlanning->grab();
     for (int d : {1, 9, 10, 29, 31}) {
         SCOPED_TRACE(d);
         const QImage free = frmPlanning->Cell(1, d).lib->pixmap().toImage();
@@ -347,6 +353,57 @@ TEST_F(PlanningFileTest, ASaveThatFailsKeepsThePlannerOpenWithItsDays) {
     EXPECT_TRUE(frmAvvio->isVisible());
     EXPECT_EQ(PlannerImage::DayAt(folder.Read(PlannerName(kPlate, QStringLiteral("2026"))), DayIndex(9, 9)),
               QStringLiteral("Marrone"));
+}
+
+// Mended: while the folder stays unwritable, a further close reports the
+// failure again and asks whether to close without saving. "No" keeps the
+// planner open with its days; "Sì" closes it, shows the launcher and leaves
+// the stored planner as it was.
+TEST_F(PlanningFileTest, AFurtherFailedCloseAsksWhetherToCloseWithoutSaving) {
+    const QString name = PlannerName(kPlate, QStringLiteral("2026"));
+    OpenPlannerOf(TheCar(), QStringLiteral("2026"));
+    SetDay(3, 3, QStringLiteral("Verdi"));
+    frmPlanning->Close();  // saved once: the file holds "Verdi"
+    OpenPlanner(kPlate, QStringLiteral("2026"));
+    SetDay(9, 9, QStringLiteral("Marrone"));
+    const QByteArray stored = folder.Read(name);
+    {
+        WriteLimit limit(1000);
+        messages.Expect(MsgKind::Error, ArchiveFailureMessage());
+        frmPlanning->Close();
+        messages.Verify();
+        ASSERT_TRUE(frmPlanning->isVisible());
+
+        messages.Expect(MsgKind::Error, ArchiveFailureMessage());
+        messages.Expect(MsgKind::Confirmation, kCloseWithoutSaving, MsgButton::No);
+        Click(frmPlanning->cmdEsci);
+        messages.Verify();
+        EXPECT_TRUE(frmPlanning->isVisible());
+        EXPECT_FALSE(frmAvvio->isVisible());
+        EXPECT_EQ(Day(9, 9), BookedDay(QStringLiteral("Marrone")));
+        EXPECT_EQ(Day(3, 3), BookedDay(QStringLiteral("Verdi")));
+
+        messages.Expect(MsgKind::Error, ArchiveFailureMessage());
+        messages.Expect(MsgKind::Confirmation, kCloseWithoutSaving, MsgButton::Yes);
+        frmPlanning->Close();
+        messages.Verify();
+    }
+    EXPECT_FALSE(frmPlanning->isVisible());
+    EXPECT_TRUE(frmAvvio->isVisible());
+    EXPECT_EQ(folder.Read(name), stored);
+
+    // The next planner starts afresh: a first failure only reports it.
+    OpenPlanner(kPlate, QStringLiteral("2026"));
+    EXPECT_EQ(Day(9, 9), FreeDay());
+    {
+        WriteLimit limit(1000);
+        messages.Expect(MsgKind::Error, ArchiveFailureMessage());
+        frmPlanning->Close();
+        messages.Verify();
+        EXPECT_TRUE(frmPlanning->isVisible());
+    }
+    frmPlanning->Close();
+    EXPECT_FALSE(frmPlanning->isVisible());
 }
 
 TEST_F(PlanningFileTest, EveryCloseSavesEvenWithoutAChange) {

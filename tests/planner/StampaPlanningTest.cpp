@@ -190,6 +190,7 @@ TEST_F(StampaPlanningTest, ThePrintWindowTellsWhatItDoesWithItsPictures) {
         {window.icoInf02, {122, 140, 206, 71}},
     };
     for (const auto &p : places) EXPECT_EQ(p.picture->geometry(), p.place) << p.picture->objectName().toStdString();
+    window.grab();  // the pictures are drawn when the window is first shown or painted
     for (QLabel *drawing : {window.imgLogo01, window.imgSezione04}) {
         ASSERT_FALSE(drawing->pixmap().isNull());
         EXPECT_EQ(drawing->pixmap().size(), drawing->size());
@@ -220,6 +221,7 @@ TEST_F(StampaPlanningTest, ThePreviewWindowTellsWhatItDoesInOnePicture) {
                                           "appariranno in stampa."),
                            QStringLiteral("Fare clic su Mostra anteprima per visualizzare il documento sullo schermo "
                                           "prima di eseguire la stampa su carta.")}));
+    window.grab();  // the pictures are drawn when the window is first shown or painted
     int drawings = 0;
     for (QLabel *label : window.imgLogo02->findChildren<QLabel *>())
         if (!label->pixmap().isNull()) ++drawings;

@@ -132,7 +132,8 @@ TEST(EditLimitByMenu, PasteFromTheContextMenuIsCut) {
     ASSERT_NE(menu, nullptr);
     QAction *paste = nullptr;
     for (QAction *a : menu->actions())
-        if (a->objectName() == QLatin1String("edit-paste") || a->text().remove(u'&').startsWith(QLatin1String("Paste")))
+        if (a->objectName() == QLatin1String("edit-paste") || a->text().remove(u'&').startsWith(QLatin1String("Paste")) ||
+            a->text().remove(u'&').startsWith(QLatin1String("Incolla")))
             paste = a;
     ASSERT_NE(paste, nullptr);
     paste->trigger();
@@ -157,6 +158,7 @@ TEST(EditNotifications, TypingForUserEditsOnlyChangeForEveryChange) {
     EXPECT_EQ(typing, 2) << "text put in by code is no typing";
     EXPECT_EQ(change, 3);
 
+    Press(&edit, Qt::Key_End);  // a text put in by code leaves the caret at its start
     Press(&edit, Qt::Key_Backspace);
     Paste(&edit, QStringLiteral("q"));
     EXPECT_EQ(typing, 4);
@@ -363,6 +365,96 @@ void ExpectEnterPressesNoButton() {
 
 TEST(EditEnter, PressesNoButtonInAWindow) { ExpectEnterPressesNoButton<Form>(); }
 TEST(EditEnter, PressesNoButtonInADialog) { ExpectEnterPressesNoButton<QDialog>(); }
+
+// Enter on a button that has the focus presses it, as on the desktop the
+// windows were designed for; Enter in an edit of the same window still
+// presses nothing.
+TEST(ButtonEnter, PressesTheFocusedButton) {
+    Form host;
+    auto *edit = new Edit(&host);
+    auto *button = new Button(QStringLiteral("Apri"), &host);
+    auto *layout = new QVBoxLayout(&host);
+    layout->addWidget(edit);
+    layout->addWidget(button);
+    QSignalSpy clicked(button, &QPushButton::clicked);
+    ShowActive(&host);
+    edit->setFocus();
+    Press(edit, Qt::Key_Return);
+    EXPECT_EQ(clicked.count(), 0);
+
+    button->setFocus();
+    ASSERT_EQ(Focused(), button);
+    Press(button, Qt::Key_Return);
+    EXPECT_EQ(clicked.count(), 1);
+    Press(button, Qt::Key_Enter);
+    EXPECT_EQ(clicked.count(), 2);
+    Press(button, Qt::Key_Space);
+    EXPECT_EQ(clicked.count(), 3) << "the space bar still presses it";
+    button->setEnabled(false);
+    QTest::keyClick(button, Qt::Key_Return);
+    EXPECT_EQ(clicked.count(), 3) << "a disabled button is never pressed";
+}
+
+// --- Text put in by code ----------------------------------------------------
+
+// A long text put in by a load or a pick shows from its first character in a
+// narrow edit, with the focus or without; what the user types keeps the caret
+// after it.
+struct NarrowWindow {
+    Form window;
+    Edit *edit = new Edit(&window);
+    ComboEdit *combo = new ComboEdit(&window);
+    Edit *other = new Edit(&window);
+    NarrowWindow() {
+        edit->setGeometry(10, 10, 90, 28);
+        combo->setGeometry(10, 50, 90, 28);
+        other->setGeometry(10, 90, 90, 28);
+        window.resize(200, 130);
+        ShowActive(&window);
+    }
+};
+
+const QString kLongText = QStringLiteral("Consegna a breve termine in citt\u00e0 e provincia");
+
+bool ShowsTheStart(QLineEdit *edit) {
+    // The caret at the start and drawn at the left edge: the view has not
+    // been scrolled to the end of the text.
+    return edit->cursorPosition() == 0 && edit->inputMethodQuery(Qt::ImCursorRectangle).toRect().left() < 10;
+}
+
+TEST(EditTextByCode, ShowsFromItsFirstCharacter) {
+    NarrowWindow w;
+    w.other->setFocus();
+    w.edit->setText(kLongText);
+    EXPECT_TRUE(ShowsTheStart(w.edit));
+    w.combo->setText(kLongText);
+    EXPECT_TRUE(ShowsTheStart(w.combo->Editor()));
+    w.combo->setEditText(kLongText + QStringLiteral(" 2"));
+    EXPECT_TRUE(ShowsTheStart(w.combo->Editor()));
+
+    // The same for the edit that has the focus (a load by the arrows).
+    w.edit->setFocus();
+    w.edit->setText(kLongText + QStringLiteral(" 3"));
+    EXPECT_TRUE(ShowsTheStart(w.edit));
+    static_cast<QLineEdit *>(w.edit)->setText(kLongText);  // whoever calls it
+    EXPECT_TRUE(ShowsTheStart(w.edit));
+}
+
+TEST(EditTextByCode, TypingKeepsTheCaretAfterWhatWasTyped) {
+    NarrowWindow w;
+    w.edit->setFocus();
+    Type(w.edit, kLongText.left(30));
+    EXPECT_EQ(w.edit->cursorPosition(), 30);
+    EXPECT_GT(w.edit->inputMethodQuery(Qt::ImCursorRectangle).toRect().left(), 40) << "the view follows the caret";
+    // A typing rule that rewrites the text keeps the caret where typing left it.
+    w.edit->clear();
+    w.edit->onTyping = [&] { w.edit->setText(w.edit->text().toUpper()); };
+    Type(w.edit, QStringLiteral("abcdefghijklmnopqrstuvwxyz"));
+    EXPECT_EQ(w.edit->text(), QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ"));
+    EXPECT_EQ(w.edit->cursorPosition(), 26);
+    Paste(w.edit, QStringLiteral("0123"));
+    EXPECT_EQ(w.edit->cursorPosition(), 30);
+}
 
 }  // namespace
 }  // namespace vel

@@ -233,6 +233,12 @@ TEST_P(FormFixedSize, SizeCannotChange) {
     EXPECT_FALSE(flags & Qt::WindowMaximizeButtonHint);
     EXPECT_FALSE(flags & Qt::WindowMinimizeButtonHint);
     EXPECT_EQ(bool(flags & Qt::WindowCloseButtonHint), titleButtons);
+    // Some window managers give a plain top-level window minimise and
+    // maximise despite its hints; to them it is a dialog of fixed size, which
+    // gets neither.
+    EXPECT_EQ(form.windowType(), Qt::Dialog);
+    EXPECT_TRUE(flags & Qt::CustomizeWindowHint);
+    EXPECT_TRUE(flags & Qt::WindowTitleHint);
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, FormFixedSize, ::testing::Values(false, true),

@@ -1,10 +1,18 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QBuffer>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QPainter>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QRegularExpression>
+#include <QScreen>
+#include <QTimer>
+#include <algorithm>
 
 #include "PageImages.h"
 #include "platform/QtPrint.h"
@@ -129,6 +137,74 @@ TEST_F(ReportOutputTest, ALandscapePageGoesToThePrinterInLandscape) {
     EXPECT_EQ(printer.printed[0].layout.orientation(), QPageLayout::Landscape);
     EXPECT_EQ(printer.printed[0].layout.pageSize().id(), QPageSize::A4);
     EXPECT_EQ(printer.printed[0].pages[0].boundingRect(), QRect(0, 0, 842, 595));
+}
+
+// The real preview window, as the vehicle card's "Anteprima" and the
+// planner's preview open it: the page at its real size (zoom 100 %), in a
+// window that takes most of the screen and shows the page's whole width
+// where the screen allows.
+TEST(ReportPreviewWindow, OpensAtFullSizeInAWindowThatShowsThePage) {
+    MessageScript messages;
+    for (const auto orientation : {QPageLayout::Portrait, QPageLayout::Landscape}) {
+        SCOPED_TRACE(orientation == QPageLayout::Portrait ? "portrait" : "landscape");
+        Card card;
+        card.page.SetOrientation(orientation);
+        card.report.Prepare();
+
+        struct Seen {
+            bool open = false;
+            QPrintPreviewWidget::ZoomMode mode = QPrintPreviewWidget::FitInView;
+            double zoom = 0;
+            QString zoomText;
+            QStringList fitting;  // the toolbar's fit buttons still pressed
+            int pages = 0;
+            QRect geometry, screen;
+            int pageWidth = 0;  // the sheet's width at 100 %, in pixels
+        } seen;
+        int polls = 0;
+        QTimer poll;
+        poll.setInterval(10);
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            QPrintPreviewDialog *dialog = nullptr;
+            for (QWidget *window : QApplication::topLevelWidgets())
+                if (auto *found = qobject_cast<QPrintPreviewDialog *>(window); found && found->isVisible())
+                    dialog = found;
+            if (!dialog) {
+                if (++polls > 500) poll.stop();  // never opened: the checks below say so
+                return;
+            }
+            poll.stop();
+            seen.open = true;
+            if (auto *preview = dialog->findChild<QPrintPreviewWidget *>()) {
+                seen.mode = preview->zoomMode();
+                seen.zoom = preview->zoomFactor();
+                seen.pages = preview->pageCount();
+            }
+            if (auto *zoom = dialog->findChild<QComboBox *>()) seen.zoomText = zoom->lineEdit()->text();
+            for (QAction *action : dialog->findChildren<QAction *>())
+                if (action->objectName().startsWith(QLatin1String("fit")) && action->isChecked())
+                    seen.fitting.append(action->objectName());
+            seen.geometry = dialog->geometry();
+            seen.screen = dialog->screen()->availableGeometry();
+            seen.pageWidth = qRound(card.page.SheetSize().width() / 25.4 * dialog->logicalDpiX());
+            dialog->reject();
+        });
+        poll.start();
+        EXPECT_TRUE(PreviewReport(card.report, nullptr));
+        poll.stop();
+
+        ASSERT_TRUE(seen.open);
+        EXPECT_EQ(seen.mode, QPrintPreviewWidget::CustomZoom);
+        EXPECT_DOUBLE_EQ(seen.zoom, 1.0);
+        EXPECT_TRUE(seen.zoomText.startsWith(QStringLiteral("100"))) << seen.zoomText.toStdString();
+        EXPECT_TRUE(seen.fitting.isEmpty()) << seen.fitting.join(u' ').toStdString();
+        EXPECT_EQ(seen.pages, 1);
+        // Most of the screen, within it: the page's whole width, or nine
+        // tenths of the screen's when the page is wider.
+        EXPECT_TRUE(seen.screen.contains(seen.geometry));
+        EXPECT_GE(seen.geometry.height(), seen.screen.height() * 8 / 10);
+        EXPECT_GE(seen.geometry.width(), std::min(seen.pageWidth, seen.screen.width() * 8 / 10));
+    }
 }
 
 TEST_F(ReportOutputTest, AFailureOfPrintOrPreviewShowsItsReason) {

@@ -223,6 +223,19 @@ TEST(ReportTemplate, WordWrapBreaksBetweenWords) {
     EXPECT_NEAR(steps[1].origin.y() - steps[0].origin.y(), 1.2 * 6 * 25.4 / 72, 1e-6);
 }
 
+// A word-wrapped memo narrower than the gaps at its sides has no room for any
+// character: each character then takes a line of its own, and the
+// preparation ends.
+TEST(ReportTemplate, WordWrapInAMemoWithNoRoomStillEnds) {
+    Sheet sheet;
+    Memo &memo = sheet.page.AddMemo(QStringLiteral("txtStretto"), QRectF(0, 0, 1, 100), QStringLiteral("ab\n\ncd e"));
+    memo.font.size = 6;
+    sheet.report.Prepare();
+    const QStringList lines = sheet.report.PreparedPages().front().Texts();
+    EXPECT_EQ(lines.join(QString()), QStringLiteral("abcde"));
+    for (const QString &line : lines) EXPECT_LE(line.size(), 1) << line.toStdString();
+}
+
 TEST(ReportTemplate, AShortListFitsOnePageWithTitleAndFooter) {
     ListSheet list;
     list.SetLines(Numbered(3));
@@ -281,6 +294,90 @@ TEST(ReportTemplate, ALongMemoGoesOnOverFurtherPages) {
         EXPECT_EQ(printed, Numbered(count)) << count << " lines";
         EXPECT_EQ(pages.size(), size_t(c.pages)) << count << " lines";
     }
+}
+
+// Two memos side by side in a band that goes on over pages, their lines of
+// different heights (5 and 7 mm, the second memo 2 mm lower): a page can end
+// only where lines of both memos begin together, every 35 mm. Each page ends
+// at the last such place that fits, the whole band moves on as one, and every
+// line prints once, whole, in order.
+TEST(ReportTemplate, ASplitBandBreaksWhereNoLineOfAnyMemoIsCut) {
+    const double bodyTop = 10 + 8, bodyBottom = 210 - 10 - 8;
+    const double gapY = Units(1);
+    ListSheet list;
+    Memo &left = list.report.Get<Memo>(QStringLiteral("txtRiepilogo"));
+    left.SetText(Numbered(150).join(u'\n'));
+    left.lineHeight = 5;
+    left.SetHeight(150 * 5 + 2 * gapY);
+    left.bounds.setWidth(120);
+    Memo &right = list.data.AddMemo(QStringLiteral("txtNote"), QRectF(130, 2, 140, 107 * 7 + 2 * gapY),
+                                    Numbered(107).join(u'\n'));
+    right.lineHeight = 7;
+    right.wordWrap = false;
+    list.data.SetHeight(left.Height() + 10);
+    ASSERT_GT(list.data.Height(), right.bounds.bottom());
+    list.report.Prepare();
+    const auto &pages = list.report.PreparedPages();
+    ASSERT_GT(pages.size(), 3u);
+
+    struct Column {
+        QString memo;
+        double firstTop, step;  // where its lines lie in the band
+        QStringList printed;
+    };
+    Column columns[] = {{QStringLiteral("txtRiepilogo"), gapY, 5, {}}, {QStringLiteral("txtNote"), 2 + gapY, 7, {}}};
+    for (size_t i = 0; i < pages.size(); ++i) {
+        SCOPED_TRACE(testing::Message() << "page " << i + 1);
+        double shift = 0;
+        bool shiftKnown = false;
+        double lowest[2] = {bodyTop, bodyTop};
+        for (int c = 0; c < 2; ++c) {
+            Column &column = columns[c];
+            for (const TextStep &line : TextSteps(pages[i], column.memo)) {
+                // Whole, within the body of the page.
+                EXPECT_GE(line.clip.top(), bodyTop - 1e-9);
+                EXPECT_LE(line.clip.bottom(), bodyBottom + 1e-9);
+                EXPECT_NEAR(line.clip.height(), column.step, 1e-9);
+                // Both memos move down the pages by the same distance.
+                const double bandTop = column.firstTop + column.step * double(column.printed.size());
+                if (!shiftKnown) shift = line.clip.top() - bandTop, shiftKnown = true;
+                EXPECT_NEAR(line.clip.top() - bandTop, shift, 1e-6) << line.text.toStdString();
+                lowest[c] = std::max(lowest[c], line.clip.bottom());
+                column.printed.append(line.text);
+            }
+        }
+        // The page ends where the lines of both memos end together, and the
+        // next such place would not have fitted.
+        if (i + 1 < pages.size()) {
+            EXPECT_NEAR(lowest[0], lowest[1], 1e-6);
+            EXPECT_LT(bodyBottom - lowest[0], 35);
+        }
+    }
+    EXPECT_EQ(columns[0].printed, Numbered(150));
+    EXPECT_EQ(columns[1].printed, Numbered(107));
+}
+
+// A window holds its template from its creation but builds it only when it
+// is first used, and once.
+int g_builds = 0;
+std::unique_ptr<Report> CountedTemplate() {
+    ++g_builds;
+    auto report = std::make_unique<Report>(QStringLiteral("Planning Annuale"));
+    report->AddPage(QStringLiteral("Page1"), kA4, QPageLayout::Landscape, kMargins)
+        .AddMemo(QStringLiteral("txtTitolo"), QRectF(0, 0, 50, 6), QStringLiteral("PLANNER"));
+    return report;
+}
+
+TEST(ReportTemplate, AWindowsTemplateIsBuiltAtItsFirstUseOnly) {
+    g_builds = 0;
+    const LazyReport repDocumento(CountedTemplate);
+    EXPECT_FALSE(repDocumento.Built());
+    EXPECT_EQ(g_builds, 0);
+    repDocumento->Get<Memo>(QStringLiteral("txtTitolo")).SetText(QStringLiteral("PLANNER 2026"));
+    EXPECT_TRUE(repDocumento.Built());
+    (*repDocumento).Prepare();
+    EXPECT_EQ(repDocumento->PreparedPages().front().Texts(), QStringList{QStringLiteral("PLANNER 2026")});
+    EXPECT_EQ(g_builds, 1);
 }
 
 TEST(ReportTemplate, ABandThatMayNotSplitMovesToTheNextPage) {

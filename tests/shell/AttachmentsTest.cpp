@@ -11,8 +11,8 @@
 
 #include "ShellFixture.h"
 #include "common/ProgramFolder.h"
+#include "dialogs/AllegaCartella.h"
 #include "fleet/Flotta.h"
-#include "shell/AllegaCartella.h"
 #include "support/WriteLimit.h"
 
 namespace vel::test {
@@ -261,7 +261,8 @@ TEST_F(AttachmentsTest, CancellingTheFileDialogChangesNothing) {
             Click(Slot(*d, slot).browse);  // no answer queued: the user cancels
             ASSERT_EQ(files.calls.size(), 1);
             EXPECT_EQ(files.calls[0].title, QStringLiteral("Selezionare il file da allegare:"));
-            EXPECT_EQ(files.calls[0].filter, QStringLiteral("Tutti i file (*.*)"));
+            // Shown as "Tutti i file (*.*)"; its pattern is every file.
+            EXPECT_EQ(files.calls[0].filter, QStringLiteral("Tutti i file (*.*) (*)"));
             EXPECT_EQ(Slot(*d, slot).file->text(), previous);
             EXPECT_EQ(Slot(*d, slot).desc->text(), QStringLiteral("descrizione"));
             EXPECT_EQ(Slot(*d, slot).open->isEnabled(), !previous.isEmpty());

@@ -2,10 +2,10 @@
 // the other windows, never shown.
 #include "ShellFixture.h"
 
-#include "shell/Carta.h"
-#include "shell/CodFisc.h"
-#include "shell/Iban.h"
-#include "shell/PartitaIVA.h"
+#include "dialogs/Carta.h"
+#include "dialogs/CodFisc.h"
+#include "dialogs/Iban.h"
+#include "dialogs/PartitaIVA.h"
 
 namespace vel::test {
 namespace {

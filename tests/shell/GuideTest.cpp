@@ -3,9 +3,9 @@
 #include <QRegularExpression>
 
 #include "ShellFixture.h"
+#include "dialogs/Guida.h"
+#include "dialogs/WebLink.h"
 #include "shell/Avvio.h"
-#include "shell/Guida.h"
-#include "shell/WebLink.h"
 
 namespace vel::test {
 namespace {
@@ -107,6 +107,7 @@ TEST_F(GuideTest, LooksAsDesigned) {
     EXPECT_TRUE(dlg.lnkWeb->font().underline());
     EXPECT_EQ(LinkColour(dlg.lnkWeb), QColor(0x00, 0x00, 0x8B));
     EXPECT_EQ(dlg.btnChiudi->text(), QStringLiteral("Chiudi"));
+    dlg.grab();  // the pictures are drawn when the window is first shown or painted
     EXPECT_FALSE(dlg.imgLogo->pixmap().isNull());
     EXPECT_FALSE(dlg.imgPDF->pixmap().isNull());
 }

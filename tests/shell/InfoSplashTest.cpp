@@ -1,12 +1,12 @@
 #include <memory>
 
 #include "ShellFixture.h"
+#include "dialogs/Guida.h"
+#include "dialogs/OpenURL.h"
+#include "dialogs/WebLink.h"
 #include "shell/Avvio.h"
-#include "shell/Guida.h"
 #include "shell/Info.h"
-#include "shell/OpenURL.h"
 #include "shell/Splash.h"
-#include "shell/WebLink.h"
 
 namespace vel::test {
 namespace {
@@ -29,6 +29,7 @@ TEST_F(InfoSplashTest, AboutBoxLooksAsDesigned) {
     EXPECT_TRUE(dlg.lnkWeb->font().underline());
     EXPECT_EQ(LinkColour(dlg.lnkWeb), kDarkBlue);
     EXPECT_EQ(dlg.btnChiudi->text(), QStringLiteral("Chiudi"));
+    dlg.grab();  // the pictures are drawn when the window is first shown or painted
     EXPECT_FALSE(dlg.imgLogo->pixmap().isNull());
     EXPECT_FALSE(dlg.imgEmail->pixmap().isNull());
 }
@@ -41,6 +42,7 @@ TEST_F(InfoSplashTest, CreditsWindowLooksAsDesigned) {
     EXPECT_EQ(dlg.size(), QSize(661, 467));
     EXPECT_FALSE(dlg.windowFlags() & Qt::WindowCloseButtonHint);
     EXPECT_EQ(dlg.imgLogo->size(), QSize(625, 380));
+    dlg.grab();  // the pictures are drawn when the window is first shown or painted
     EXPECT_FALSE(dlg.imgLogo->pixmap().isNull());
     EXPECT_FALSE(dlg.imgWeb->pixmap().isNull());
     EXPECT_EQ(dlg.lnkWeb->text(), QStringLiteral("www.velmora.it"));
@@ -152,6 +154,44 @@ TEST_F(InfoSplashTest, LinksTurnOrangeWhilePressed) {
         }
         form->hide();
     }
+}
+
+// Links the desktop cannot open: the about box's mail without a mail program,
+// the credits' and the launcher's web address without a browser. A warning
+// each time, the link dark blue again, the window still open.
+TEST_F(InfoSplashTest, LinksTheDesktopCannotOpenAreReported) {
+    shell.opens = false;
+    const QString noMail = QStringLiteral(
+        "Attenzione: impossibile avviare il programma di posta elettronica.\r\n\r\n"
+        "Verificare che nel sistema sia installato e configurato un programma di posta elettronica.");
+    const QString noBrowser = QStringLiteral(
+        "Attenzione: impossibile aprire l'indirizzo www.velmora.it.\r\n\r\n"
+        "Verificare che nel sistema sia installato un browser web.");
+
+    TfrmInfo info;
+    info.Create();
+    info.show();
+    messages.Expect(MsgKind::Warning, noMail);
+    Click(info.lnkWeb);
+    messages.Verify();
+    EXPECT_EQ(LinkColour(info.lnkWeb), kDarkBlue);
+    EXPECT_TRUE(info.isVisible());
+
+    TfrmSplash splash;
+    splash.Create();
+    splash.show();
+    messages.Expect(MsgKind::Warning, noBrowser);
+    Click(splash.lnkWeb);
+    messages.Verify();
+    EXPECT_EQ(LinkColour(splash.lnkWeb), kDarkBlue);
+    EXPECT_TRUE(splash.isVisible());
+
+    frmAvvio->Show();
+    messages.Expect(MsgKind::Warning, noBrowser);
+    Click(frmAvvio->imgSito);
+    messages.Verify();
+    EXPECT_TRUE(frmAvvio->isVisible());
+    EXPECT_EQ(shell.opened.size(), 3);
 }
 
 }  // namespace

@@ -4,12 +4,12 @@
 #include "bookings/Prenotazioni.h"
 #include "contracts/ContrattiNSC.h"
 #include "customers/Clienti.h"
+#include "dialogs/Guida.h"
 #include "fleet/Flotta.h"
 #include "fleet/Tariffario.h"
 #include "planner/MenuCamere.h"
 #include "planner/Planning.h"
 #include "shell/Avvio.h"
-#include "shell/Guida.h"
 #include "shell/Info.h"
 #include "shell/Splash.h"
 

@@ -76,6 +76,24 @@ TEST_F(ShellTest, ClosingThePasswordChangeDoesNotEndTheProgram) {
     EXPECT_TRUE(frmPassword->isVisible());
 }
 
+// The windows go in the reverse order of their creation, each reference
+// cleared, and a main window closed afterwards finds no launcher to show.
+TEST_F(ShellTest, DestroyingTheWindowsLeavesNone) {
+    DestroyWindows();
+    for (QWidget *top : QApplication::topLevelWidgets())
+        EXPECT_EQ(qobject_cast<Form *>(top), nullptr) << top->objectName().toStdString();
+    for (const Form *reference : std::initializer_list<const Form *>{frmPassword, frmAvvio, frmCambiaPassword})
+        EXPECT_EQ(reference, nullptr);
+    EXPECT_EQ(Form::MainForm(), nullptr);
+
+    // Built again from the same table, as every test does.
+    CreateWindows();
+    ASSERT_NE(frmAvvio, nullptr);
+    EXPECT_EQ(Form::MainForm(), frmPassword);
+    StartLogin();
+    EXPECT_FALSE(frmAvvio->isVisible());
+}
+
 // The build lays an initial password file beside the program.
 TEST(InitialPasswordFile, HoldsTheInitialPasswordAndIsNeverOverwritten) {
     const QString installed = QStringLiteral(VELMORA_PROGRAM_DIR "/unins000.dll");

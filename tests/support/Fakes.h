@@ -73,8 +73,12 @@ class FakeShell final : public ShellService {
 public:
     FakeShell() { SetShellService(this); }
     ~FakeShell() override { SetShellService(nullptr); }
-    void Open(const QString &command) override { opened.append(command); }
+    bool Open(const QString &command) override {
+        opened.append(command);
+        return opens;
+    }
     QStringList opened;
+    bool opens = true;  // false: the desktop has no program for anything
 };
 
 class FakeFileDialog final : public FileDialogService {

@@ -17,7 +17,7 @@
 #include <QTextDocument>
 #include <cstdio>
 
-#include "shell/HelpText.h"
+#include "dialogs/HelpText.h"
 
 namespace {
 

@@ -1,0 +1,223 @@
+// Times the fleet export over a vehicle archive of 50,000 records, on Qt's
+// offscreen platform, with the real dialog:
+//
+// - the fill of its grid as the dialog's show makes it, with the events that
+//   follow (the grid's first paint included), against the search of the
+//   vehicle search dialog with every record listed (criteria match, lines
+//   built, lines sorted): at most 5 times that search;
+// - the .xls write of the filled grid through the spreadsheet picture, the
+//   questions answered as a user would, against a plain buffered write of the
+//   very same bytes into the same folder: at most 3 times that write;
+// - the memory the filled grid adds to the process (resident size before and
+//   after the fill): at most 100 MB.
+//
+// The program exits with 1 when any of the three is missed.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QFile>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <cstdio>
+#include <map>
+#include <set>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+#include "FleetArchive.h"
+#include "common/ListLines.h"
+#include "common/ProgramFolder.h"
+#include "common/Records.h"
+#include "fleet/ExpFlotta.h"
+#include "fleet/TrovaFlotta.h"
+#include "platform/MessageBox.h"
+
+namespace {
+
+using namespace vel;
+
+constexpr int kRecords = 50000;
+constexpr double kAllowedFillOverSearch = 5.0;
+constexpr double kAllowedWriteOverPlain = 3.0;
+constexpr double kAllowedMegabytes = 100.0;
+
+// The export's questions answered as a user who exports and does not open
+// the file; any other box (a failure) is counted.
+class ExportAnswers final : public MessageService {
+public:
+    MsgButton Show(MsgKind, const QString &text) override {
+        if (text == ExportQuestion()) return MsgButton::Yes;
+        if (text == ExportDoneQuestion()) return MsgButton::No;
+        ++failures;
+        return MsgButton::Ok;
+    }
+    int failures = 0;
+};
+
+// The dialog's show handler, reachable from here.
+class FleetExport : public TfrmExpFlotta {
+public:
+    using TfrmExpFlotta::FormShow;
+};
+
+class Setup {
+public:
+    static Setup &Get() {
+        static Setup setup;
+        return setup;
+    }
+    QString Archive() const { return ProgramPath(FleetArchiveName()); }
+    QString Xls() const { return ProgramPath(QStringLiteral("Flotta_Automezzi.xls")); }
+    QString Plain() const { return ProgramPath(QStringLiteral("Copia.xls")); }
+    FleetExport &Dialog() { return *dialog_; }
+    // The dialog goes before the application object does.
+    void Release() {
+        dialog_.reset();
+        SetMessageService(nullptr);
+    }
+    ExportAnswers answers;
+    double addedMegabytes = -1;
+    QByteArray written;  // the export's bytes, for the plain write
+
+private:
+    Setup() {
+        SetProgramFolder(dir_.path());
+        QRandomGenerator g(20260611);
+        bench::WriteFleetArchive(Archive(), kRecords, g);
+        SetMessageService(&answers);
+        dialog_ = std::make_unique<FleetExport>();
+        dialog_->Create();
+        // The memory the filled grid holds: the dialog is made and shown over
+        // an empty folder first, so only the rows count.
+        SetProgramFolder(empty_.path());
+        dialog_->Show();
+        QApplication::processEvents();
+        const double before = ResidentMegabytes();
+        SetProgramFolder(dir_.path());
+        dialog_->FormShow();
+        QApplication::processEvents();
+        addedMegabytes = ResidentMegabytes() - before;
+        dialog_->cmdEsportaClick();
+        QFile file(Xls());
+        if (file.open(QIODevice::ReadOnly)) written = file.readAll();
+    }
+    static double ResidentMegabytes() {
+        long pages = 0, resident = 0;
+        if (FILE *statm = std::fopen("/proc/self/statm", "r")) {
+            if (std::fscanf(statm, "%ld %ld", &pages, &resident) != 2) resident = 0;
+            std::fclose(statm);
+        }
+        return double(resident) * double(sysconf(_SC_PAGESIZE)) / (1024.0 * 1024.0);
+    }
+    QTemporaryDir dir_, empty_;
+    std::unique_ptr<FleetExport> dialog_;
+};
+
+// (a) The vehicle search with no criterion: every record listed.
+void BM_SearchEverything(benchmark::State &state) {
+    const QString path = Setup::Get().Archive();
+    qsizetype listed = 0;
+    for (auto _ : state) {
+        const CriteriaMatch match(VehicleRecord, {});
+        QStringList lines;
+        CollectListLines(
+            path, VehicleRecord, [&match](const Record &r) { return match.Matches(r); }, VehicleListLine, lines);
+        SortListLines(lines);
+        listed = lines.size();
+        benchmark::DoNotOptimize(lines.constData());
+    }
+    state.counters["listed"] = double(listed);
+}
+
+// (b) The export dialog's fill, as its show makes it, and the first paint.
+void BM_ExportFill(benchmark::State &state) {
+    FleetExport &dialog = Setup::Get().Dialog();
+    for (auto _ : state) {
+        dialog.FormShow();
+        QApplication::processEvents();
+    }
+    state.counters["rows"] = double(dialog.grdRecords->rowCount());
+}
+
+// (c) The spreadsheet picture: the grid written to "Flotta_Automezzi.xls".
+void BM_ExportWrite(benchmark::State &state) {
+    Setup &setup = Setup::Get();
+    for (auto _ : state) setup.Dialog().cmdEsportaClick();
+    state.SetBytesProcessed(int64_t(state.iterations()) * setup.written.size());
+    state.counters["MB"] = double(setup.written.size()) / (1024.0 * 1024.0);
+}
+
+// (d) A plain buffered write of the same bytes, beside it.
+void BM_PlainWrite(benchmark::State &state) {
+    Setup &setup = Setup::Get();
+    for (auto _ : state) {
+        QFile file(setup.Plain());
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+            file.write(setup.written) != setup.written.size())
+            state.SkipWithError("cannot write");
+        file.close();
+    }
+    state.SetBytesProcessed(int64_t(state.iterations()) * setup.written.size());
+}
+
+BENCHMARK(BM_SearchEverything)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ExportFill)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ExportWrite)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PlainWrite)->Unit(benchmark::kMillisecond);
+
+// Keeps each run's time per iteration, so the ratios can be told at the end.
+class RatioReporter : public benchmark::ConsoleReporter {
+public:
+    RatioReporter() : ConsoleReporter(isatty(fileno(stdout)) ? OO_Defaults : OO_Tabular) {}
+    void ReportRuns(const std::vector<Run> &runs) override {
+        for (const Run &run : runs) {
+            if (run.error_occurred) continue;
+            // With repetitions the median stands for the benchmark.
+            if (run.run_type == Run::RT_Iteration && !medians.count(run.run_name.str()))
+                times[run.run_name.str()] = run.GetAdjustedRealTime();
+            if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median") {
+                times[run.run_name.str()] = run.GetAdjustedRealTime();
+                medians.insert(run.run_name.str());
+            }
+        }
+        ConsoleReporter::ReportRuns(runs);
+    }
+    std::map<std::string, double> times;
+    std::set<std::string> medians;
+};
+
+}  // namespace
+
+int main(int argc, char **argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    Setup &setup = Setup::Get();  // archive written, grid filled and written once, before any timing
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+
+    auto time = [&reporter](const char *name) {
+        const auto found = reporter.times.find(name);
+        return found == reporter.times.end() ? -1.0 : found->second;
+    };
+    bool within = setup.answers.failures == 0 && !setup.written.isEmpty();
+    if (!within) std::printf("\nthe export failed (%d failure boxes)\n", setup.answers.failures);
+    auto check = [&within](const char *what, double value, double allowed) {
+        if (value < 0) return;
+        const bool ok = value <= allowed;
+        within = within && ok;
+        std::printf("  %-48s %7.2f  (allowed %.0f)%s\n", what, value, allowed, ok ? "  ok" : "  OVER");
+    };
+    std::printf("\n%d records, file of %.1f MB\n", kRecords, double(setup.written.size()) / (1024.0 * 1024.0));
+    const double search = time("BM_SearchEverything"), fill = time("BM_ExportFill");
+    const double write = time("BM_ExportWrite"), plain = time("BM_PlainWrite");
+    if (search > 0 && fill >= 0)
+        check("grid fill / search with every record listed", fill / search, kAllowedFillOverSearch);
+    if (plain > 0 && write >= 0)
+        check(".xls write / plain write of the same bytes", write / plain, kAllowedWriteOverPlain);
+    check("MB added by the filled grid", setup.addedMegabytes, kAllowedMegabytes);
+    benchmark::Shutdown();
+    setup.Release();
+    return within ? 0 : 1;
+}

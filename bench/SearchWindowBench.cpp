@@ -1,0 +1,185 @@
+// Times the vehicle search as the user meets it, on Qt's offscreen platform
+// with the real dialog, over a vehicle archive of 50,000 records:
+//
+// - "Cerca" with no criterion, so that every record is listed, up to the
+//   filled list shown: the search, the lines sorted, the dialog's list filled,
+//   and the events that follow (the list's layout and first paint included);
+// - against the bare read of the same file in blocks of 256 KiB.
+//
+// The search to the list shown must stay within three times the bare read;
+// the program exits with 1 when it does not. The search without its window is
+// timed beside them, for information.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QFile>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <cstdio>
+#include <map>
+#include <memory>
+#include <set>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+#include "FleetArchive.h"
+#include "common/ListLines.h"
+#include "common/ProgramFolder.h"
+#include "common/Records.h"
+#include "fleet/TrovaFlotta.h"
+#include "platform/MessageBox.h"
+#include "platform/Platform.h"
+
+namespace {
+
+using namespace vel;
+
+constexpr int kRecords = 50000;
+constexpr double kAllowedRatio = 3.0;
+
+// Any box shown during the timing is a failure of the search.
+class FailureCount final : public MessageService {
+public:
+    MsgButton Show(MsgKind, const QString &) override {
+        ++failures;
+        return MsgButton::Ok;
+    }
+    int failures = 0;
+};
+
+class Setup {
+public:
+    static Setup &Get() {
+        static Setup setup;
+        return setup;
+    }
+    QString Archive() const { return ProgramPath(FleetArchiveName()); }
+    FailureCount boxes;
+    qsizetype listed = -1;
+
+private:
+    Setup() {
+        SetProgramFolder(dir_.path());
+        QRandomGenerator g(20260314);
+        bench::WriteFleetArchive(Archive(), kRecords, g);
+        SetMessageService(&boxes);
+    }
+    QTemporaryDir dir_;
+};
+
+// Reading the file's bytes alone, in blocks of the size the archive reads.
+void BM_BareRead(benchmark::State &state) {
+    const QString path = Setup::Get().Archive();
+    QByteArray block(256 * 1024, '\0');
+    qint64 total = 0;
+    for (auto _ : state) {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly)) state.SkipWithError("cannot open");
+        qint64 got;
+        while ((got = file.read(block.data(), block.size())) > 0) total += got;
+        benchmark::DoNotOptimize(block.data());
+    }
+    state.SetBytesProcessed(total);
+}
+
+// The search alone, as the dialog makes it, without the window.
+void BM_SearchEverything(benchmark::State &state) {
+    const QString path = Setup::Get().Archive();
+    for (auto _ : state) {
+        const CriteriaMatch match(VehicleRecord, {});
+        QStringList lines;
+        CollectListLines(
+            path, VehicleRecord, [&match](const Record &r) { return match.Matches(r); }, VehicleListLine, lines);
+        SortListLines(lines);
+        benchmark::DoNotOptimize(lines.constData());
+    }
+}
+
+// "Cerca" to the filled list shown: a new dialog for every search, as the
+// program makes one for every search; making, showing and destroying it are
+// left out of the timing.
+void BM_CercaToListShown(benchmark::State &state) {
+    Setup &setup = Setup::Get();
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto dialog = std::make_unique<TfrmTrovaFlotta>();
+        dialog->Create();
+        dialog->Show();
+        QApplication::processEvents();
+        state.ResumeTiming();
+
+        dialog->btnCercaClick();
+        QApplication::processEvents();
+
+        state.PauseTiming();
+        setup.listed = dialog->lstRecords->count();
+        if (!dialog->panContainer->isVisible()) state.SkipWithError("the result list was not shown");
+        dialog->Close();
+        dialog.reset();
+        QApplication::processEvents();
+        state.ResumeTiming();
+    }
+    state.counters["listed"] = double(setup.listed);
+}
+
+BENCHMARK(BM_BareRead)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SearchEverything)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CercaToListShown)->Unit(benchmark::kMillisecond);
+
+// Keeps each run's time per iteration, so the ratios can be told at the end.
+class RatioReporter : public benchmark::ConsoleReporter {
+public:
+    RatioReporter() : ConsoleReporter(isatty(fileno(stdout)) ? OO_Defaults : OO_Tabular) {}
+    void ReportRuns(const std::vector<Run> &runs) override {
+        for (const Run &run : runs) {
+            if (run.error_occurred) continue;
+            // With repetitions the median stands for the benchmark.
+            if (run.run_type == Run::RT_Iteration && !medians.count(run.run_name.str()))
+                times[run.run_name.str()] = run.GetAdjustedRealTime();
+            if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median") {
+                times[run.run_name.str()] = run.GetAdjustedRealTime();
+                medians.insert(run.run_name.str());
+            }
+        }
+        ConsoleReporter::ReportRuns(runs);
+    }
+    std::map<std::string, double> times;
+    std::set<std::string> medians;
+};
+
+}  // namespace
+
+int main(int argc, char **argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    PrepareRendering();
+    QApplication app(argc, argv);
+    InitPlatform();
+    benchmark::Initialize(&argc, argv);
+    Setup &setup = Setup::Get();  // the archive written once, before any timing
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+
+    const auto time = [&reporter](const char *name) {
+        const auto found = reporter.times.find(name);
+        return found == reporter.times.end() ? -1.0 : found->second;
+    };
+    bool within = setup.boxes.failures == 0 && (setup.listed < 0 || setup.listed == kRecords);
+    if (!within) std::printf("\nthe search failed (%d boxes, %lld lines listed)\n", setup.boxes.failures,
+                             static_cast<long long>(setup.listed));
+    const double read = time("BM_BareRead");
+    std::printf("\n%d records; time / bare read time\n", kRecords);
+    if (read > 0) {
+        const double search = time("BM_SearchEverything"), shown = time("BM_CercaToListShown");
+        if (search > 0) std::printf("  %-40s %6.2f  (for information)\n", "search alone, every record listed", search / read);
+        if (shown > 0) {
+            const bool ok = shown / read <= kAllowedRatio;
+            within = within && ok;
+            std::printf("  %-40s %6.2f  (allowed %.1f)%s\n", "\"Cerca\" to the filled list shown", shown / read,
+                        kAllowedRatio, ok ? "  ok" : "  OVER");
+        }
+    }
+    benchmark::Shutdown();
+    SetMessageService(nullptr);
+    return within ? 0 : 1;
+}

@@ -1,0 +1,132 @@
+// The yellow frame around the edit with the focus: only the control that
+// has the focus is ever framed, whatever closed, hid or covered its window,
+// and the edit's own enter and leave handlers follow the focus inside the
+// window.
+#include <QStringList>
+#include <gtest/gtest.h>
+
+#include "platform/Controls.h"
+#include "platform/Form.h"
+#include "support/Gui.h"
+
+namespace vel {
+namespace {
+
+using test::Click;
+using test::Focused;
+using test::Press;
+using test::ShowActive;
+
+// A window of three framed controls: two edits and a combo edit.
+struct FramedWindow {
+    Form window;
+    Edit *first = new Edit(&window);
+    Edit *second = new Edit(&window);
+    ComboEdit *combo = new ComboEdit(&window);
+    FocusFrame *firstFrame = new FocusFrame(&window);
+    FocusFrame *secondFrame = new FocusFrame(&window);
+    FocusFrame *comboFrame = new FocusFrame(&window);
+    QStringList log;
+
+    FramedWindow() {
+        first->setGeometry(20, 20, 160, 28);
+        second->setGeometry(20, 70, 160, 28);
+        combo->setGeometry(20, 120, 160, 28);
+        window.resize(220, 170);
+        firstFrame->Surround(first);
+        secondFrame->Surround(second);
+        comboFrame->Surround(combo);
+        for (auto [edit, name] : {std::pair{first, "first"}, {second, "second"}, {combo->Editor(), "combo"}}) {
+            const QString n = QString::fromLatin1(name);
+            edit->onEnter = [this, n] { log << QStringLiteral("enter ") + n; };
+            edit->onExit = [this, n] { log << QStringLiteral("exit ") + n; };
+        }
+        ShowActive(&window);
+    }
+    // The frames on screen, by the name of their control.
+    QStringList Lit() const {
+        QStringList lit;
+        if (firstFrame->isVisible()) lit << QStringLiteral("first");
+        if (secondFrame->isVisible()) lit << QStringLiteral("second");
+        if (comboFrame->isVisible()) lit << QStringLiteral("combo");
+        return lit;
+    }
+};
+
+TEST(FocusFrame, SurroundsItsControlUnderneathAndStartsHidden) {
+    FocusFrame alone;
+    EXPECT_TRUE(alone.isHidden());
+    FramedWindow w;
+    EXPECT_EQ(w.firstFrame->geometry(), w.first->geometry().adjusted(-4, -4, 4, 4));
+    // The window's activation gave its first control the focus.
+    ASSERT_EQ(Focused(), w.first);
+    EXPECT_EQ(w.Lit(), QStringList{"first"});
+    Press(w.first, Qt::Key_Tab);
+    EXPECT_EQ(w.Lit(), QStringList{"second"});
+    Press(w.second, Qt::Key_Tab);
+    EXPECT_EQ(w.Lit(), QStringList{"combo"});
+    Click(w.first);
+    EXPECT_EQ(w.Lit(), QStringList{"first"});
+}
+
+// Closed with the focus inside, shown again and the focus put elsewhere by
+// code (as a card's show does): one frame, and the edit left behind has been
+// left.
+TEST(FocusFrame, AWindowClosedWithTheFocusInsideShowsOneFrameWhenBack) {
+    FramedWindow w;
+    w.second->setFocus();
+    ASSERT_EQ(w.Lit(), QStringList{"second"});
+    w.window.Close();
+    EXPECT_TRUE(w.Lit().isEmpty());
+
+    w.log.clear();
+    w.first->setFocus();  // while the window is hidden
+    ShowActive(&w.window);
+    EXPECT_EQ(Focused(), w.first);
+    EXPECT_EQ(w.Lit(), QStringList{"first"});
+    EXPECT_EQ(w.log, (QStringList{"exit second", "enter first"}));
+
+    // The edit left behind enters again like any other.
+    w.log.clear();
+    Click(w.second);
+    EXPECT_EQ(w.Lit(), QStringList{"second"});
+    EXPECT_EQ(w.log, (QStringList{"exit first", "enter second"}));
+}
+
+// Another window over this one (a checker dialog): while it is active no
+// frame of this window is lit; back here, the control with the focus is
+// framed again and nothing was left or entered on the way.
+TEST(FocusFrame, AnotherActiveWindowTakesTheFrameAway) {
+    FramedWindow w;
+    w.combo->setFocus();
+    ASSERT_EQ(w.Lit(), QStringList{"combo"});
+    w.log.clear();
+    {
+        Form other;
+        auto *edit = new Edit(&other);
+        edit->setGeometry(10, 10, 100, 28);
+        ShowActive(&other);
+        edit->setFocus();
+        EXPECT_TRUE(w.Lit().isEmpty());
+        other.Close();
+    }
+    ShowActive(&w.window);
+    EXPECT_EQ(Focused(), w.combo);
+    EXPECT_EQ(w.Lit(), QStringList{"combo"});
+    EXPECT_TRUE(w.log.isEmpty()) << w.log.join(u',').toStdString();
+
+    // A click into this window while it is not active: the frame goes with
+    // the click, not left on the edit that had the focus before.
+    {
+        Form other;
+        ShowActive(&other);
+        w.second->setFocus();  // what a click does before the window is activated
+        other.Close();
+    }
+    ShowActive(&w.window);
+    EXPECT_EQ(w.Lit(), QStringList{"second"});
+    EXPECT_EQ(w.log, (QStringList{"exit combo", "enter second"}));
+}
+
+}  // namespace
+}  // namespace vel

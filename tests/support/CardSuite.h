@@ -1,0 +1,502 @@
+#pragma once
+// What every card file does through the card engine, tested once for each
+// card: the arrows, the save checks of the mandatory fields, the save in
+// place or at the end, "Duplica", the clearing, the Enter chain, the focus
+// frames, the maximum lengths and the archive failures.
+//
+// A card takes part with a traits struct:
+//   using Window = TfrmXxx;                  the card's window class
+//   static Window *Card();                   its program-wide instance
+//   static const RecordLayout &Layout();     its record
+//   static QString Archive();                its archive's file name in the program folder
+//   static void Open(Window &);              brings a shown card to its fields (a year panel's "Apri")
+//   static constexpr const char *kTagField;  a mandatory text field that tells records apart
+//   static Record Valid(const QString &tag); a record that passes every save check
+//   static std::vector<CardCheck> Mandatory();  the blank checks of "Salva", in order
+//   static std::vector<const char *> EnterOrder();  the fields Enter walks through, round
+//   static const char *ClearFocus();         where "Nuovo" puts the focus
+//   static const char *DuplicateFocus();     where "Duplica" puts it (nullptr: no "Duplica")
+//   static std::vector<std::pair<const char *, QString>> ClearTexts();  what "Nuovo" leaves
+//   static QString InsertedText();           the report of a save that appends
+// Controls are found by the names the house gives them: "txt" + field for
+// edits and combo edits, "chk" + field for check boxes, "lbl" + field for
+// labels. Include this header in one source file of a test program and
+// instantiate the suite there with the traits of its cards.
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QLabel>
+#include <algorithm>
+#include <utility>
+#include <vector>
+
+#include "app/Startup.h"
+#include "common/ArchiveFile.h"
+#include "common/Record.h"
+#include "common/TextRules.h"
+#include "platform/Controls.h"
+#include "support/Fakes.h"
+#include "support/Gui.h"
+#include "support/WriteLimit.h"
+
+namespace vel::test {
+
+struct CardCheck {
+    const char *control;
+    QString message;
+};
+
+template <typename Traits>
+class CardSuite : public ::testing::Test {
+protected:
+    using Window = typename Traits::Window;
+
+    void SetUp() override {
+        ResetTerminateRequest();
+        CreateWindows();
+        card = Traits::Card();
+        card->Show();
+        ShowActive(card);
+        Traits::Open(*card);
+    }
+    void TearDown() override {
+        DestroyWindows();
+        ResetTerminateRequest();
+    }
+
+    static QString Name(std::string_view field) { return QString::fromLatin1(field.data(), int(field.size())); }
+    QWidget *Control(const char *name) const { return card->template findChild<QWidget *>(QString::fromLatin1(name)); }
+    Edit *EditorOf(QWidget *control) const {
+        if (auto *combo = qobject_cast<ComboEdit *>(control)) return combo->Editor();
+        return qobject_cast<Edit *>(control);
+    }
+    // The widget that has the focus when the control has it (a combo edit, not its editor).
+    QWidget *FocusTarget(const char *name) const { return Control(name); }
+    QString TextOf(const char *name) const { return TextOf(Control(name)); }
+    QString TextOf(QWidget *c) const {
+        if (Edit *e = EditorOf(c)) return e->text();
+        if (auto *l = qobject_cast<QLabel *>(c)) return l->text();
+        return QString();
+    }
+    void SetTextOf(QWidget *c, const QString &text) const {
+        if (Edit *e = EditorOf(c)) e->setText(text);
+        else if (auto *l = qobject_cast<QLabel *>(c)) l->setText(text);
+    }
+    QLabel *Position() const { return card->lblPosizione; }
+
+    // Every field's control, found by the house's names; check boxes set by
+    // their stored value.
+    struct FieldControl {
+        std::string_view field;
+        int capacity;
+        QWidget *control;
+    };
+    std::vector<FieldControl> FieldControls() const {
+        std::vector<FieldControl> found;
+        for (const FieldDef &f : Traits::Layout().Fields()) {
+            for (const char *prefix : {"txt", "chk", "lbl"}) {
+                if (QWidget *c = card->template findChild<QWidget *>(QString::fromLatin1(prefix) + Name(f.name))) {
+                    found.push_back({f.name, f.capacity, c});
+                    break;
+                }
+            }
+        }
+        return found;
+    }
+    // Puts a record on the card by the controls' names, as a user or a pick would.
+    void Show(const Record &r) const {
+        for (const FieldControl &fc : FieldControls()) {
+            if (auto *box = qobject_cast<QCheckBox *>(fc.control)) {
+                if (const auto ticked = YesNoValue(r.Text(fc.field))) box->setChecked(*ticked);
+            } else {
+                SetTextOf(fc.control, r.Text(fc.field));
+            }
+        }
+    }
+
+    void WriteArchive(int count) const {
+        QByteArray bytes;
+        for (int i = 1; i <= count; ++i) bytes += Traits::Valid(Tag(i)).Bytes();
+        folder.Write(Traits::Archive(), bytes);
+    }
+    static QString Tag(int n) { return QStringLiteral("R%1").arg(n); }
+    QString ShownTag() const { return TextOf((std::string("txt") + Traits::kTagField).c_str()); }
+    int StoredCount() const { return int(folder.Read(Traits::Archive()).size() / Traits::Layout().Size()); }
+    Record Stored(int n) const {
+        Record r(Traits::Layout());
+        r.Bytes() = folder.Read(Traits::Archive()).mid(qsizetype(n - 1) * Traits::Layout().Size(), Traits::Layout().Size());
+        return r;
+    }
+    // The record a card cleared by "Nuovo" and given `r`'s non-empty texts saves.
+    static Record Expected(const Record &r) {
+        Record expected(Traits::Layout());
+        for (const auto &[name, text] : Traits::ClearTexts()) expected.SetText(name + 3, text);
+        for (const FieldDef &f : Traits::Layout().Fields())
+            if (!r.Text(f.name).isEmpty()) expected.SetText(f.name, r.Text(f.name));
+        return expected;
+    }
+    // Fills a cleared card with the non-empty texts of a valid record.
+    void FillValid(const Record &r) const {
+        for (const FieldControl &fc : FieldControls()) {
+            const QString text = r.Text(fc.field);
+            if (text.isEmpty()) continue;
+            if (auto *box = qobject_cast<QCheckBox *>(fc.control)) {
+                if (const auto ticked = YesNoValue(text)) box->setChecked(*ticked);
+            } else {
+                SetTextOf(fc.control, text);
+            }
+        }
+    }
+
+    static QString Inserted() { return Traits::InsertedText(); }
+    static QString Saved() {
+        return QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio.");
+    }
+
+    TestFolder folder;
+    MessageScript messages;
+    ModalScript modals;
+    FixedClock clock;
+    Window *card = nullptr;
+};
+
+TYPED_TEST_SUITE_P(CardSuite);
+
+TYPED_TEST_P(CardSuite, EveryFieldTakesItsCapacityAndHasAFrame) {
+    for (const auto &fc : this->FieldControls()) {
+        Edit *editor = this->EditorOf(fc.control);
+        if (!editor) continue;
+        SCOPED_TRACE(std::string(fc.field));
+        EXPECT_EQ(editor->MaxLength(), fc.capacity);
+        auto *frame = this->card->template findChild<FocusFrame *>(QStringLiteral("eff") + this->Name(fc.field));
+        ASSERT_NE(frame, nullptr);
+        // Only the field with the focus is framed.
+        EXPECT_EQ(frame->isVisible(), Focused() == fc.control);
+    }
+}
+
+// The arrows, for every kind of card number and archive size.
+TYPED_TEST_P(CardSuite, ArrowsFollowTheNavigationTable) {
+    enum Arrow { Primo, Indietro, Avanti, Ultimo };
+    const struct {
+        Arrow arrow;
+        int count;
+        const char *before;
+        const char *after;  // lblPosizione afterwards
+        bool notice;
+        bool loads;  // the card shows the record `after`
+    } cases[] = {
+        {Primo, 0, "", "", true, false},       {Primo, 0, "2", "2", true, false},
+        {Primo, 3, "", "1", false, true},      {Primo, 3, "3", "1", false, true},
+        {Indietro, 0, "", "", true, false},    {Indietro, 0, "1", "1", false, false},
+        {Indietro, 0, "2", "2", true, false},  {Indietro, 3, "", "1", false, true},
+        {Indietro, 3, "1", "1", false, false}, {Indietro, 3, "2", "1", false, true},
+        {Indietro, 3, "3", "2", false, true},  {Avanti, 0, "", "", true, false},
+        {Avanti, 0, "2", "", true, false},     {Avanti, 3, "", "1", false, true},
+        {Avanti, 3, "1", "2", false, true},    {Avanti, 3, "3", "3", false, false},
+        {Avanti, 1, "1", "1", false, false},   {Ultimo, 0, "", "", true, false},
+        {Ultimo, 3, "", "3", false, true},     {Ultimo, 3, "1", "3", false, true},
+    };
+    auto *card = this->card;
+    ImageButton *buttons[] = {card->cmdPrimo, card->cmdIndietro, card->cmdAvanti, card->cmdUltimo};
+    const QString emptyNotice = QStringLiteral("L'archivio non contiene nessuna scheda.");
+    for (const auto &c : cases) {
+        SCOPED_TRACE(testing::Message() << "arrow " << c.arrow << " count " << c.count << " from '" << c.before << "'");
+        this->WriteArchive(c.count);
+        card->cmdNuovoClick();
+        this->Show(TypeParam::Valid(QStringLiteral("sullo schermo")));
+        this->Position()->setText(QString::fromLatin1(c.before));
+        QWidget *focus = Focused();
+        if (c.notice) this->messages.Expect(MsgKind::Information, emptyNotice);
+        Click(buttons[c.arrow]);
+        EXPECT_EQ(this->Position()->text(), QString::fromLatin1(c.after));
+        EXPECT_EQ(this->ShownTag(), c.loads ? QStringLiteral("R") + QString::fromLatin1(c.after)
+                                            : QStringLiteral("sullo schermo"));
+        EXPECT_EQ(Focused(), focus);  // a load leaves the focus where it was
+        this->messages.Verify();
+    }
+}
+
+// A load puts every field of the record on the card, the attachments too.
+TYPED_TEST_P(CardSuite, ALoadReplacesEveryField) {
+    Record stored = TypeParam::Valid(QStringLiteral("R1"));
+    for (const auto &fc : this->FieldControls())
+        if (!qobject_cast<QCheckBox *>(fc.control) && stored.Text(fc.field).isEmpty())
+            stored.SetText(fc.field, QStringLiteral("v") + this->Name(fc.field));
+    this->folder.Write(TypeParam::Archive(), stored.Bytes());
+    this->Show(TypeParam::Valid(QStringLiteral("prima")));
+    Click(this->card->cmdUltimo);
+    for (const auto &fc : this->FieldControls()) {
+        if (qobject_cast<QCheckBox *>(fc.control)) continue;
+        SCOPED_TRACE(std::string(fc.field));
+        EXPECT_EQ(this->TextOf(fc.control), stored.Text(fc.field));
+    }
+    EXPECT_EQ(this->Position()->text(), QStringLiteral("1"));
+}
+
+// The first blank mandatory field stops "Salva" with its warning, puts the
+// focus on it and leaves the archive alone.
+TYPED_TEST_P(CardSuite, MandatoryFieldsInTheirOrder) {
+    const auto checks = TypeParam::Mandatory();
+    ASSERT_FALSE(checks.empty());
+    auto saveExpecting = [&](size_t failing) {
+        this->messages.Expect(MsgKind::Warning, checks[failing].message);
+        Click(this->card->cmdSalva);
+        this->messages.Verify();
+        EXPECT_EQ(Focused(), this->FocusTarget(checks[failing].control));
+        EXPECT_FALSE(this->folder.Exists(TypeParam::Archive()));
+        EXPECT_EQ(this->Position()->text(), QString());
+    };
+    // A cleared card reports the first field only.
+    Click(this->card->cmdNuovo);
+    saveExpecting(0);
+    for (size_t i = 0; i < checks.size(); ++i) {
+        SCOPED_TRACE(checks[i].control);
+        // That field alone blank (blanks and control characters count as empty)...
+        Click(this->card->cmdNuovo);
+        this->FillValid(TypeParam::Valid(QStringLiteral("X")));
+        this->SetTextOf(this->Control(checks[i].control), QStringLiteral(" \t "));
+        saveExpecting(i);
+        // ...and with every later one blank too: still that field first.
+        for (size_t j = i + 1; j < checks.size(); ++j) this->SetTextOf(this->Control(checks[j].control), QString());
+        saveExpecting(i);
+    }
+}
+
+// "Salva" appends a new card, then writes the same card in place, byte for
+// byte the texts trimmed and cut to their fields, zeros elsewhere.
+TYPED_TEST_P(CardSuite, SavingAppendsThenWritesInPlace) {
+    this->WriteArchive(2);
+    const QByteArray before = this->folder.Read(TypeParam::Archive());
+    Click(this->card->cmdNuovo);
+    const Record valid = TypeParam::Valid(QStringLiteral("NEW"));
+    this->FillValid(valid);
+    // Blanks around a text are not stored; the card keeps showing them.
+    QWidget *tag = this->Control((std::string("txt") + TypeParam::kTagField).c_str());
+    this->SetTextOf(tag, QStringLiteral("  NEW  "));
+    this->messages.Expect(MsgKind::Information, this->Inserted());
+    Click(this->card->cmdSalva);
+    EXPECT_EQ(this->Position()->text(), QStringLiteral("3"));
+    ASSERT_EQ(this->StoredCount(), 3);
+    EXPECT_EQ(this->folder.Read(TypeParam::Archive()).left(before.size()), before);
+    EXPECT_EQ(this->Stored(3).Bytes(), this->Expected(valid).Bytes());
+    EXPECT_EQ(this->ShownTag(), QStringLiteral("  NEW  "));
+
+    this->SetTextOf(tag, QStringLiteral("CHANGED"));
+    this->messages.Expect(MsgKind::Information, this->Saved());
+    Click(this->card->cmdSalva);
+    EXPECT_EQ(this->Position()->text(), QStringLiteral("3"));
+    EXPECT_EQ(this->StoredCount(), 3);
+    EXPECT_EQ(this->Stored(3).Text(TypeParam::kTagField), QStringLiteral("CHANGED"));
+
+    // A card loaded by an arrow is written over its own record.
+    Click(this->card->cmdPrimo);
+    this->SetTextOf(tag, QStringLiteral("FIRST"));
+    this->messages.Expect(MsgKind::Information, this->Saved());
+    Click(this->card->cmdSalva);
+    EXPECT_EQ(this->StoredCount(), 3);
+    EXPECT_EQ(this->Stored(1).Text(TypeParam::kTagField), QStringLiteral("FIRST"));
+    EXPECT_EQ(this->Stored(2).Bytes(), TypeParam::Valid(this->Tag(2)).Bytes());
+}
+
+// Texts put in by code are shown whole and stored cut to their fields.
+TYPED_TEST_P(CardSuite, LongTextsAreShownWholeAndSavedCut) {
+    Click(this->card->cmdNuovo);
+    this->FillValid(TypeParam::Valid(QStringLiteral("X")));
+    std::vector<std::pair<typename TestFixture::FieldControl, QString>> longTexts;
+    for (const auto &fc : this->FieldControls()) {
+        if (!this->EditorOf(fc.control)) continue;
+        const QString text = QString(fc.capacity + 7, u'x').replace(0, 1, QStringLiteral("A"));
+        this->SetTextOf(fc.control, text);
+        longTexts.emplace_back(fc, text);
+    }
+    this->messages.Expect(MsgKind::Information, this->Inserted());
+    Click(this->card->cmdSalva);
+    const Record stored = this->Stored(1);
+    for (const auto &[fc, text] : longTexts) {
+        SCOPED_TRACE(std::string(fc.field));
+        EXPECT_EQ(this->EditorOf(fc.control)->text(), text);
+        EXPECT_EQ(stored.Text(fc.field), text.left(fc.capacity));
+    }
+}
+
+// "Nuovo" empties the card (an amount shows its clear text), unticks the
+// boxes, forgets the attachments, the number and the list selections, and
+// puts the focus on the card's first place; the archive is not touched.
+TYPED_TEST_P(CardSuite, NewCardClearsEverything) {
+    this->WriteArchive(1);
+    Click(this->card->cmdUltimo);
+    for (const auto &fc : this->FieldControls()) {
+        if (auto *box = qobject_cast<QCheckBox *>(fc.control)) box->setChecked(true);
+        else if (auto *combo = qobject_cast<ComboEdit *>(fc.control); combo && combo->count() > 0) combo->setCurrentIndex(0);
+        else this->SetTextOf(fc.control, QStringLiteral("y"));
+    }
+    const QByteArray before = this->folder.Read(TypeParam::Archive());
+    Click(this->card->cmdNuovo);
+    for (const auto &fc : this->FieldControls()) {
+        SCOPED_TRACE(fc.control->objectName().toStdString());
+        QString clearText;
+        for (const auto &[name, text] : TypeParam::ClearTexts())
+            if (fc.control->objectName() == QString::fromLatin1(name)) clearText = text;
+        if (auto *box = qobject_cast<QCheckBox *>(fc.control)) {
+            EXPECT_FALSE(box->isChecked());
+        } else {
+            EXPECT_EQ(this->TextOf(fc.control), clearText);
+        }
+        if (auto *combo = qobject_cast<ComboEdit *>(fc.control)) {
+            EXPECT_EQ(combo->currentIndex(), -1);
+        }
+    }
+    EXPECT_EQ(this->Position()->text(), QString());
+    EXPECT_EQ(Focused(), this->FocusTarget(TypeParam::ClearFocus()));
+    EXPECT_EQ(this->folder.Read(TypeParam::Archive()), before);
+}
+
+// "Duplica" turns a saved card into a new one: no number, no attachments,
+// every other value kept; the next "Salva" appends the copy.
+TYPED_TEST_P(CardSuite, DuplicatingMakesANewCardThatSavesAsACopy) {
+    if (!TypeParam::DuplicateFocus()) GTEST_SKIP() << "the card has no Duplica";
+    const QString refused = QStringLiteral(
+        "Attenzione: la duplicazione di una scheda pu\u00f2 avvenire soltanto dopo che questa \u00e8 stata inserita "
+        "in archivio.");
+    this->messages.Expect(MsgKind::Warning, refused);
+    this->card->cmdDuplicaClick();
+    EXPECT_FALSE(this->folder.Exists(TypeParam::Archive()));
+
+    this->WriteArchive(3);
+    const QByteArray before = this->folder.Read(TypeParam::Archive());
+    this->Position()->setText(QStringLiteral("1"));
+    Click(this->card->cmdAvanti);  // record 2
+    std::vector<std::pair<QCheckBox *, bool>> boxes;
+    for (const auto &fc : this->FieldControls())
+        if (auto *box = qobject_cast<QCheckBox *>(fc.control)) {
+            box->setChecked(!box->isChecked());
+            boxes.emplace_back(box, box->isChecked());
+        }
+    this->messages.Expect(MsgKind::Information,
+                          QStringLiteral("E' ora possibile apportare le proprie modifiche alla scheda corrente.\n\r\n\r"
+                                         "Al termine premere Salva per inserire la scheda in archivio."));
+    this->card->cmdDuplicaClick();
+    EXPECT_EQ(this->Position()->text(), QString());
+    for (const char *label : {"lblFile01", "lblFile02", "lblFile03", "lblDesc01", "lblDesc02", "lblDesc03"})
+        if (this->Control(label)) {
+            EXPECT_EQ(this->TextOf(label), QString()) << label;
+        }
+    EXPECT_EQ(this->ShownTag(), this->Tag(2));
+    for (const auto &[box, ticked] : boxes) EXPECT_EQ(box->isChecked(), ticked);
+    EXPECT_EQ(Focused(), this->FocusTarget(TypeParam::DuplicateFocus()));
+
+    this->messages.Expect(MsgKind::Information, this->Inserted());
+    Click(this->card->cmdSalva);
+    EXPECT_EQ(this->Position()->text(), QStringLiteral("4"));
+    EXPECT_EQ(this->folder.Read(TypeParam::Archive()).left(before.size()), before);
+    Record copy = TypeParam::Valid(this->Tag(2));
+    for (const char *slot : {"File01", "File02", "File03", "Desc01", "Desc02", "Desc03"})
+        if (TypeParam::Layout().IndexOf(slot) >= 0) copy.SetText(slot, QString());
+    for (const auto &[box, ticked] : boxes) copy.SetText(box->objectName().mid(3).toLatin1().constData(), YesNoText(ticked));
+    EXPECT_EQ(this->Stored(4).Bytes(), copy.Bytes());
+}
+
+// Enter walks the fields round; the frame follows the focus.
+TYPED_TEST_P(CardSuite, EnterWalksTheFieldsAndFramesFollowTheFocus) {
+    const auto order = TypeParam::EnterOrder();
+    Click(this->card->cmdNuovo);
+    this->FocusTarget(order.front())->setFocus();
+    for (size_t i = 0; i < order.size(); ++i) {
+        const char *from = order[i];
+        const char *to = order[(i + 1) % order.size()];
+        SCOPED_TRACE(from);
+        FocusFrame *frame = this->card->template findChild<FocusFrame *>(QStringLiteral("eff") + QString::fromLatin1(from + 3));
+        ASSERT_NE(frame, nullptr);
+        EXPECT_TRUE(frame->isVisible());
+        Press(Focused(), Qt::Key_Return);
+        EXPECT_EQ(Focused(), this->FocusTarget(to));
+        EXPECT_FALSE(frame->isVisible());
+    }
+}
+
+// A combo edit forgets its list selection as it takes the focus; its text stays.
+TYPED_TEST_P(CardSuite, CombosForgetTheirSelectionOnEntry) {
+    int combos = 0;
+    for (const auto &fc : this->FieldControls()) {
+        auto *combo = qobject_cast<ComboEdit *>(fc.control);
+        if (!combo || combo->count() < 2) continue;
+        SCOPED_TRACE(std::string(fc.field));
+        ++combos;
+        this->Control((std::string("txt") + TypeParam::kTagField).c_str())->setFocus();
+        combo->setCurrentIndex(1);
+        const QString item = combo->itemText(1);
+        ASSERT_EQ(combo->text(), item);
+        combo->Editor()->setFocus();
+        EXPECT_EQ(combo->currentIndex(), -1);
+        EXPECT_EQ(combo->text(), item);
+    }
+    EXPECT_GT(combos, 0);
+}
+
+// An archive that cannot be opened: every command reports it and the card
+// keeps what it shows; "Salva" keeps the card new, "Duplica" has already
+// dropped the number and the attachments.
+TYPED_TEST_P(CardSuite, ArchiveFailuresAreReportedAndKeepTheCard) {
+    this->folder.Block(TypeParam::Archive());
+    const QString failure = ArchiveFailureMessage();
+    Click(this->card->cmdNuovo);
+    this->FillValid(TypeParam::Valid(QStringLiteral("XY")));
+    for (ImageButton *arrow : {this->card->cmdPrimo, this->card->cmdIndietro, this->card->cmdAvanti,
+                               this->card->cmdUltimo}) {
+        this->messages.Expect(MsgKind::Error, failure);
+        Click(arrow);
+        this->messages.Verify();
+        EXPECT_EQ(this->ShownTag(), QStringLiteral("XY"));
+    }
+    this->messages.Expect(MsgKind::Error, failure);
+    Click(this->card->cmdSalva);
+    EXPECT_EQ(this->Position()->text(), QString());
+
+    if (!TypeParam::DuplicateFocus()) return;
+    this->Position()->setText(QStringLiteral("3"));
+    if (this->Control("lblFile01")) this->SetTextOf(this->Control("lblFile01"), QStringLiteral("a.pdf"));
+    this->messages.Expect(MsgKind::Error, failure);
+    this->card->cmdDuplicaClick();
+    EXPECT_EQ(this->Position()->text(), QString());
+    if (this->Control("lblFile01")) {
+        EXPECT_EQ(this->TextOf("lblFile01"), QString());
+    }
+    EXPECT_EQ(this->ShownTag(), QStringLiteral("XY"));
+}
+
+// A number that names no record is refused; a write that fails half way
+// leaves the archive and the card as they were.
+TYPED_TEST_P(CardSuite, FailedWritesLeaveTheArchiveWhole) {
+    this->WriteArchive(1);
+    const QByteArray before = this->folder.Read(TypeParam::Archive());
+    Click(this->card->cmdNuovo);
+    this->FillValid(TypeParam::Valid(QStringLiteral("XY")));
+    for (const char *number : {"5", "0", "-1", "abc"}) {
+        SCOPED_TRACE(number);
+        this->Position()->setText(QString::fromLatin1(number));
+        this->messages.Expect(MsgKind::Error, ArchiveFailureMessage());
+        Click(this->card->cmdSalva);
+        this->messages.Verify();
+        EXPECT_EQ(this->folder.Read(TypeParam::Archive()), before);
+        EXPECT_EQ(this->Position()->text(), QString::fromLatin1(number));
+    }
+    this->Position()->clear();
+    this->messages.Expect(MsgKind::Error, ArchiveFailureMessage());
+    {
+        WriteLimit full(before.size() + 100);
+        Click(this->card->cmdSalva);
+    }
+    EXPECT_EQ(this->Position()->text(), QString());
+    EXPECT_EQ(this->StoredCount(), 1);
+    EXPECT_EQ(this->folder.Read(TypeParam::Archive()).left(before.size()), before);
+}
+
+REGISTER_TYPED_TEST_SUITE_P(CardSuite, EveryFieldTakesItsCapacityAndHasAFrame, ArrowsFollowTheNavigationTable,
+                            ALoadReplacesEveryField, MandatoryFieldsInTheirOrder, SavingAppendsThenWritesInPlace,
+                            LongTextsAreShownWholeAndSavedCut, NewCardClearsEverything,
+                            DuplicatingMakesANewCardThatSavesAsACopy, EnterWalksTheFieldsAndFramesFollowTheFocus,
+                            CombosForgetTheirSelectionOnEntry, ArchiveFailuresAreReportedAndKeepTheCard,
+                            FailedWritesLeaveTheArchiveWhole);
+
+}  // namespace vel::test
