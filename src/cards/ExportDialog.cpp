@@ -1,7 +1,5 @@
 #include "ExportDialog.h"
 
-#include <QPainter>
-#include <QPainterPath>
 #include <exception>
 
 #include "pictures/Pictures.h"

@@ -57,7 +57,7 @@ void ArchiveFile::Fail(const char *what) const {
 
 void ArchiveFile::CheckOpen(const Record &record) const {
     if (!file_.isOpen()) Fail("archive not open");
-    if (record.Layout().Size() != size_) Fail("wrong record type");
+    if (&record.Layout() != layout_ && record.Layout().Size() != size_) Fail("wrong record type");
 }
 
 void ArchiveFile::ReadRecord(int n, Record &record) {
@@ -69,6 +69,11 @@ void ArchiveFile::ReadRecord(int n, Record &record) {
 
 void ArchiveFile::ReadNextRecord(Record &record) {
     CheckOpen(record);
+    std::memcpy(record.Bytes().data(), ReadNextInPlace(), size_);
+}
+
+const char *ArchiveFile::ReadNextInPlace() {
+    if (!file_.isOpen()) Fail("archive not open");
     if (position_ >= count_) Fail("read past the last record");
     if (position_ < blockFirst_ || position_ >= blockFirst_ + blockCount_) {
         const int perBlock = std::max(1, kBlockBytes / size_);
@@ -82,9 +87,9 @@ void ArchiveFile::ReadNextRecord(Record &record) {
         blockFirst_ = position_;
         blockCount_ = want;
     }
-    std::memcpy(record.Bytes().data(), block_.constData() + qsizetype(position_ - blockFirst_) * size_,
-                size_);
+    const char *const bytes = block_.constData() + qsizetype(position_ - blockFirst_) * size_;
     ++position_;
+    return bytes;
 }
 
 void ArchiveFile::WriteAt(int index, const Record &record) {

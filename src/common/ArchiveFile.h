@@ -44,6 +44,11 @@ public:
     void ReadRecord(int n, Record &record);
     // Reads the record after the position and moves on by one.
     void ReadNextRecord(Record &record);
+    // The same without copying: the record's bytes where they lie in the
+    // block read from the file. They stay as they are until the next read,
+    // write or close of this archive; a scan looks at each record there
+    // (Record::ViewBytes) and copies out only what it keeps.
+    const char *ReadNextInPlace();
     // Overwrites record n in place (1..count, anything else is refused).
     void WriteRecord(int n, const Record &record);
     // Writes the record after the last whole one; returns its number.

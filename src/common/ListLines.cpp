@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <memory>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -46,6 +45,19 @@ Span FieldBytes(const Record &record, int offset, int capacity) {
     while (begin < end && field[begin] <= 32) ++begin;
     while (end > begin && field[end - 1] <= 32) --end;
     return {field + begin, end - begin};
+}
+
+// The bytes as UTF-16 characters. Most fields are plain ASCII, which is
+// widened as it is; a field with any other byte goes through the table.
+inline char16_t *Widen(const unsigned char *bytes, qsizetype n, char16_t *out,
+                       const std::array<char16_t, 256> &cp) {
+    unsigned char any = 0;
+    for (qsizetype i = 0; i < n; ++i) any |= bytes[i];
+    if (any < 0x80)
+        for (qsizetype i = 0; i < n; ++i) out[i] = bytes[i];
+    else
+        for (qsizetype i = 0; i < n; ++i) out[i] = cp[bytes[i]];
+    return out + n;
 }
 
 int FieldIndex(const RecordLayout &layout, std::string_view field) {
@@ -99,9 +111,6 @@ ListLineRule::ListLineRule(const RecordLayout &layout, std::span<const ListColum
             part.second = {layout.Offset(second), layout.Fields()[second].capacity};
         }
         const int before = static_cast<int>(column.before.size());
-        const int whole = part.first.capacity +
-                          (part.second.offset < 0 ? 0 : static_cast<int>(column.joiner.size()) + part.second.capacity);
-        maxLength_ += before + (column.width == kWholeText ? whole : column.width);
         if (!pastFixed) fixedLength_ += before;
         if (column.width == kWholeText) pastFixed = true;
         if (!pastFixed) fixedLength_ += column.width;
@@ -110,32 +119,40 @@ ListLineRule::ListLineRule(const RecordLayout &layout, std::span<const ListColum
 }
 
 QString ListLineRule::Line(const Record &record) const {
-    if (record.Layout().Size() != layout_->Size())
+    if (&record.Layout() != layout_ && record.Layout().Size() != layout_->Size())
         throw std::logic_error("list line of another record type");
     const auto &cp = Cp1252Table();
-    // The line is written into a buffer as long as the longest line can be,
-    // and only its own length is allocated: a list of every record holds
-    // tens of thousands of lines, mostly far shorter than their whole note.
-    char16_t buffer[2048];
-    std::unique_ptr<char16_t[]> large;
-    if (maxLength_ > qsizetype(std::size(buffer))) large = std::make_unique<char16_t[]>(size_t(maxLength_));
-    char16_t *const out = large ? large.get() : buffer;
-    char16_t *at = out;
+    // The length comes first, so that the line is allocated once at its own
+    // length and written in place: a list of every record holds tens of
+    // thousands of lines, mostly far shorter than their whole note.
+    qsizetype length = 0;
+    for (const Part &part : parts_) {
+        length += qsizetype(part.before.size());
+        if (part.width != kWholeText) {
+            length += part.width;
+            continue;
+        }
+        length += FieldBytes(record, part.first.offset, part.first.capacity).size;
+        if (part.second.offset >= 0)
+            length += qsizetype(part.joiner.size()) + FieldBytes(record, part.second.offset, part.second.capacity).size;
+    }
+    QString line(length, Qt::Uninitialized);
+    char16_t *at = reinterpret_cast<char16_t *>(line.data());
     for (const Part &part : parts_) {
         at = std::copy(part.before.begin(), part.before.end(), at);
         // A column with a width takes no more than that, then blanks up to it.
         char16_t *const end = part.width == kWholeText ? nullptr : at + part.width;
         const auto room = [&](qsizetype n) { return end ? std::min<qsizetype>(n, end - at) : n; };
         const Span a = FieldBytes(record, part.first.offset, part.first.capacity);
-        for (qsizetype i = 0, n = room(a.size); i < n; ++i) *at++ = cp[a.data[i]];
+        at = Widen(a.data, room(a.size), at, cp);
         if (part.second.offset >= 0) {
             at = std::copy_n(part.joiner.begin(), room(qsizetype(part.joiner.size())), at);
             const Span b = FieldBytes(record, part.second.offset, part.second.capacity);
-            for (qsizetype i = 0, n = room(b.size); i < n; ++i) *at++ = cp[b.data[i]];
+            at = Widen(b.data, room(b.size), at, cp);
         }
         if (end) at = std::fill_n(at, end - at, u' ');
     }
-    return QString(reinterpret_cast<const QChar *>(out), at - out);
+    return line;
 }
 
 int CompareListLines(QStringView a, QStringView b) {
@@ -246,12 +263,15 @@ CriteriaMatch::CriteriaMatch(const RecordLayout &layout, std::span<const Criteri
 }
 
 bool CriteriaMatch::Matches(const Record &record) const {
-    if (record.Layout().Size() != layout_->Size()) throw std::logic_error("match of another record type");
+    if (&record.Layout() != layout_ && record.Layout().Size() != layout_->Size())
+        throw std::logic_error("match of another record type");
+    if (filled_.empty()) return true;
     const auto &cp = Cp1252Table();
     char16_t folded[256];  // a field holds at most 255 characters
     for (const Filled &f : filled_) {
         const Span s = FieldBytes(record, f.offset, f.capacity);
-        for (int i = 0; i < s.size; ++i) folded[i] = FoldAZ(cp[s.data[i]]);
+        Widen(s.data, s.size, folded, cp);
+        for (int i = 0; i < s.size; ++i) folded[i] = FoldAZ(folded[i]);
         if (!QStringView(folded, s.size).contains(QStringView(f.folded))) return false;
     }
     return true;
@@ -261,9 +281,11 @@ void CollectListLines(const QString &path, const RecordLayout &layout, const Rec
                       const LineOf &line, QStringList &lines) {
     ArchiveFile archive;
     archive.OpenArchivePath(path, layout);
+    // Each record is tested and given its line where it lies in the block
+    // the archive read: a record costs no copy, one not listed nothing else.
     Record record(layout);
     while (archive.Position() < archive.RecordCount()) {
-        archive.ReadNextRecord(record);
+        record.ViewBytes(archive.ReadNextInPlace());
         if (!accept || accept(record)) lines.append(line(record));
     }
     archive.CloseArchive();

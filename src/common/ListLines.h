@@ -76,7 +76,6 @@ private:
     };
     const RecordLayout *layout_;
     std::vector<Part> parts_;
-    int maxLength_ = 0;
     int fixedLength_ = 0;
 };
 

@@ -32,6 +32,25 @@ std::optional<bool> YesNoValue(const QString &stored) {
 
 Record::Record(const RecordLayout &layout) : layout_(&layout), bytes_(layout.Size(), '\0') {}
 
+Record::Record(const Record &other)
+    : layout_(other.layout_),
+      bytes_(other.view_ ? QByteArray(other.bytes_.constData(), other.bytes_.size()) : other.bytes_) {}
+
+Record &Record::operator=(const Record &other) {
+    if (this != &other) {
+        layout_ = other.layout_;
+        bytes_ = other.view_ ? QByteArray(other.bytes_.constData(), other.bytes_.size()) : other.bytes_;
+        view_ = false;
+    }
+    return *this;
+}
+
+void Record::ViewBytes(const char *bytes) {
+    // Raw data is not owned: QByteArray copies it before any change.
+    bytes_ = QByteArray::fromRawData(bytes, layout_->Size());
+    view_ = true;
+}
+
 void Record::Clear() { bytes_.fill('\0'); }
 
 int Record::IndexOf(std::string_view field) const {

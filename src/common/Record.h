@@ -25,6 +25,21 @@ std::optional<bool> YesNoValue(const QString &stored);
 class Record {
 public:
     explicit Record(const RecordLayout &layout);
+    // A copy always holds its own bytes, also the copy of a record over
+    // bytes kept elsewhere (below), so that it outlives them.
+    Record(const Record &other);
+    Record &operator=(const Record &other);
+    Record(Record &&) noexcept = default;
+    Record &operator=(Record &&) noexcept = default;
+
+    // Turns this record into one over `bytes` (Layout().Size() of them, kept
+    // elsewhere, such as the block an archive scan has read), read where they
+    // lie without copying them: a scan hands every record to its tests and
+    // lines this way. The record reads those bytes only while they stay as
+    // they are; changing the record copies them first.
+    void ViewBytes(const char *bytes);
+    // Whether the record was last set over bytes kept elsewhere.
+    bool IsView() const { return view_; }
 
     const RecordLayout &Layout() const { return *layout_; }
     QByteArray &Bytes() { return bytes_; }
@@ -42,6 +57,7 @@ private:
 
     const RecordLayout *layout_;
     QByteArray bytes_;
+    bool view_ = false;
 };
 
 }  // namespace vel

@@ -4,8 +4,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QFrame>
-#include <QPainter>
-#include <QPainterPath>
 #include <QSaveFile>
 #include <iterator>
 #include <memory>

@@ -1,9 +1,6 @@
 #include "CheckerDialogs.h"
 
 #include <QFontMetrics>
-#include <QFontMetricsF>
-#include <QPainter>
-#include <QPainterPath>
 #include <algorithm>
 
 #include "pictures/Pictures.h"

@@ -1,7 +1,8 @@
 #pragma once
-// A light fixture for the four checker dialogs: a
-// fresh program folder, scripted message boxes and modal windows, and a plain
-// window standing for the card that opens a checker.
+// A light fixture for the four checker dialogs: the program's seams (a fresh
+// program folder, a fixed clock, scripted message boxes and modal windows)
+// without the program's windows, and a plain window standing for the card
+// that opens a checker.
 #include <gtest/gtest.h>
 
 #include <QFontInfo>
@@ -16,8 +17,7 @@
 #include "common/TextRules.h"
 #include "platform/Controls.h"
 #include "platform/Form.h"
-#include "support/Fakes.h"
-#include "support/Gui.h"
+#include "support/ProgramFixture.h"
 
 namespace vel::test {
 
@@ -30,7 +30,7 @@ struct CheckerAnswer {
 };
 inline void PrintTo(const CheckerAnswer &c, std::ostream *os) { *os << c.name; }
 
-class CheckerTest : public ::testing::Test {
+class CheckerTest : public DesktopTest {
 protected:
     // What every opener does: a new dialog owned by the card, the card
     // field's text trimmed into the dialog's edit (no length or character
@@ -122,9 +122,6 @@ protected:
         EXPECT_FALSE(w.isVisible());
     }
 
-    TestFolder folder;
-    MessageScript messages;
-    ModalScript modals;
     Form card;  // stands for the card file that opens the checker
 };
 

@@ -5,7 +5,6 @@
 #include <vector>
 #include <memory>
 
-#include "FleetFixture.h"
 #include "bookings/Prenotazioni.h"
 #include "cards/ListReport.h"
 #include "cards/ReportPages.h"
@@ -14,11 +13,11 @@
 #include "fleet/Flotta.h"
 #include "fleet/TrovaFlotta.h"
 #include "platform/QtPrint.h"
+#include "support/FindSuite.h"
+#include "support/ListBoxView.h"
 
 namespace vel::test {
 namespace {
-
-const QString kNotice = QStringLiteral("Ricerca non applicabile: la lista non contiene nessuna voce.");
 
 // The archive most tests search, in file order. Their lines sort as
 // alfa, Alfa, Citroën, Fiat Auto, Fiat Panda, FIAT Punto, Lancia, _Prova.
@@ -46,31 +45,42 @@ std::vector<Record> Fleet() {
 // Fleet() in the order of the list.
 const int kSorted[] = {7, 5, 3, 2, 1, 0, 4, 6};
 
-class TrovaFlottaTest : public FleetTest {
-protected:
-    // A new search dialog opened by `opener` with a caller tag, as the cards open it.
-    std::unique_ptr<TfrmTrovaFlotta> Open(const QString &tag = QStringLiteral("flotta"), QWidget *opener = nullptr) {
-        auto dlg = std::make_unique<TfrmTrovaFlotta>(opener ? opener : frmFlotta);
-        dlg->Create();
-        dlg->lblMemory->setText(tag);
-        dlg->Show();
-        ShowActive(dlg.get());
-        return dlg;
+// The vehicle search as the vehicle card opens it.
+struct FleetSearch {
+    using Window = TfrmTrovaFlotta;
+    using Card = TfrmFlotta;
+    static Card *Owner() { return frmFlotta; }
+    static QString Tag() { return QStringLiteral("flotta"); }
+    static QString OtherTag() { return QStringLiteral("clienti"); }
+    static const RecordLayout &Layout() { return VehicleRecord; }
+    static QString Archive() { return kFleetArchive; }
+    static QString Line(const Record &r) { return VehicleListLine(r); }
+    static QString ReportTitle() { return QStringLiteral("Riepilogo parco automezzi"); }
+    static std::vector<Record> Records() { return Fleet(); }
+    static std::vector<int> Sorted() { return {std::begin(kSorted), std::end(kSorted)}; }
+    static Criteria Narrowing() { return {{"txtMarca", U("fiat")}, {"txtVeicolo", U("autovettura")}}; }
+    static std::vector<int> Narrowed() { return {1, 0}; }
+    static QString FindText() { return U("rossi"); }  // Carla, Luca, Mario
+    static std::vector<int> FindRows() { return {1, 3, 5}; }
+    static QString LoneFindText() { return U("verdi"); }
+    static int LoneFindRow() { return 4; }
+    // Fiat Panda again, as a van (not in the line) with its own attachment.
+    static Record Twin(Record r) {
+        r.SetText("Veicolo", U("Furgone"));
+        r.SetText("File01", U("gemello.pdf"));
+        return r;
     }
-    // Types the criteria into their edits and presses "Cerca".
-    std::unique_ptr<TfrmTrovaFlotta> Search(const std::vector<std::pair<const char *, QString>> &criteria,
-                                            const QString &tag = QStringLiteral("flotta")) {
-        auto dlg = Open(tag);
-        for (const auto &[edit, text] : criteria) Type(dlg->CriterionEdit(edit), text);
-        Click(dlg->btnCerca);
-        return dlg;
-    }
-    static QStringList Lines(const std::vector<Record> &vehicles, const std::vector<int> &indexes) {
-        QStringList lines;
-        for (int i : indexes) lines.append(VehicleListLine(vehicles[i]));
-        return lines;
+    static int TwinOf() { return 1; }
+    static const char *ShownField() { return "Targa"; }
+    static void ExpectCardShows(const Record &vehicle, const QString &number) {
+        EXPECT_EQ(frmFlotta->lblPosizione->text(), number);
+        EXPECT_EQ(frmFlotta->txtTarga->text(), vehicle.Text("Targa"));
+        EXPECT_EQ(frmFlotta->lblFile01->text(), vehicle.Text("File01"));
     }
 };
+INSTANTIATE_TYPED_TEST_SUITE_P(TrovaFlotta, FindSuite, FleetSearch);
+
+using TrovaFlottaTest = FindTest<FleetSearch>;
 
 TEST_F(TrovaFlottaTest, WindowLooksAsDesigned) {
     auto dlg = Open();
@@ -170,11 +180,7 @@ TEST_F(TrovaFlottaTest, SearchListsTheMatchingVehiclesSorted) {
         const char *filled;
     };
     const Case cases[] = {
-        {"no criterion lists every vehicle", {}, {7, 5, 3, 2, 1, 0, 4, 6}, "0"},
-        {"blanks only count as empty",
-         {{"txtMarca", U("   ")}, {"txtNote", U(" ")}, {"txtCodFisc", U("  ")}},
-         {7, 5, 3, 2, 1, 0, 4, 6},
-         "0"},
+        // Every vehicle without criteria, and blanks beside criteria: the find suite.
         {"fiat finds every case of it", {{"txtMarca", U("fiat")}}, {2, 1, 0}, "1"},
         {"fiat with a blank after it", {{"txtMarca", U("fiat ")}}, {2}, "1"},
         {"citroen does not find Citro\xc3\xabn", {{"txtMarca", U("citroen")}}, {}, "1"},
@@ -238,89 +244,6 @@ TEST_F(TrovaFlottaTest, OneVehicleStillSaysSchede) {
     EXPECT_EQ(dlg->lblTrovate->text(), QStringLiteral("Il presente riepilogo contiene 1 schede."));
 }
 
-TEST_F(TrovaFlottaTest, MissingArchiveIsCreatedAndGivesAnEmptyList) {
-    auto dlg = Search({{"txtMarca", U("fiat")}});
-    EXPECT_TRUE(folder.Exists(kFleetArchive));
-    EXPECT_EQ(folder.Read(kFleetArchive).size(), 0);
-    EXPECT_EQ(dlg->lstRecords->count(), 0);
-    EXPECT_EQ(dlg->lblTrovate->text(), QStringLiteral("Il presente riepilogo contiene 0 schede."));
-
-    messages.Expect(MsgKind::Plain, kNotice);
-    Click(dlg->btnTrova);
-
-    Click(dlg->btnStampa);
-    ASSERT_EQ(printer.printed.size(), 1u);
-    ASSERT_EQ(printer.printed[0].pages.size(), 1);
-    EXPECT_EQ(StringsOf(printer.printed[0].pages[0]),
-              (QStringList{QStringLiteral("Riepilogo parco automezzi"),
-                           QStringLiteral("Stampa eseguita in data 14/03/2026")}));
-}
-
-TEST_F(TrovaFlottaTest, ArchiveThatCannotBeOpenedKeepsTheCriteria) {
-    folder.Block(kFleetArchive);
-    auto dlg = Open();
-    Type(dlg->txtMarca, QStringLiteral("fiat"));
-    messages.Expect(MsgKind::Plain, ArchiveFailureMessage());
-    Click(dlg->btnCerca);
-    EXPECT_TRUE(dlg->panAvvio->isVisible());
-    EXPECT_FALSE(dlg->panContainer->isVisible());
-    EXPECT_TRUE(dlg->lblAttendere->isVisible());  // the notice stays up
-    EXPECT_EQ(dlg->txtMarca->text(), QStringLiteral("fiat"));
-    EXPECT_EQ(dlg->lblConta->text(), QStringLiteral("1"));
-
-    // Once the archive can be read, the same dialog searches again.
-    QDir(folder.Path(QString())).rmdir(kFleetArchive);
-    WriteFleet(Fleet());
-    Click(dlg->btnCerca);
-    EXPECT_TRUE(dlg->panContainer->isVisible());
-    EXPECT_EQ(dlg->lstRecords->count(), 3);
-}
-
-TEST_F(TrovaFlottaTest, TrovaWalksThroughTheHits) {
-    WriteFleet(Fleet());
-    auto dlg = Search({});  // Rossi owns lines 1 (Carla), 3 (Luca) and 5 (Mario)
-    const auto trova = [&](const QString &text) {
-        dlg->txtTrova->clear();
-        Type(dlg->txtTrova, text);
-        Click(dlg->btnTrova);
-        return dlg->lstRecords->currentRow();
-    };
-    EXPECT_EQ(trova(U("rossi")), 1);
-    EXPECT_EQ(trova(U("rossi")), 3);
-    EXPECT_EQ(trova(U("rossi")), 5);
-    EXPECT_EQ(trova(U("rossi")), 1);  // after the last, the first again
-    // The user clicks the fifth line; the same text in capitals goes on after it.
-    dlg->lstRecords->setCurrentRow(4);
-    EXPECT_EQ(trova(U("ROSSI")), 5);
-    // A new text starts from the first line.
-    EXPECT_EQ(trova(U("verdi")), 4);
-    EXPECT_EQ(trova(U("verdi")), 4);  // its only line: the selection stays
-    // A text no line holds leaves the selection where it was.
-    EXPECT_EQ(trova(U("gialli")), 4);
-    // Enter in the find edit moves to "Trova" without finding.
-    dlg->txtTrova->clear();
-    Type(dlg->txtTrova, U("bianchi"));
-    Press(dlg->txtTrova, Qt::Key_Return);
-    EXPECT_EQ(Focused(), dlg->btnTrova);
-    EXPECT_EQ(dlg->lstRecords->currentRow(), 4);
-    EXPECT_TRUE(messages.Shown().empty());
-}
-
-TEST_F(TrovaFlottaTest, EveryShowForgetsTheLastFind) {
-    WriteFleet(Fleet());
-    {
-        auto first = Search({});
-        Type(first->txtTrova, U("rossi"));
-        Click(first->btnTrova);
-        EXPECT_EQ(first->lstRecords->currentRow(), 1);
-    }
-    auto second = Search({});
-    second->lstRecords->setCurrentRow(3);
-    Type(second->txtTrova, U("rossi"));
-    Click(second->btnTrova);
-    EXPECT_EQ(second->lstRecords->currentRow(), 1);  // a new text: from the first line
-}
-
 TEST_F(TrovaFlottaTest, StampaPrintsTheListInItsOrder) {
     const std::vector<Record> fleet = Fleet();
     WriteFleet(fleet);
@@ -367,21 +290,6 @@ TEST_F(TrovaFlottaTest, PrintFailureIsReportedAndTheListStays) {
     EXPECT_EQ(dlg->lstRecords->currentRow(), 2);
 }
 
-TEST_F(TrovaFlottaTest, ChiudiClosesAndEmptiesTheList) {
-    WriteFleet(Fleet());
-    {
-        auto dlg = Open();
-        Click(dlg->btnAnnulla);
-        EXPECT_FALSE(dlg->isVisible());
-    }
-    auto dlg = Search({});
-    Click(dlg->btnChiudi);
-    EXPECT_FALSE(dlg->isVisible());
-    EXPECT_EQ(dlg->lstRecords->count(), 0);
-    EXPECT_FALSE(dlg->lblAttendere->isVisible());
-    EXPECT_EQ(frmFlotta->lblPosizione->text(), QString());
-}
-
 // ---- the pick ---------------------------------------------------------------
 
 TEST_F(TrovaFlottaTest, PickLoadsTheVehicleIntoTheCardAsTheCardOpensIt) {
@@ -405,78 +313,6 @@ TEST_F(TrovaFlottaTest, PickLoadsTheVehicleIntoTheCardAsTheCardOpensIt) {
     EXPECT_EQ(frmFlotta->lblDesc01->text(), QStringLiteral("Libretto Punto"));
     EXPECT_EQ(frmFlotta->lblFile02->text(), QString());
     EXPECT_EQ(dlg.lstRecords->count(), 0);  // closing emptied the list
-}
-
-// Two vehicles with the same line: whichever is picked, the later one in the
-// file stays, even when it did not meet the criteria.
-TEST_F(TrovaFlottaTest, PickAppliesEveryEqualLineSoTheLastStays) {
-    std::vector<Record> fleet = Fleet();
-    Record twin = fleet[1];                      // Fiat Panda, record 2
-    twin.SetText("Veicolo", U("Furgone"));       // not in the line
-    twin.SetText("File01", U("gemello.pdf"));
-    fleet.push_back(twin);                       // record 9
-    WriteFleet(fleet);
-    const auto pick = [&](TfrmTrovaFlotta &dlg, int row) {
-        frmFlotta->lblPosizione->clear();
-        DoubleClickLine(dlg.lstRecords, row);
-        EXPECT_FALSE(dlg.isVisible());
-        EXPECT_EQ(frmFlotta->lblPosizione->text(), QStringLiteral("9"));
-        EXPECT_EQ(frmFlotta->lblFile01->text(), QStringLiteral("gemello.pdf"));
-    };
-    {
-        // Only record 2 meets the criteria and is listed, once.
-        auto dlg = Search({{"txtMarca", U("fiat")}, {"txtVeicolo", U("autovettura")}});
-        ASSERT_EQ(LinesOf(dlg->lstRecords), Lines(fleet, {1, 0}));
-        pick(*dlg, 0);
-    }
-    for (int row : {4, 5}) {
-        SCOPED_TRACE(row);
-        auto dlg = Search({});
-        ASSERT_EQ(dlg->lstRecords->Line(4), dlg->lstRecords->Line(5));
-        ASSERT_EQ(dlg->lstRecords->Line(4), VehicleListLine(twin));
-        pick(*dlg, row);
-    }
-}
-
-TEST_F(TrovaFlottaTest, PickWithoutASelectionOrAKnownTagWritesNothing) {
-    WriteFleet(Fleet());
-    struct Case {
-        const char *label;
-        QString tag;
-        bool select;
-    };
-    const Case cases[] = {
-        {"no line selected", QStringLiteral("flotta"), false},
-        {"the design text of the tag", QStringLiteral("lblMemory"), true},
-        {"a tag in capitals", QStringLiteral("FLOTTA"), true},
-        {"another window's tag", QStringLiteral("clienti"), true},
-    };
-    for (const Case &c : cases) {
-        SCOPED_TRACE(c.label);
-        frmFlotta->lblPosizione->setText(QStringLiteral("3"));
-        auto dlg = Search({}, c.tag);
-        if (c.select)
-            DoubleClickLine(dlg->lstRecords, 4);
-        else
-            DoubleClickBelowLines(dlg->lstRecords);
-        EXPECT_FALSE(dlg->isVisible());
-        EXPECT_EQ(frmFlotta->lblPosizione->text(), QStringLiteral("3"));
-    }
-    // A tag with blanks around it is trimmed.
-    auto dlg = Search({}, QStringLiteral("  flotta "));
-    DoubleClickLine(dlg->lstRecords, 4);
-    EXPECT_EQ(frmFlotta->lblPosizione->text(), QStringLiteral("2"));
-}
-
-TEST_F(TrovaFlottaTest, PickThatCannotReadTheArchiveJustCloses) {
-    WriteFleet(Fleet());
-    frmFlotta->lblPosizione->setText(QStringLiteral("3"));
-    auto dlg = Search({});
-    QFile::remove(folder.Path(kFleetArchive));
-    folder.Block(kFleetArchive);
-    DoubleClickLine(dlg->lstRecords, 0);
-    EXPECT_FALSE(dlg->isVisible());
-    EXPECT_EQ(frmFlotta->lblPosizione->text(), QStringLiteral("3"));
 }
 
 // The booking and contract cards receive seven fields by the names of their

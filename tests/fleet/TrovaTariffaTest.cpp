@@ -4,23 +4,16 @@
 #include <memory>
 #include <vector>
 
-#include "FleetFixture.h"
 #include "cards/ReportPages.h"
 #include "contracts/ContrattiNSC.h"
 #include "fleet/Tariffario.h"
 #include "fleet/TrovaTariffa.h"
 #include "platform/QtPrint.h"
+#include "support/FindSuite.h"
+#include "support/ListBoxView.h"
 
 namespace vel::test {
 namespace {
-
-const QString kNotice = QStringLiteral("Ricerca non applicabile: la lista non contiene nessuna voce.");
-
-Record Tariff(std::initializer_list<std::pair<const char *, QString>> fields) {
-    Record r(TariffRecord);
-    for (const auto &[field, text] : fields) r.SetText(field, text);
-    return r;
-}
 
 // The archive most tests search, in file order. Their lines sort by code:
 // AB-1, GIO-01, km-10, ORA-02, SET-7.
@@ -59,50 +52,63 @@ std::vector<Record> Tariffs() {
     };
 }
 
-class TrovaTariffaTest : public FleetTest {
-protected:
-    // A new search opened by `opener` with a caller tag, as the cards open it.
-    std::unique_ptr<TfrmTrovaTariffa> Open(const QString &tag = QStringLiteral("tariffario"),
-                                           QWidget *opener = nullptr) {
-        auto dlg = std::make_unique<TfrmTrovaTariffa>(opener ? opener : frmTariffario);
-        dlg->Create();
-        dlg->lblMemory->setText(tag);
-        dlg->Show();
-        ShowActive(dlg.get());
-        return dlg;
+// What the tariff card shows of a field: its edit or combo edit for the
+// 25 texts, its hidden label for the six attachment fields.
+QString CardText(int field) {
+    const QString name = QString::fromLatin1(TariffRecord.Fields()[field].name.data(),
+                                             qsizetype(TariffRecord.Fields()[field].name.size()));
+    const QString control = (field < 25 ? QStringLiteral("txt") : QStringLiteral("lbl")) + name;
+    for (QWidget *w : frmTariffario->findChildren<QWidget *>(control)) {
+        if (w->window() != frmTariffario) continue;
+        if (auto *combo = qobject_cast<QComboBox *>(w)) return combo->currentText();
+        if (auto *edit = qobject_cast<QLineEdit *>(w)) return edit->text();
+        if (auto *label = qobject_cast<QLabel *>(w)) return label->text();
     }
-    std::unique_ptr<TfrmTrovaTariffa> Search(const std::vector<std::pair<const char *, QString>> &criteria,
-                                             const QString &tag = QStringLiteral("tariffario")) {
-        auto dlg = Open(tag);
-        for (const auto &[edit, text] : criteria) Type(dlg->CriterionEdit(edit), text);
-        Click(dlg->btnCerca);
-        return dlg;
+    return QStringLiteral("<missing %1>").arg(control);
+}
+
+// Every field of the tariff on the card, and its number.
+void ExpectCardShows(const Record &tariff, const QString &number) {
+    for (int i = 0; i < TariffRecord.FieldCount(); ++i)
+        EXPECT_EQ(CardText(i), tariff.Text(i)) << TariffRecord.Fields()[i].name;
+    EXPECT_EQ(frmTariffario->lblPosizione->text(), number);
+}
+
+// The tariff search as the tariff card opens it.
+struct TariffSearch {
+    using Window = TfrmTrovaTariffa;
+    using Card = TfrmTariffario;
+    static Card *Owner() { return frmTariffario; }
+    static QString Tag() { return QStringLiteral("tariffario"); }
+    static QString OtherTag() { return QStringLiteral("flotta"); }  // the vehicle card's
+    static const RecordLayout &Layout() { return TariffRecord; }
+    static QString Archive() { return kTariffArchive; }
+    static QString Line(const Record &r) { return TariffListLine(r); }
+    static QString ReportTitle() { return QStringLiteral("Listino tariffario"); }
+    static std::vector<Record> Records() { return Tariffs(); }
+    static std::vector<int> Sorted() { return {1, 0, 3, 2, 4}; }
+    static Criteria Narrowing() { return {{"txtListino", U("estate")}}; }
+    static std::vector<int> Narrowed() { return {1, 0, 4}; }
+    static QString FindText() { return U("00"); }  // 45,00, 18,00, 900,00
+    static std::vector<int> FindRows() { return {1, 3, 4}; }
+    static QString LoneFindText() { return U("scooter"); }
+    static int LoneFindRow() { return 0; }
+    // AB-1 again, in another list (not in the line), with its own note and attachment.
+    static Record Twin(Record r) {
+        r.SetText("Listino", U("Autunno"));
+        r.SetText("Note", U("Il gemello"));
+        r.SetText("File01", U("gemello.pdf"));
+        return r;
     }
-    static QStringList Lines(const std::vector<Record> &tariffs, const std::vector<int> &indexes) {
-        QStringList lines;
-        for (int i : indexes) lines.append(TariffListLine(tariffs[i]));
-        return lines;
-    }
-    // What the tariff card shows of a field: its edit or combo edit for the
-    // 25 texts, its hidden label for the six attachment fields.
-    static QString CardText(int field) {
-        const QString name = QString::fromLatin1(TariffRecord.Fields()[field].name.data(),
-                                                 qsizetype(TariffRecord.Fields()[field].name.size()));
-        const QString control = (field < 25 ? QStringLiteral("txt") : QStringLiteral("lbl")) + name;
-        for (QWidget *w : frmTariffario->findChildren<QWidget *>(control)) {
-            if (w->window() != frmTariffario) continue;
-            if (auto *combo = qobject_cast<QComboBox *>(w)) return combo->currentText();
-            if (auto *edit = qobject_cast<QLineEdit *>(w)) return edit->text();
-            if (auto *label = qobject_cast<QLabel *>(w)) return label->text();
-        }
-        return QStringLiteral("<missing %1>").arg(control);
-    }
+    static int TwinOf() { return 1; }
+    static const char *ShownField() { return "Codice"; }
     static void ExpectCardShows(const Record &tariff, const QString &number) {
-        for (int i = 0; i < TariffRecord.FieldCount(); ++i)
-            EXPECT_EQ(CardText(i), tariff.Text(i)) << TariffRecord.Fields()[i].name;
-        EXPECT_EQ(frmTariffario->lblPosizione->text(), number);
+        vel::test::ExpectCardShows(tariff, number);
     }
 };
+INSTANTIATE_TYPED_TEST_SUITE_P(TrovaTariffa, FindSuite, TariffSearch);
+
+using TrovaTariffaTest = FindTest<TariffSearch>;
 
 TEST_F(TrovaTariffaTest, WindowLooksAsDesigned) {
     auto dlg = Open();
@@ -179,9 +185,8 @@ TEST_F(TrovaTariffaTest, SearchListsTheMatchingTariffsSortedByCode) {
         const char *filled;
     };
     const Case cases[] = {
-        {"no criterion lists every tariff by its code", {}, {1, 0, 3, 2, 4}, "0"},
-        {"blanks only count as empty", {{"txtListino", U("  ")}, {"txtNote", U(" ")}}, {1, 0, 3, 2, 4}, "0"},
-        {"estate in the list name", {{"txtListino", U("estate")}}, {1, 0, 4}, "1"},
+        // Every tariff without criteria, blanks beside criteria, and "estate"
+        // in the list name: the find suite.
         {"B anywhere in the licence", {{"txtPatente", U("B")}}, {0, 3, 2}, "1"},
         {"two criteria must both hit", {{"txtTariffa", U("oraria")}, {"txtVeicolo", U("furg")}}, {2}, "2"},
         {"a blank criterion beside them changes nothing",
@@ -239,55 +244,11 @@ TEST_F(TrovaTariffaTest, TheLineOfATariff) {
     EXPECT_EQ(dlg->lstRecords->Line(4).mid(144), QStringLiteral("900,00"));
 }
 
-TEST_F(TrovaTariffaTest, MissingArchiveIsCreatedAndGivesAnEmptyList) {
-    auto dlg = Search({{"txtCodice", U("gio")}});
-    EXPECT_TRUE(folder.Exists(kTariffArchive));
-    EXPECT_EQ(folder.Read(kTariffArchive).size(), 0);
-    EXPECT_EQ(dlg->lstRecords->count(), 0);
-    EXPECT_EQ(dlg->lblTrovate->text(), QStringLiteral("Il presente riepilogo contiene 0 schede."));
-
-    messages.Expect(MsgKind::Plain, kNotice);
-    Click(dlg->btnTrova);
-
-    Click(dlg->btnStampa);
-    ASSERT_EQ(printer.printed.size(), 1u);
-    ASSERT_EQ(printer.printed[0].pages.size(), 1);
-    EXPECT_EQ(StringsOf(printer.printed[0].pages[0]),
-              (QStringList{QStringLiteral("Listino tariffario"), QStringLiteral("Stampa eseguita in data 14/03/2026")}));
-}
-
-TEST_F(TrovaTariffaTest, ArchiveThatCannotBeOpenedKeepsTheCriteria) {
-    folder.Block(kTariffArchive);
-    auto dlg = Open();
-    Type(dlg->txtListino, QStringLiteral("estate"));
-    messages.Expect(MsgKind::Plain, ArchiveFailureMessage());
-    Click(dlg->btnCerca);
-    EXPECT_TRUE(dlg->panAvvio->isVisible());
-    EXPECT_FALSE(dlg->panContainer->isVisible());
-    EXPECT_TRUE(dlg->lblAttendere->isVisible());
-    EXPECT_EQ(dlg->txtListino->text(), QStringLiteral("estate"));
-}
-
-TEST_F(TrovaTariffaTest, TrovaAndStampaWorkOnTheList) {
+// "Trova" through the list is the find suite's; "Stampa" prints the list as it stands.
+TEST_F(TrovaTariffaTest, StampaPrintsTheListInItsOrder) {
     const std::vector<Record> tariffs = Tariffs();
     WriteTariffs(tariffs);
-    {
-        auto dlg = Search({});  // "oraria" is in lines 0 and 3
-        Type(dlg->txtTrova, U("ORARIA"));
-        Click(dlg->btnTrova);
-        EXPECT_EQ(dlg->lstRecords->currentRow(), 0);
-        Click(dlg->btnTrova);
-        EXPECT_EQ(dlg->lstRecords->currentRow(), 3);
-        Click(dlg->btnTrova);
-        EXPECT_EQ(dlg->lstRecords->currentRow(), 0);
-    }
-    // A new dialog forgets the last find: the same text starts from the first line.
     auto dlg = Search({{"txtListino", U("estate")}});
-    dlg->lstRecords->setCurrentRow(1);
-    Type(dlg->txtTrova, U("oraria"));
-    Click(dlg->btnTrova);
-    EXPECT_EQ(dlg->lstRecords->currentRow(), 0);
-
     Click(dlg->btnStampa);
     ASSERT_EQ(printer.printed.size(), 1u);
     const PrintJob &job = printer.printed[0];
@@ -331,79 +292,6 @@ TEST_F(TrovaTariffaTest, PickLoadsTheTariffIntoTheCard) {
     });
     Click(frmTariffario->cmdTrova);
     ExpectCardShows(tariffs[1], QStringLiteral("2"));
-    EXPECT_TRUE(messages.Shown().empty());
-}
-
-// Two tariffs with the same line: whichever is picked, the later one in the
-// file stays, even when it did not meet the criteria.
-TEST_F(TrovaTariffaTest, PickAppliesEveryEqualLineSoTheLastStays) {
-    std::vector<Record> tariffs = Tariffs();
-    Record twin = tariffs[1];  // AB-1, record 2
-    twin.SetText("Listino", U("Autunno"));
-    twin.SetText("Note", U("Il gemello"));
-    twin.SetText("File01", U("gemello.pdf"));
-    tariffs.push_back(twin);  // record 6
-    WriteTariffs(tariffs);
-    {
-        auto dlg = Search({{"txtListino", U("estate")}});
-        ASSERT_EQ(LinesOf(dlg->lstRecords), Lines(tariffs, {1, 0, 4}));
-        DoubleClickLine(dlg->lstRecords, 0);
-        EXPECT_FALSE(dlg->isVisible());
-        ExpectCardShows(twin, QStringLiteral("6"));
-    }
-    for (int row : {0, 1}) {
-        SCOPED_TRACE(row);
-        frmTariffario->lblPosizione->clear();
-        auto dlg = Search({});
-        ASSERT_EQ(dlg->lstRecords->Line(0), dlg->lstRecords->Line(1));
-        DoubleClickLine(dlg->lstRecords, row);
-        ExpectCardShows(twin, QStringLiteral("6"));
-    }
-}
-
-TEST_F(TrovaTariffaTest, PickWithoutASelectionOrAKnownTagWritesNothing) {
-    WriteTariffs(Tariffs());
-    struct Case {
-        const char *label;
-        QString tag;
-        bool select;
-    };
-    const Case cases[] = {
-        {"no line selected", QStringLiteral("tariffario"), false},
-        {"the design text of the tag", QStringLiteral("lblMemory"), true},
-        {"a tag in capitals", QStringLiteral("TARIFFARIO"), true},
-        {"the vehicle card's tag", QStringLiteral("flotta"), true},
-    };
-    for (const Case &c : cases) {
-        SCOPED_TRACE(c.label);
-        frmTariffario->lblPosizione->setText(QStringLiteral("3"));
-        frmTariffario->txtCodice->setText(QStringLiteral("XYZ"));
-        auto dlg = Search({}, c.tag);
-        if (c.select)
-            DoubleClickLine(dlg->lstRecords, 1);
-        else
-            DoubleClickBelowLines(dlg->lstRecords);
-        EXPECT_FALSE(dlg->isVisible());
-        EXPECT_EQ(frmTariffario->lblPosizione->text(), QStringLiteral("3"));
-        EXPECT_EQ(frmTariffario->txtCodice->text(), QStringLiteral("XYZ"));
-    }
-    // A tag with blanks around it is trimmed.
-    auto dlg = Search({}, QStringLiteral(" tariffario  "));
-    DoubleClickLine(dlg->lstRecords, 1);
-    EXPECT_EQ(frmTariffario->lblPosizione->text(), QStringLiteral("1"));
-    EXPECT_EQ(frmTariffario->txtCodice->text(), QStringLiteral("GIO-01"));
-    EXPECT_TRUE(messages.Shown().empty());
-}
-
-TEST_F(TrovaTariffaTest, PickThatCannotReadTheArchiveJustCloses) {
-    WriteTariffs(Tariffs());
-    frmTariffario->lblPosizione->setText(QStringLiteral("3"));
-    auto dlg = Search({});
-    QFile::remove(folder.Path(kTariffArchive));
-    folder.Block(kTariffArchive);
-    DoubleClickLine(dlg->lstRecords, 0);
-    EXPECT_FALSE(dlg->isVisible());
-    EXPECT_EQ(frmTariffario->lblPosizione->text(), QStringLiteral("3"));
     EXPECT_TRUE(messages.Shown().empty());
 }
 

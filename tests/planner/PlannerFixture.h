@@ -2,41 +2,23 @@
 // The planner is tested as the program runs it: every window created, in a
 // fresh program folder, reached from the launcher through its chooser, with
 // the message boxes, modal windows, clock and printer under the test's control.
-#include <gtest/gtest.h>
-
 #include <QByteArray>
-#include <QTest>
-#include <initializer_list>
-#include <utility>
-#include <vector>
 
-#include "app/Startup.h"
-#include "common/ArchiveFile.h"
 #include "common/MonthTable.h"
-#include "common/Records.h"
 #include "common/TextRules.h"
 #include "planner/MenuCamere.h"
 #include "planner/Planning.h"
 #include "shell/Avvio.h"
-#include "support/Fakes.h"
-#include "support/Gui.h"
 #include "support/ListBoxView.h"
+#include "support/ProgramFixture.h"
 
 namespace vel::test {
 
-inline const QString kFleetFile = QStringLiteral("Flotta_Automezzi.pro");
+inline const QString kFleetFile = kFleetArchive;
 inline constexpr int kPlannerSize = 18850;
 inline constexpr int kDaysOffset = 184;  // day text i begins at 184 + 51 * i
 inline constexpr int kDayStride = 51;
 
-inline QString U(const char *utf8) { return QString::fromUtf8(utf8); }
-
-// A vehicle record from (field, text) pairs; every other field empty.
-inline Record Vehicle(std::initializer_list<std::pair<const char *, QString>> fields) {
-    Record r(VehicleRecord);
-    for (const auto &[field, text] : fields) r.SetText(field, text);
-    return r;
-}
 inline Record Car(const QString &type, const QString &make, const QString &model, const QString &plate,
                   const QString &seats = QStringLiteral("5"), const QString &fuel = QStringLiteral("Diesel")) {
     return Vehicle({{"Veicolo", type}, {"Marca", make}, {"Modello", model}, {"Targa", plate}, {"Posti", seats},
@@ -94,23 +76,8 @@ inline std::ostream &operator<<(std::ostream &os, const DayState &s) {
 inline DayState FreeDay() { return {QString(), true, false}; }
 inline DayState BookedDay(const QString &text) { return {text, false, true}; }
 
-class PlannerTest : public ::testing::Test {
+class PlannerTest : public ProgramTest {
 protected:
-    void SetUp() override {
-        ResetTerminateRequest();
-        CreateWindows();
-    }
-    void TearDown() override {
-        DestroyWindows();
-        ResetTerminateRequest();
-    }
-
-    void WriteFleet(const std::vector<Record> &vehicles) {
-        ArchiveFile archive;
-        archive.OpenArchive(kFleetFile, VehicleRecord);
-        for (const Record &r : vehicles) archive.AppendRecord(r);
-    }
-
     // The launcher's planner tile, with the chooser made the active window.
     void OpenChooser() {
         frmAvvio->Show();
@@ -118,12 +85,7 @@ protected:
         ShowActive(frmMenuCamere);
     }
     // A click on a line of the chooser's list, as the user gives it.
-    static void ClickLine(int row) {
-        ListBox *list = frmMenuCamere->lstRecords;
-        list->ScrollToLine(row);
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier,
-                          list->LineRect(row).center());
-    }
+    static void ClickLine(int row) { test::ClickLine(frmMenuCamere->lstRecords, row); }
     static int RowOf(const QString &plate) {
         for (int i = 0; i < frmMenuCamere->lstRecords->count(); ++i)
             if (frmMenuCamere->lstRecords->Line(i).contains(QStringLiteral("Targa: ") + plate)) return i;
@@ -162,12 +124,6 @@ protected:
         frmPlanning->findChild<QLabel *>(DayComponentName("lib", month, day))->setVisible(!booked);
         frmPlanning->findChild<QLabel *>(DayComponentName("occ", month, day))->setVisible(booked);
     }
-
-    TestFolder folder;
-    MessageScript messages;
-    ModalScript modals;
-    FixedClock clock;
-    FakePrinter printer;
 };
 
 }  // namespace vel::test

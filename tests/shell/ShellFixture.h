@@ -2,38 +2,20 @@
 // Every shell test starts the program as main() does: all windows created,
 // the login window shown, in a fresh program folder with a scripted set of
 // message boxes.
-#include <gtest/gtest.h>
-
-#include "app/Startup.h"
 #include "shell/Crypt.h"
 #include "shell/Password.h"
-#include "support/Fakes.h"
-#include "support/Gui.h"
+#include "support/ProgramFixture.h"
 
 namespace vel::test {
 
-class ShellTest : public ::testing::Test {
+class ShellTest : public ProgramTest {
 protected:
-    void SetUp() override {
-        ResetTerminateRequest();
-        CreateWindows();
-    }
-    void TearDown() override {
-        DestroyWindows();
-        ResetTerminateRequest();
-    }
-
     // A password file holding `password` the way the program stores it.
     void WritePassword(const QString &password) {
         folder.Write(QStringLiteral("unins000.dll"),
                      "[Accesso]\r\nValore=" + EncryptToHex(password).toLatin1() + "\r\n");
     }
     void StartLogin() { ShowActive(frmPassword); }
-
-    TestFolder folder;
-    MessageScript messages;
-    ModalScript modals;
-    FixedClock clock;
 };
 
 }  // namespace vel::test
