@@ -38,13 +38,10 @@ QLabel *Decoration(QWidget *parent, const char *name, DecorationKind kind, const
     return label;
 }
 
-QFrame *Section(QWidget *parent, const char *name, const QRect &geometry) {
-    auto *frame = new QFrame(parent);
+BoxFrame *Section(QWidget *parent, const char *name, const QRect &geometry) {
+    auto *frame = new BoxFrame(parent, QColor(0xF0, 0xEF, 0xEE), QColor(0xC9, 0xC6, 0xC2), 6);
     frame->setObjectName(QString::fromLatin1(name));
     frame->setGeometry(geometry);
-    frame->setStyleSheet(QStringLiteral("QFrame#%1 { background-color: #F0EFEE; border: 1px solid #C9C6C2; "
-                                        "border-radius: 6px; }")
-                             .arg(QString::fromLatin1(name)));
     return frame;
 }
 

@@ -18,7 +18,8 @@ ImageButton *ArrowButton(QWidget *parent, const char *name, ArrowKind kind, cons
 ImageButton *IconButton(QWidget *parent, const char *name, IconKind kind, const QRect &geometry);
 // A picture that only decorates a section.
 QLabel *Decoration(QWidget *parent, const char *name, DecorationKind kind, const QRect &geometry);
-QFrame *Section(QWidget *parent, const char *name, const QRect &geometry);
+// A grey section with a rounded border; SetLook gives it other colours.
+BoxFrame *Section(QWidget *parent, const char *name, const QRect &geometry);
 // A caption above a field.
 QLabel *FieldCaption(QWidget *parent, const QString &text, const QRect &geometry);
 

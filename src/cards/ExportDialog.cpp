@@ -1,4 +1,5 @@
 #include "ExportDialog.h"
+#include "platform/Controls.h"
 
 #include <exception>
 
@@ -35,12 +36,9 @@ ImageButton *PictureButton(QWidget *parent, const char *name, const PictureKey &
 }
 
 QFrame *Shape(QWidget *parent, const char *name, const QRect &where) {
-    auto *frame = new QFrame(parent);
+    auto *frame = new BoxFrame(parent, QColor(0xF0, 0xEF, 0xEE), QColor(0xC9, 0xC6, 0xC2), 6);
     frame->setObjectName(QString::fromLatin1(name));
     frame->setGeometry(where);
-    frame->setStyleSheet(QStringLiteral("QFrame#%1 { background-color: #F0EFEE; border: 1px solid #C9C6C2; "
-                                        "border-radius: 6px; }")
-                             .arg(QString::fromLatin1(name)));
     return frame;
 }
 

@@ -334,13 +334,17 @@ ExportGrid::ExportGrid(std::vector<ExportColumn> columns, QWidget *parent)
     setModel(model_);
     setFont(UiFont(QStringLiteral("Tahoma"), 9));
     setAlternatingRowColors(true);
-    setStyleSheet(QStringLiteral("QTableView { background-color: white; "
-                                 "alternate-background-color: #EEF3FB; gridline-color: #C9C6C2; }"));
+    // Colours by palette: a style sheet would hand the headers and scroll bars
+    // the slower style sheet style too. The grid lines take the Mid colour.
+    QPalette look = palette();
+    look.setColor(QPalette::Base, Qt::white);
+    look.setColor(QPalette::AlternateBase, QColor(0xEE, 0xF3, 0xFB));
+    look.setColor(QPalette::Mid, QColor(0xC9, 0xC6, 0xC2));
+    setPalette(look);
     verticalHeader()->hide();
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setMinimumSectionSize(kRowHeight);
     verticalHeader()->setDefaultSectionSize(kRowHeight);
-    horizontalHeader()->setFont(UiFont(QStringLiteral("Tahoma"), 9, true));
     horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     horizontalHeader()->setHighlightSections(false);
     setSelectionMode(QAbstractItemView::SingleSelection);

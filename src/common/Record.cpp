@@ -46,8 +46,10 @@ Record &Record::operator=(const Record &other) {
 }
 
 void Record::ViewBytes(const char *bytes) {
-    // Raw data is not owned: QByteArray copies it before any change.
-    bytes_ = QByteArray::fromRawData(bytes, layout_->Size());
+    // Raw data is not owned: QByteArray copies it before any change. The
+    // bytes are as many as the record had (the layout's size, which a scan
+    // would otherwise sum up for every record).
+    bytes_ = QByteArray::fromRawData(bytes, bytes_.size());
     view_ = true;
 }
 

@@ -1,4 +1,5 @@
 #include "AllegaCartella.h"
+#include "platform/Controls.h"
 
 #include <QDir>
 #include <QFile>
@@ -134,12 +135,9 @@ TfrmAllegaCartella::TfrmAllegaCartella(QWidget *owner) : Form(owner) {
         const QString number = QStringLiteral("0%1").arg(i + 1);
         const QString ordinal = QStringLiteral("%1\u00b0").arg(i + 1);
 
-        QFrame *frame = *s.frame = new QFrame(this);
+        QFrame *frame = *s.frame = new BoxFrame(this, QColor(255, 255, 255, 150), QColor(0x8F, 0xA9, 0xC4), 8);
         frame->setObjectName(QStringLiteral("grpFile") + number);
         frame->setGeometry(8, 96 + i * 126, 618, 120);
-        frame->setStyleSheet(QStringLiteral("#grpFile%1 { background-color: rgba(255, 255, 255, 150); "
-                                            "border: 1px solid #8FA9C4; border-radius: 8px; }")
-                                 .arg(number));
 
         *s.nameCaption = captionAt(frame, QStringLiteral("Nome %1 file allegato:").arg(ordinal),
                                    QStringLiteral("lblNome") + number, 6);

@@ -68,10 +68,8 @@ TfrmListino::TfrmListino(QWidget *owner) : Form(owner) {
     panSelezione->setObjectName(QStringLiteral("panSelezione"));
     // A white card behind the name and its instructions, as the card files
     // set their fields on white sections.
-    shpSelezione_ = new QFrame(panSelezione);
+    shpSelezione_ = new BoxFrame(panSelezione, Qt::white, QColor(0xB9, 0xC8, 0xE8), 6);
     shpSelezione_->setObjectName(QStringLiteral("shpSelezione"));
-    shpSelezione_->setStyleSheet(QStringLiteral("QFrame#shpSelezione { background-color: white; "
-                                                "border: 1px solid #B9C8E8; border-radius: 6px; }"));
     lblSelezione01 = MakeLabel(panSelezione, "lblSelezione01",
                                QStringLiteral("Indicare il nome di un listino e premere il pulsante Visualizza."), 11,
                                true);

@@ -59,10 +59,8 @@ void TfrmTariffario::BuildLayout() {
 
     // The tool bar: six white groups of commands.
     auto group = [&](const char *name, int x, int width) {
-        QFrame *frame = Section(panContenitore, name, QRect(x, 0, width, 48));
-        frame->setStyleSheet(QStringLiteral("QFrame#%1 { background-color: white; border: 1px solid #B9C8E8; "
-                                            "border-radius: 6px; }")
-                                 .arg(QString::fromLatin1(name)));
+        BoxFrame *frame = Section(panContenitore, name, QRect(x, 0, width, 48));
+        frame->SetLook(Qt::white, QColor(0xB9, 0xC8, 0xE8), 6);
         return frame;
     };
     shpComandi01 = group("shpComandi01", 0, 336);
@@ -94,10 +92,8 @@ void TfrmTariffario::BuildLayout() {
 
     // The six sections, each opening with its heading.
     auto section = [&](const char *name, const QString &heading, const QRect &r) {
-        QFrame *frame = Section(panContenitore, name, r);
-        frame->setStyleSheet(QStringLiteral("QFrame#%1 { background-color: white; border: 1px solid #B9C8E8; "
-                                            "border-radius: 6px; }")
-                                 .arg(QString::fromLatin1(name)));
+        BoxFrame *frame = Section(panContenitore, name, r);
+        frame->SetLook(Qt::white, QColor(0xB9, 0xC8, 0xE8), 6);
         auto *title = new QLabel(heading, frame);
         title->setObjectName(QStringLiteral("tit") + QString::fromLatin1(name).mid(3));
         title->setGeometry(10, 4, r.width() - 20, 20);

@@ -1,4 +1,5 @@
 #include "AnteprimaPlanning.h"
+#include "platform/Controls.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -28,10 +29,9 @@ TfrmAnteprimaPlanning::TfrmAnteprimaPlanning(QWidget *owner)
     auto *person = new QLabel(imgLogo02);
     person->setGeometry(257, 1, 51, 81);
     ShowPicture(person, {PictureName::PersonWithDocument, {51, 81}});
-    auto *separator = new QFrame(imgLogo02);
+    auto *separator = new BoxFrame(imgLogo02, QColor(0x42, 0x7A, 0xA8), QColor(), 0);
     separator->setObjectName(QStringLiteral("linSepara"));
     separator->setGeometry(3, 90, 311, 4);
-    separator->setStyleSheet(QStringLiteral("QFrame#linSepara { background-color: #427AA8; border: none; }"));
     auto *printer = new QLabel(imgLogo02);
     printer->setGeometry(7, 110, 82, 72);
     ShowPicture(printer, {PictureName::PrinterUnderMagnifier, {82, 72}});

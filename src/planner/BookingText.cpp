@@ -1,4 +1,5 @@
 #include "BookingText.h"
+#include "platform/Controls.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -12,12 +13,9 @@ namespace vel {
 
 BookingTextControls BuildBookingText(QWidget *parent, const QPoint &at, const char *stripName) {
     BookingTextControls c{};
-    c.strip = new QFrame(parent);
+    c.strip = new BoxFrame(parent, QColor(0xFF, 0xF6, 0xC8), QColor(0xE6, 0xCF, 0x6A), 5);
     c.strip->setObjectName(QString::fromLatin1(stripName));
     c.strip->setGeometry(QRect(at, QSize(600, 43)));
-    c.strip->setStyleSheet(QStringLiteral("QFrame#%1 { background-color: #FFF6C8; border: 1px solid #E6CF6A;"
-                                          " border-radius: 5px; }")
-                               .arg(c.strip->objectName()));
 
     c.edit = new Edit(c.strip);
     c.edit->setObjectName(QStringLiteral("txtPrenotazione"));

@@ -1,4 +1,5 @@
 #include "Intervallo.h"
+#include "platform/Controls.h"
 
 #include "BookingText.h"
 #include "DayCells.h"
@@ -30,16 +31,13 @@ TfrmIntervallo::TfrmIntervallo(QWidget *owner) : Form(owner) {
     SetFixedClientSize(648, 343);
     SetGradient(QColor(0x46, 0x82, 0xB4), Qt::white);
 
-    panContainer = new QFrame(this);
+    panContainer = new BoxFrame(this, Qt::white, QColor(0x9F, 0xB6, 0xCD), 8);
     panContainer->setObjectName(QStringLiteral("panContainer"));
     panContainer->setGeometry(12, 12, 624, 277);
-    panContainer->setStyleSheet(QStringLiteral(
-        "QFrame#panContainer { background-color: white; border: 1px solid #9FB6CD; border-radius: 8px; }"));
 
-    recCamera = new QFrame(panContainer);
+    recCamera = new BoxFrame(panContainer, Qt::black, QColor(), 0);
     recCamera->setObjectName(QStringLiteral("recCamera"));
     recCamera->setGeometry(12, 12, 600, 38);
-    recCamera->setStyleSheet(QStringLiteral("QFrame#recCamera { background-color: black; }"));
     infCamera = new QLabel(QStringLiteral("Veicolo"), recCamera);
     infCamera->setObjectName(QStringLiteral("infCamera"));
     infCamera->setGeometry(recCamera->rect().adjusted(6, 0, -6, 0));

@@ -179,8 +179,9 @@ TfrmPlanning::TfrmPlanning(QWidget *owner) : Form(owner), dayEvents_(new DayCell
     panInfo->setObjectName(QStringLiteral("panInfo"));
     panInfo->setGeometry(22, 650, 950, 18);
     panInfo->setFont(PixelFont(QStringLiteral("Tahoma"), 12));
+    // White text straight on the blue shape, from its left edge.
     panInfo->setAutoFillBackground(false);
-    panInfo->setStyleSheet(QStringLiteral("background: transparent; color: white;"));
+    panInfo->setContentsMargins(0, 0, 0, 0);
     panInfo->setText(QStringLiteral("Pronto per archiviare una nuova scheda..."));
 
     lblPosizione = new QLabel(QStringLiteral("1"), c);

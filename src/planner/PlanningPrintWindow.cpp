@@ -1,4 +1,5 @@
 #include "PlanningPrintWindow.h"
+#include "platform/Controls.h"
 
 #include <QLabel>
 #include <exception>
@@ -18,10 +19,9 @@ PlanningPrintWindow::PlanningPrintWindow(QWidget *owner, const QString &name, co
     SetPlacement(Placement::Owner);
     SetGradient(QColor(0x46, 0x82, 0xB4), Qt::white);
 
-    shpSfondo = new QFrame(this);
+    shpSfondo = new BoxFrame(this, Qt::white, QColor(0x9F, 0xB6, 0xCD), 0);
     shpSfondo->setObjectName(QStringLiteral("shpSfondo"));
     shpSfondo->setGeometry(18, 18, 326, 215);
-    shpSfondo->setStyleSheet(QStringLiteral("QFrame#shpSfondo { background-color: white; border: 1px solid #9FB6CD; }"));
 
     btnAnnulla = new Button(QStringLiteral("Annulla"), this);
     btnAnnulla->setObjectName(QStringLiteral("btnAnnulla"));

@@ -1,4 +1,5 @@
 #include "StampaPlanning.h"
+#include "platform/Controls.h"
 
 #include "pictures/Pictures.h"
 #include "report/ReportOutput.h"
@@ -26,10 +27,9 @@ TfrmStampaPlanning::TfrmStampaPlanning(QWidget *owner)
     imgLogo01->setGeometry(280, 31, 51, 81);
     ShowPicture(imgLogo01, {PictureName::PersonWithDocument, {51, 81}});
 
-    shpSepara = new QFrame(this);
+    shpSepara = new BoxFrame(this, QColor(0x42, 0x7A, 0xA8), QColor(), 0);
     shpSepara->setObjectName(QStringLiteral("shpSepara"));
     shpSepara->setGeometry(26, 120, 311, 4);
-    shpSepara->setStyleSheet(QStringLiteral("QFrame#shpSepara { background-color: #427AA8; border: none; }"));
 
     imgSezione04 = new QLabel(this);
     imgSezione04->setObjectName(QStringLiteral("imgSezione04"));

@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 #include <QFocusEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QValidator>
 #include <algorithm>
 
@@ -202,7 +203,9 @@ void Edit::DetachHandlers() {
 }
 
 ComboEdit::ComboEdit(QWidget *parent) : QComboBox(parent) {
-    setEditable(true);
+    // Setting the line edit makes the combo editable at once; setEditable(true)
+    // would first make a line edit of its own, to be thrown away, and the
+    // drop-down list, which waits here until the list is first opened.
     editor_ = new Edit(this);
     setLineEdit(editor_);
     setInsertPolicy(QComboBox::NoInsert);
@@ -274,8 +277,40 @@ void ImageButton::mouseReleaseEvent(QMouseEvent *event) {
     if (rect().contains(event->position().toPoint())) Click();
 }
 
-FocusFrame::FocusFrame(QWidget *parent) : QFrame(parent) {
-    setStyleSheet(QStringLiteral("background-color: #FFE34D; border: 1px solid #E0B800; border-radius: 6px;"));
+BoxFrame::BoxFrame(QWidget *parent) : QFrame(parent) {}
+
+BoxFrame::BoxFrame(QWidget *parent, const QColor &fill, const QColor &border, int radius) : QFrame(parent) {
+    SetLook(fill, border, radius);
+}
+
+void BoxFrame::SetLook(const QColor &fill, const QColor &border, int radius) {
+    fill_ = fill;
+    border_ = border;
+    radius_ = std::max(0, radius);
+    update();
+}
+
+void BoxFrame::paintEvent(QPaintEvent *event) {
+    if (fill_.isValid() || border_.isValid()) {
+        QPainter p(this);
+        p.setRenderHint(QPainter::Antialiasing, radius_ > 0);
+        p.setBrush(fill_.isValid() ? QBrush(fill_) : QBrush(Qt::NoBrush));
+        QRectF box(rect());
+        if (border_.isValid()) {
+            p.setPen(QPen(border_, 1));
+            box.adjust(0.5, 0.5, -0.5, -0.5);  // the line's middle, so that it covers whole pixels
+        } else {
+            p.setPen(Qt::NoPen);
+        }
+        if (radius_ > 0)
+            p.drawRoundedRect(box, radius_, radius_);
+        else
+            p.drawRect(box);
+    }
+    QFrame::paintEvent(event);
+}
+
+FocusFrame::FocusFrame(QWidget *parent) : BoxFrame(parent, QColor(0xFF, 0xE3, 0x4D), QColor(0xE0, 0xB8, 0x00), 6) {
     hide();
 }
 
@@ -313,7 +348,11 @@ bool FocusFrame::eventFilter(QObject *watched, QEvent *event) {
 
 StatusLine::StatusLine(QWidget *parent) : QLabel(parent) {
     setAutoFillBackground(true);
-    setStyleSheet(QStringLiteral("background-color: #4A5A8C; color: white; padding-left: 8px;"));
+    QPalette look = palette();
+    look.setColor(QPalette::Window, QColor(0x4A, 0x5A, 0x8C));
+    look.setColor(QPalette::WindowText, Qt::white);
+    setPalette(look);
+    setContentsMargins(12, 0, 0, 0);
 }
 
 namespace {

@@ -127,8 +127,30 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 };
 
+// A frame that paints its own box: a fill, a one-pixel border (none when the
+// colour is invalid) and rounded corners. Painted here rather than by a style
+// sheet, so that the controls inside it keep the plain style and its cheap
+// polish.
+class BoxFrame : public QFrame {
+    Q_OBJECT
+public:
+    explicit BoxFrame(QWidget *parent = nullptr);
+    BoxFrame(QWidget *parent, const QColor &fill, const QColor &border, int radius);
+    void SetLook(const QColor &fill, const QColor &border, int radius);
+    QColor Fill() const { return fill_; }
+    QColor Border() const { return border_; }
+    int Radius() const { return radius_; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QColor fill_, border_;
+    int radius_ = 0;
+};
+
 // The yellow frame that marks the control with the focus; hidden at start.
-class FocusFrame : public QFrame {
+class FocusFrame : public BoxFrame {
     Q_OBJECT
 public:
     explicit FocusFrame(QWidget *parent = nullptr);

@@ -1,4 +1,5 @@
 #include "Avvio.h"
+#include "platform/Controls.h"
 
 #include <QResizeEvent>
 #include <algorithm>
@@ -38,11 +39,9 @@ ImageButton *PictureButton(QWidget *parent, const char *name, const QRect &geome
 }
 
 QWidget *WhiteBand(QWidget *parent, const char *name, const QRect &geometry) {
-    auto *band = new QFrame(parent);
+    auto *band = new BoxFrame(parent, Qt::white, QColor(0x9F, 0xB6, 0xCD), 10);
     band->setObjectName(QLatin1String(name));
     band->setGeometry(geometry);
-    band->setStyleSheet(QStringLiteral("#%1 { background: white; border: 1px solid #9FB6CD; border-radius: 10px; }")
-                            .arg(QLatin1String(name)));
     return band;
 }
 

@@ -1,4 +1,5 @@
 #include "Splash.h"
+#include "platform/Controls.h"
 
 #include "dialogs/OpenURL.h"
 #include "Product.h"
@@ -24,9 +25,8 @@ TfrmSplash::TfrmSplash(QWidget *owner) : Form(owner) {
 
     // The link sits on a white plate: dark blue would not read on the dark
     // brown at the bottom of the window.
-    auto *shpWeb = new QFrame(this);
+    auto *shpWeb = new BoxFrame(this, Qt::white, QColor(0xB9, 0xA8, 0x9C), 8);
     shpWeb->setObjectName(QStringLiteral("shpWeb"));
-    shpWeb->setStyleSheet(QStringLiteral("#shpWeb { background: white; border: 1px solid #B9A89C; border-radius: 8px; }"));
 
     imgWeb = new ImageButton(this);
     imgWeb->setObjectName(QStringLiteral("imgWeb"));

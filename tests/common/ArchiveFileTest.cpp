@@ -327,5 +327,76 @@ TEST_F(ArchiveFileTest, WritesBetweenSequentialReadsAreSeenByLaterReads) {
 
 }
 
+// A record read in place is the record's bytes in the block the archive
+// holds; block after block, also with stray bytes after the last record, it
+// must be the very record ReadNextRecord copies out.
+TEST_F(ArchiveFileTest, ReadNextInPlaceYieldsEveryRecordAcrossBlocks) {
+    const QByteArray written = WriteFleet(kLargeFleet);
+    folder_.Write(kFleet, written + "stray");
+    const int size = VehicleRecord.Size();
+    ArchiveFile archive;
+    archive.OpenArchive(kFleet, VehicleRecord);
+    ASSERT_EQ(archive.RecordCount(), kLargeFleet);
+    int n = 0;
+    while (archive.Position() < archive.RecordCount()) {
+        const char *bytes = archive.ReadNextInPlace();
+        ++n;
+        ASSERT_EQ(archive.Position(), n);
+        ASSERT_EQ(QByteArray(bytes, size), written.mid(qsizetype(n - 1) * size, size)) << "record " << n;
+    }
+    EXPECT_EQ(n, kLargeFleet);
+    EXPECT_THROW(archive.ReadNextInPlace(), ArchiveError);
+    EXPECT_EQ(archive.Position(), kLargeFleet);
+
+    // In-place and copying reads mix, and going back reads the file again.
+    Record r(VehicleRecord);
+    for (int k : {72, 1, 143, 198}) {
+        SCOPED_TRACE(k);
+        archive.ReadRecord(k, r);
+        ExpectVehicle(r, QStringLiteral("Veicolo %1").arg(k));
+        const char *next = archive.ReadNextInPlace();
+        EXPECT_EQ(QByteArray(next, size), Vehicle(QStringLiteral("Veicolo %1").arg(k + 1)).Bytes());
+        archive.ReadNextRecord(r);
+        ExpectVehicle(r, QStringLiteral("Veicolo %1").arg(k + 2));
+    }
+}
+
+TEST_F(ArchiveFileTest, ReadNextInPlaceNeedsAnOpenArchive) {
+    ArchiveFile archive;
+    EXPECT_THROW(archive.ReadNextInPlace(), ArchiveError);
+    WriteFleet(1);
+    archive.OpenArchive(kFleet, VehicleRecord);
+    archive.CloseArchive();
+    EXPECT_THROW(archive.ReadNextInPlace(), ArchiveError);
+}
+
+// A record larger than the most a scan reads at once comes one a block.
+constexpr FieldDef kHugeFields[] = {{"Giorno", 255, 1100}, {"Fine", 9}};
+constexpr RecordLayout kHugeRecord{"HugeRecord", kHugeFields};
+static_assert(kHugeRecord.Size() > 256 * 1024);
+
+TEST_F(ArchiveFileTest, RecordsLargerThanABlockAreReadWhole) {
+    QByteArray bytes;
+    for (int i = 1; i <= 3; ++i) {
+        Record r(kHugeRecord);
+        r.SetText("Giorno", QStringLiteral("primo %1").arg(i), 0);
+        r.SetText("Giorno", QStringLiteral("ultimo %1").arg(i), 1099);
+        r.SetText("Fine", QStringLiteral("fine %1").arg(i));
+        bytes += r.Bytes();
+    }
+    folder_.Write(kFleet, bytes + QByteArray(1000, 'x'));
+    ArchiveFile archive;
+    archive.OpenArchive(kFleet, kHugeRecord);
+    ASSERT_EQ(archive.RecordCount(), 3);
+    Record view(kHugeRecord);
+    for (int i = 1; i <= 3; ++i) {
+        SCOPED_TRACE(i);
+        view.ViewBytes(archive.ReadNextInPlace());
+        EXPECT_EQ(view.Bytes(), bytes.mid(qsizetype(i - 1) * kHugeRecord.Size(), kHugeRecord.Size()));
+        EXPECT_EQ(view.Text("Giorno", 1099), QStringLiteral("ultimo %1").arg(i));
+        EXPECT_EQ(view.Text("Fine"), QStringLiteral("fine %1").arg(i));
+    }
+}
+
 }  // namespace
 }  // namespace vel

@@ -1,6 +1,4 @@
 #include <QComboBox>
-#include <QDir>
-#include <QFile>
 #include <QLineEdit>
 #include <vector>
 #include <memory>

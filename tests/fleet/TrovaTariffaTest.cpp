@@ -1,5 +1,4 @@
 #include <QComboBox>
-#include <QFile>
 #include <QLineEdit>
 #include <memory>
 #include <vector>

@@ -30,13 +30,11 @@
 #include <utility>
 #include <vector>
 
-#include "app/Startup.h"
 #include "common/ArchiveFile.h"
 #include "common/Record.h"
 #include "common/TextRules.h"
 #include "platform/Controls.h"
-#include "support/Fakes.h"
-#include "support/Gui.h"
+#include "support/ProgramFixture.h"
 #include "support/WriteLimit.h"
 
 namespace vel::test {
@@ -47,21 +45,16 @@ struct CardCheck {
 };
 
 template <typename Traits>
-class CardSuite : public ::testing::Test {
+class CardSuite : public ProgramTest {
 protected:
     using Window = typename Traits::Window;
 
     void SetUp() override {
-        ResetTerminateRequest();
-        CreateWindows();
+        ProgramTest::SetUp();
         card = Traits::Card();
         card->Show();
         ShowActive(card);
         Traits::Open(*card);
-    }
-    void TearDown() override {
-        DestroyWindows();
-        ResetTerminateRequest();
     }
 
     static QString Name(std::string_view field) { return QString::fromLatin1(field.data(), int(field.size())); }
@@ -153,10 +146,6 @@ protected:
         return QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio.");
     }
 
-    TestFolder folder;
-    MessageScript messages;
-    ModalScript modals;
-    FixedClock clock;
     Window *card = nullptr;
 };
 

@@ -18,7 +18,7 @@
 //   static std::vector<QByteArray> FileHolds();    bytes the file of them must hold (Windows-1252)
 //   static std::vector<QByteArray> FileLacks();    and bytes it must not
 //   static Record Numbered(int n);             one of many records, told apart by n
-//   static QStringList NumberedRow(int n);     what the file holds of it
+//   static QStringList NumberedRow(int n);     what the file holds of it (every cell, plain texts)
 // Include this header in one source file of a test program and instantiate
 // the suite there with the traits of its exports; the window's own tests
 // (its looks, its columns, its editable cells) use `ExportTest`.
@@ -176,8 +176,13 @@ TYPED_TEST_P(ExportSuite, MoreRecordsThanTheDesignedRowsGetOneRowEach) {
     ASSERT_EQ(d.grdRecords->rowCount(), 12);
     std::vector<QStringList> rows;
     for (int n = 1; n <= 12; ++n) {
-        EXPECT_EQ(this->Row(n - 1)[0], QString::number(n));
+        SCOPED_TRACE(n);
+        const QStringList shown = this->Row(n - 1);
+        EXPECT_EQ(shown[0], QString::number(n));
         rows.push_back(TypeParam::NumberedRow(n));
+        // The grid holds the record's texts; the file, those texts trimmed.
+        ASSERT_EQ(shown.size(), rows.back().size() + 1);
+        for (int k = 1; k < shown.size(); ++k) EXPECT_EQ(Trim(shown[k]), rows.back()[k - 1]) << "column " << k;
     }
     this->Export(MsgButton::No);
     EXPECT_EQ(this->folder.Read(this->Xls()), this->ExpectedFile(rows));
