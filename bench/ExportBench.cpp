@@ -14,6 +14,8 @@
 // The program exits with 1 when any of the three is missed.
 #include <benchmark/benchmark.h>
 
+#include "MedianReporter.h"
+
 #include <QApplication>
 #include <QFile>
 #include <QRandomGenerator>
@@ -166,26 +168,6 @@ BENCHMARK(BM_ExportFill)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ExportWrite)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PlainWrite)->Unit(benchmark::kMillisecond);
 
-// Keeps each run's time per iteration, so the ratios can be told at the end.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    RatioReporter() : ConsoleReporter(isatty(fileno(stdout)) ? OO_Defaults : OO_Tabular) {}
-    void ReportRuns(const std::vector<Run> &runs) override {
-        for (const Run &run : runs) {
-            if (run.error_occurred) continue;
-            // With repetitions the median stands for the benchmark.
-            if (run.run_type == Run::RT_Iteration && !medians.count(run.run_name.str()))
-                times[run.run_name.str()] = run.GetAdjustedRealTime();
-            if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median") {
-                times[run.run_name.str()] = run.GetAdjustedRealTime();
-                medians.insert(run.run_name.str());
-            }
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-    std::map<std::string, double> times;
-    std::set<std::string> medians;
-};
 
 }  // namespace
 
@@ -194,7 +176,7 @@ int main(int argc, char **argv) {
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     Setup &setup = Setup::Get();  // archive written, grid filled and written once, before any timing
-    RatioReporter reporter;
+    vel::bench::MedianReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
 
     auto time = [&reporter](const char *name) {

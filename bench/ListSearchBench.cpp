@@ -5,6 +5,8 @@
 // times the bare read.
 #include <benchmark/benchmark.h>
 
+#include "MedianReporter.h"
+
 #include <QByteArray>
 #include <QFile>
 #include <QRandomGenerator>
@@ -89,33 +91,13 @@ BENCHMARK(BM_BareRead)->Arg(kSizes[0])->Arg(kSizes[1])->Unit(benchmark::kMillise
 BENCHMARK(BM_SearchTwoCriteria)->Arg(kSizes[0])->Arg(kSizes[1])->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SearchEverything)->Arg(kSizes[0])->Arg(kSizes[1])->Unit(benchmark::kMillisecond);
 
-// Keeps each run's time per iteration, so the ratios can be told at the end.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    RatioReporter() : ConsoleReporter(isatty(fileno(stdout)) ? OO_Defaults : OO_Tabular) {}
-    void ReportRuns(const std::vector<Run> &runs) override {
-        for (const Run &run : runs) {
-            if (run.error_occurred) continue;
-            // With repetitions the median stands for the benchmark.
-            if (run.run_type == Run::RT_Iteration && !medians.count(run.run_name.str()))
-                times[run.run_name.str()] = run.GetAdjustedRealTime();
-            if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median") {
-                times[run.run_name.str()] = run.GetAdjustedRealTime();
-                medians.insert(run.run_name.str());
-            }
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-    std::map<std::string, double> times;
-    std::set<std::string> medians;
-};
 
 }  // namespace
 
 int main(int argc, char **argv) {
     benchmark::Initialize(&argc, argv);
     Archives::Get();  // written once, before any timing
-    RatioReporter reporter;
+    vel::bench::MedianReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     bool within = true;
     std::printf("\nsearch time / bare read time (allowed: %.1f)\n", kAllowedRatio);

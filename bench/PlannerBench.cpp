@@ -6,6 +6,8 @@
 // when a median is over that.
 #include <benchmark/benchmark.h>
 
+#include "MedianReporter.h"
+
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QProcess>
@@ -116,29 +118,6 @@ BENCHMARK(BM_ProgramStart)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ShowPlanner)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ClosePlanner)->Unit(benchmark::kMillisecond);
 
-// Keeps each benchmark's time per iteration (the median with repetitions).
-class LimitReporter : public benchmark::ConsoleReporter {
-public:
-    LimitReporter() : ConsoleReporter(isatty(fileno(stdout)) ? OO_Defaults : OO_Tabular) {}
-    void ReportRuns(const std::vector<Run> &runs) override {
-        for (const Run &run : runs) {
-            if (run.error_occurred) {
-                failed = true;
-                continue;
-            }
-            if (run.run_type == Run::RT_Iteration && !medians.count(run.run_name.str()))
-                times[run.run_name.str()] = run.GetAdjustedRealTime();
-            if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median") {
-                times[run.run_name.str()] = run.GetAdjustedRealTime();
-                medians.insert(run.run_name.str());
-            }
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-    std::map<std::string, double> times;  // milliseconds
-    std::set<std::string> medians;
-    bool failed = false;
-};
 
 }  // namespace
 
@@ -172,7 +151,7 @@ int main(int argc, char **argv) {
 
     WritePlannerFile();
     benchmark::Initialize(&argc, argv);
-    LimitReporter reporter;
+    vel::bench::MedianReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     bool within = !reporter.failed && colds.front() >= 0 && coldMs <= kLimitMs;
     std::printf("\nfirst start of a fresh process (all windows), median of %d: %.1f ms (%.1f to %.1f)%s\n",

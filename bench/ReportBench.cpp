@@ -11,6 +11,8 @@
 // times for 1,000 to 8,000 lines show the growth along the way.
 #include <benchmark/benchmark.h>
 
+#include "MedianReporter.h"
+
 #include <QApplication>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
@@ -119,26 +121,6 @@ BENCHMARK(BM_ListReport)
     ->Arg(kArchives[1])
     ->Unit(benchmark::kMillisecond);
 
-// Keeps each run's time per iteration, so the ratios can be told at the end.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    RatioReporter() : ConsoleReporter(isatty(fileno(stdout)) ? OO_Defaults : OO_Tabular) {}
-    void ReportRuns(const std::vector<Run> &runs) override {
-        for (const Run &run : runs) {
-            if (run.error_occurred) continue;
-            // With repetitions the median stands for the benchmark.
-            if (run.run_type == Run::RT_Iteration && !medians.count(run.run_name.str()))
-                times[run.run_name.str()] = run.GetAdjustedRealTime();
-            if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median") {
-                times[run.run_name.str()] = run.GetAdjustedRealTime();
-                medians.insert(run.run_name.str());
-            }
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-    std::map<std::string, double> times;
-    std::set<std::string> medians;
-};
 
 std::string Name(const char *benchmark, int n) { return std::string(benchmark) + "/" + std::to_string(n); }
 
@@ -174,7 +156,7 @@ int main(int argc, char **argv) {
         vel::ListReport(nullptr, kTitle, Archives::Get().Lines(kShorter[0]));
         vel::SetPrintService(nullptr);
     }
-    RatioReporter reporter;
+    vel::bench::MedianReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
 
     auto time = [&reporter](const std::string &name) {

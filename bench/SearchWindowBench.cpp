@@ -11,6 +11,8 @@
 // timed beside them, for information.
 #include <benchmark/benchmark.h>
 
+#include "MedianReporter.h"
+
 #include <QApplication>
 #include <QFile>
 #include <QRandomGenerator>
@@ -127,26 +129,6 @@ BENCHMARK(BM_BareRead)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SearchEverything)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CercaToListShown)->Unit(benchmark::kMillisecond);
 
-// Keeps each run's time per iteration, so the ratios can be told at the end.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    RatioReporter() : ConsoleReporter(isatty(fileno(stdout)) ? OO_Defaults : OO_Tabular) {}
-    void ReportRuns(const std::vector<Run> &runs) override {
-        for (const Run &run : runs) {
-            if (run.error_occurred) continue;
-            // With repetitions the median stands for the benchmark.
-            if (run.run_type == Run::RT_Iteration && !medians.count(run.run_name.str()))
-                times[run.run_name.str()] = run.GetAdjustedRealTime();
-            if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median") {
-                times[run.run_name.str()] = run.GetAdjustedRealTime();
-                medians.insert(run.run_name.str());
-            }
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-    std::map<std::string, double> times;
-    std::set<std::string> medians;
-};
 
 }  // namespace
 
@@ -157,7 +139,7 @@ int main(int argc, char **argv) {
     InitPlatform();
     benchmark::Initialize(&argc, argv);
     Setup &setup = Setup::Get();  // the archive written once, before any timing
-    RatioReporter reporter;
+    vel::bench::MedianReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
 
     const auto time = [&reporter](const char *name) {

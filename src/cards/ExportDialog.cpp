@@ -1,11 +1,11 @@
 #include "ExportDialog.h"
-#include "platform/Controls.h"
 
 #include <exception>
 
 #include "pictures/Pictures.h"
 #include "common/ArchiveFile.h"
 #include "common/ProgramFolder.h"
+#include "platform/Controls.h"
 #include "platform/MessageBox.h"
 #include "platform/Platform.h"
 #include "platform/Services.h"

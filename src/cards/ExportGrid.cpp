@@ -1,7 +1,11 @@
 #include "ExportGrid.h"
 
 #include <QColor>
+#include <QCoreApplication>
 #include <QHeaderView>
+#include <QPointer>
+#include <QProxyStyle>
+#include <QScrollBar>
 #include <algorithm>
 #include <cstring>
 #include <numeric>
@@ -329,18 +333,51 @@ bool ExportGridModel::setData(const QModelIndex &index, const QVariant &value, i
     return true;
 }
 
+namespace {
+// The application's style, with the grid lines in the grids' own grey.
+class GridLineStyle : public QProxyStyle {
+public:
+    int styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
+                  QStyleHintReturn *answer) const override {
+        if (hint == SH_Table_GridLineColor) return int(QColor(0xC9, 0xC6, 0xC2).rgba());
+        return QProxyStyle::styleHint(hint, option, widget, answer);
+    }
+};
+
+// One for every grid of the process; it lives as long as the application.
+QStyle *GridStyle() {
+    static QPointer<QStyle> shared;
+    if (!shared) {
+        shared = new GridLineStyle;
+        shared->setParent(QCoreApplication::instance());
+    }
+    return shared;
+}
+}  // namespace
+
 ExportGrid::ExportGrid(std::vector<ExportColumn> columns, QWidget *parent)
     : QTableView(parent), model_(new ExportGridModel(std::move(columns), this)) {
     setModel(model_);
     setFont(UiFont(QStringLiteral("Tahoma"), 9));
     setAlternatingRowColors(true);
-    // Colours by palette: a style sheet would hand the headers and scroll bars
-    // the slower style sheet style too. The grid lines take the Mid colour.
+    // White ground, pale blue alternate rows and grey grid lines, by palette
+    // and a style of its own: a style sheet would pass the slower style sheet
+    // style to the headers and scroll bars too.
+    // The white window colour lightens the grid's frame; the headers and
+    // scroll bars keep the usual one for their outlines.
     QPalette look = palette();
+    const QColor window = look.color(QPalette::Window);
     look.setColor(QPalette::Base, Qt::white);
+    look.setColor(QPalette::Window, Qt::white);
     look.setColor(QPalette::AlternateBase, QColor(0xEE, 0xF3, 0xFB));
-    look.setColor(QPalette::Mid, QColor(0xC9, 0xC6, 0xC2));
     setPalette(look);
+    for (QWidget *part : std::initializer_list<QWidget *>{horizontalHeader(), verticalHeader(), horizontalScrollBar(),
+                                                          verticalScrollBar()}) {
+        QPalette partLook = part->palette();
+        partLook.setColor(QPalette::Window, window);
+        part->setPalette(partLook);
+    }
+    setStyle(GridStyle());
     verticalHeader()->hide();
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setMinimumSectionSize(kRowHeight);

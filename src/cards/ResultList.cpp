@@ -1,6 +1,7 @@
 #include "ResultList.h"
 
 #include <QHash>
+#include <QScrollBar>
 #include <exception>
 
 #include "common/ListLines.h"
@@ -11,7 +12,19 @@ namespace vel {
 void PrepareResultList(ListBox *list) {
     list->SetLineFont(UiFont(QStringLiteral("Courier New"), 12));
     list->SetLineColor(QColor(0xFF000000u));
-    list->setStyleSheet(QStringLiteral("QListView { background: white; }"));
+    // White by palette rather than a style sheet, which would hand the scroll
+    // bars the slower style sheet style; the scroll bars keep the usual window
+    // colour for their outlines.
+    QPalette look = list->palette();
+    const QColor window = look.color(QPalette::Window);
+    look.setColor(QPalette::Base, Qt::white);
+    look.setColor(QPalette::Window, Qt::white);
+    list->setPalette(look);
+    for (QWidget *part : std::initializer_list<QWidget *>{list->horizontalScrollBar(), list->verticalScrollBar()}) {
+        QPalette partLook = part->palette();
+        partLook.setColor(QPalette::Window, window);
+        part->setPalette(partLook);
+    }
 }
 
 void SetResultLines(ListBox *list, QStringList lines, int width) {

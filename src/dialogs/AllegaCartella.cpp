@@ -1,5 +1,4 @@
 #include "AllegaCartella.h"
-#include "platform/Controls.h"
 
 #include <QDir>
 #include <QFile>
@@ -13,6 +12,7 @@
 #include "common/ProgramFolder.h"
 #include "common/TextRules.h"
 #include "pictures/Pictures.h"
+#include "platform/Controls.h"
 #include "platform/MessageBox.h"
 #include "platform/Platform.h"
 #include "platform/Services.h"

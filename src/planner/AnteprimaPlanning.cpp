@@ -1,11 +1,11 @@
 #include "AnteprimaPlanning.h"
-#include "platform/Controls.h"
 
 #include <QFrame>
 #include <QLabel>
 
 #include "pictures/Pictures.h"
 #include "report/ReportOutput.h"
+#include "platform/Controls.h"
 
 namespace vel {
 

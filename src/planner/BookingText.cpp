@@ -1,11 +1,11 @@
 #include "BookingText.h"
-#include "platform/Controls.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
 
 #include "pictures/Pictures.h"
 #include "common/TextRules.h"
+#include "platform/Controls.h"
 #include "platform/MessageBox.h"
 #include "platform/Platform.h"
 

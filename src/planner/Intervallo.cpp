@@ -1,11 +1,11 @@
 #include "Intervallo.h"
-#include "platform/Controls.h"
 
 #include "BookingText.h"
 #include "DayCells.h"
 #include "common/DateText.h"
 #include "common/MonthTable.h"
 #include "common/TextRules.h"
+#include "platform/Controls.h"
 #include "platform/MessageBox.h"
 #include "platform/Platform.h"
 

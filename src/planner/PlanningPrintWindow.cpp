@@ -1,10 +1,10 @@
 #include "PlanningPrintWindow.h"
-#include "platform/Controls.h"
 
 #include <QLabel>
 #include <exception>
 
 #include "PlanningAnnuale.h"
+#include "platform/Controls.h"
 #include "platform/MessageBox.h"
 #include "platform/Platform.h"
 

@@ -1,8 +1,8 @@
 #include "StampaPlanning.h"
-#include "platform/Controls.h"
 
 #include "pictures/Pictures.h"
 #include "report/ReportOutput.h"
+#include "platform/Controls.h"
 
 namespace vel {
 

@@ -1,9 +1,12 @@
 #include "Controls.h"
 
+#include <QCompleter>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QFocusEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QResizeEvent>
 #include <QValidator>
 #include <algorithm>
 
@@ -202,15 +205,43 @@ void Edit::DetachHandlers() {
     onExit = nullptr;
 }
 
+namespace {
+// One completer for the whole process, never left on any edit.
+QCompleter *PlaceholderCompleter() {
+    static QPointer<QCompleter> shared;
+    if (!shared) shared = new QCompleter(QCoreApplication::instance());
+    return shared;
+}
+}  // namespace
+
 ComboEdit::ComboEdit(QWidget *parent) : QComboBox(parent) {
     // Setting the line edit makes the combo editable at once; setEditable(true)
     // would first make a line edit of its own, to be thrown away, and the
     // drop-down list, which waits here until the list is first opened.
     editor_ = new Edit(this);
+    // The combo gives a line edit without a completer one of its own, at a
+    // cost, only for this constructor to take it away again: the edit holds a
+    // shared placeholder while it is set, and then none.
+    editor_->setCompleter(PlaceholderCompleter());
     setLineEdit(editor_);
     setInsertPolicy(QComboBox::NoInsert);
     setCompleter(nullptr);
     setDuplicatesEnabled(true);
+}
+
+void ComboEdit::changeEvent(QEvent *event) {
+    // QComboBox hands a new font on to its drop-down list, making the list
+    // for that purpose when there is none yet. While the combo is still being
+    // built (not polished, no list), the list made later takes the combo's
+    // font as its child anyway: only the edit's place is brought up to date.
+    const bool listMade = findChild<QFrame *>(QString(), Qt::FindDirectChildrenOnly) != nullptr;
+    if (event->type() == QEvent::FontChange && !listMade && !testAttribute(Qt::WA_WState_Polished)) {
+        QWidget::changeEvent(event);
+        QResizeEvent place(size(), size());
+        QComboBox::resizeEvent(&place);
+        return;
+    }
+    QComboBox::changeEvent(event);
 }
 
 void ComboEdit::SetSuggestions(const QStringList &items) {

@@ -86,6 +86,9 @@ public:
     // in a QComboBox would empty it).
     void ClearSelectionKeepText();
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
     Edit *editor_;
 };

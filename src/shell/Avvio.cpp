@@ -1,5 +1,4 @@
 #include "Avvio.h"
-#include "platform/Controls.h"
 
 #include <QResizeEvent>
 #include <algorithm>
@@ -16,6 +15,7 @@
 #include "fleet/Flotta.h"
 #include "fleet/Tariffario.h"
 #include "planner/MenuCamere.h"
+#include "platform/Controls.h"
 
 namespace vel {
 

@@ -1,9 +1,9 @@
 #include "Splash.h"
-#include "platform/Controls.h"
 
 #include "dialogs/OpenURL.h"
 #include "Product.h"
 #include "dialogs/WebLink.h"
+#include "platform/Controls.h"
 #include "platform/Platform.h"
 #include "pictures/Pictures.h"
 

@@ -1,5 +1,7 @@
 // The two drop-down lists: a free-text one whose list only suggests, and a
 // list-only one the user can empty with Backspace.
+#include <QAbstractItemView>
+#include <QCompleter>
 #include <QVBoxLayout>
 #include <gtest/gtest.h>
 
@@ -91,6 +93,37 @@ TEST(ComboEditSuggestions, NewListKeepsTheText) {
     combo.SetSuggestions(kCities);
     EXPECT_EQ(combo.text(), QStringLiteral("Siena")) << "a chosen item's text stays when the list changes";
     EXPECT_EQ(combo.currentIndex(), -1);
+}
+
+// The drop-down list is made when it is first needed; a font given to the
+// combo before or after that reaches the list and the edit alike, and the
+// edit offers no completion of its own.
+TEST(ComboEditList, TakesTheCombosFontWheneverItIsMade) {
+    QFont large(QStringLiteral("DejaVu Sans"), 15);
+    large.setBold(true);
+    QFont small(QStringLiteral("DejaVu Sans"), 8);
+    for (bool openFirst : {false, true}) {
+        SCOPED_TRACE(openFirst ? "list made before the font" : "font before the list");
+        ComboEdit combo;
+        combo.Editor()->setFont(large);
+        EXPECT_TRUE(combo.isEditable());
+        EXPECT_EQ(combo.lineEdit(), combo.Editor());
+        EXPECT_EQ(combo.Editor()->completer(), nullptr);
+        combo.SetSuggestions(kCities);
+        if (openFirst) combo.view();
+        combo.setFont(large);
+        combo.resize(160, 28);
+        ShowActive(&combo);
+        combo.showPopup();
+        EXPECT_EQ(combo.view()->font(), large);
+        EXPECT_EQ(combo.view()->window()->font(), large);
+        combo.hidePopup();
+
+        combo.setFont(small);
+        EXPECT_EQ(combo.view()->font(), small) << "a later font reaches the list made by then";
+        EXPECT_TRUE(combo.Editor()->geometry().isValid());
+        EXPECT_TRUE(combo.rect().contains(combo.Editor()->geometry()));
+    }
 }
 
 TEST(ListCombo, BackspaceEmptiesTheChoice) {

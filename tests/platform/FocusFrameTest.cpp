@@ -2,6 +2,7 @@
 // has the focus is ever framed, whatever closed, hid or covered its window,
 // and the edit's own enter and leave handlers follow the focus inside the
 // window.
+#include <QImage>
 #include <QStringList>
 #include <gtest/gtest.h>
 
@@ -67,6 +68,64 @@ TEST(FocusFrame, SurroundsItsControlUnderneathAndStartsHidden) {
     EXPECT_EQ(w.Lit(), QStringList{"combo"});
     Click(w.first);
     EXPECT_EQ(w.Lit(), QStringList{"first"});
+}
+
+// The painted boxes: the focus frame's yellow with its darker rim and round
+// corners, a box without a border, and the status line's slate blue with its
+// white text set in from the left.
+TEST(FocusFrame, PaintsItsRoundedYellowBox) {
+    struct Case {
+        const char *name;
+        BoxFrame *box;
+        QColor fill, border;  // an invalid border: none
+        bool rounded;
+    };
+    FocusFrame focus;
+    BoxFrame plain(nullptr, QColor(0x42, 0x7A, 0xA8), QColor(), 0);
+    BoxFrame section(nullptr, QColor(0xF0, 0xEF, 0xEE), QColor(0xC9, 0xC6, 0xC2), 6);
+    const Case cases[] = {
+        {"focus frame", &focus, QColor(0xFF, 0xE3, 0x4D), QColor(0xE0, 0xB8, 0x00), true},
+        {"plain box", &plain, QColor(0x42, 0x7A, 0xA8), QColor(), false},
+        {"section", &section, QColor(0xF0, 0xEF, 0xEE), QColor(0xC9, 0xC6, 0xC2), true},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        c.box->resize(60, 30);
+        const QImage look = c.box->grab().toImage();
+        EXPECT_EQ(look.pixelColor(30, 15), c.fill);
+        if (c.border.isValid()) {
+            EXPECT_EQ(look.pixelColor(30, 0), c.border);
+            EXPECT_EQ(look.pixelColor(0, 15), c.border);
+            EXPECT_EQ(look.pixelColor(59, 15), c.border);
+            EXPECT_EQ(look.pixelColor(30, 29), c.border);
+        } else {
+            EXPECT_EQ(look.pixelColor(30, 0), c.fill);
+        }
+        if (c.rounded) {
+            EXPECT_NE(look.pixelColor(0, 0), c.fill);
+            EXPECT_NE(look.pixelColor(0, 0), c.border);
+        } else {
+            EXPECT_EQ(look.pixelColor(0, 0), c.fill);
+        }
+    }
+
+    StatusLine status;
+    status.resize(300, 24);
+    status.setText(QStringLiteral("Pronto"));
+    const QImage line = status.grab().toImage();
+    const QColor slate(0x4A, 0x5A, 0x8C);
+    EXPECT_EQ(line.pixelColor(3, 3), slate);
+    EXPECT_EQ(status.palette().color(QPalette::WindowText), QColor(Qt::white));
+    // The text begins a little way in from the left edge.
+    int firstLight = -1;
+    for (int x = 0; x < line.width() && firstLight < 0; ++x)
+        for (int y = 0; y < line.height(); ++y)
+            if (qGray(line.pixel(x, y)) > 200) {
+                firstLight = x;
+                break;
+            }
+    EXPECT_GE(firstLight, 10);
+    EXPECT_LE(firstLight, 16);
 }
 
 // Closed with the focus inside, shown again and the focus put elsewhere by
