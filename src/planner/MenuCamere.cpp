@@ -50,10 +50,8 @@ QLabel *HiddenLabel(QWidget *parent, const char *name, const QString &text = {})
     return label;
 }
 
-const QString kSteelGradient = QStringLiteral(
-    "background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #4682B4, stop:1 white); "
-    "border: 1px solid white; border-radius: 6px;");
-const QString kLightBand = QStringLiteral("background-color: #DEEAF3; border: 2px solid white; border-radius: 4px;");
+const BoxLook kSteelGradient{QColor(0x46, 0x82, 0xB4), Qt::white, 6, Qt::white};
+const BoxLook kLightBand{QColor(0xDE, 0xEA, 0xF3), Qt::white, 4, QColor(), 2};
 
 }  // namespace
 
@@ -73,8 +71,8 @@ TfrmMenuCamere::TfrmMenuCamere(QWidget *owner) : Form(owner) {
     QWidget *c = panContainer;
 
     shpContainer = Shape(c, "shpContainer", QRect(8, 8, 977, 675), kSteelGradient);
-    shpTitle = Shape(c, "shpTitle", QRect(16, 16, 961, 100), QStringLiteral("background-color: #2853A2; border-radius: 6px;"));
-    bkgTitle = Shape(c, "bkgTitle", QRect(24, 24, 945, 84), QStringLiteral("background-color: white; border-radius: 4px;"));
+    shpTitle = Shape(c, "shpTitle", QRect(16, 16, 961, 100), BoxLook{QColor(0x28, 0x53, 0xA2), QColor(), 6});
+    bkgTitle = Shape(c, "bkgTitle", QRect(24, 24, 945, 84), BoxLook{Qt::white, QColor(), 4});
     icoTitolo = Picture(c, "icoTitolo", QRect(258, 48, 483, 48), {PictureName::TitleArtwork, {483, 48}, 0, QStringLiteral("PLANNER NOLEGGI")});
     icoLetto = Picture(c, "icoLetto", QRect(38, 36, 139, 64), {PictureName::Car, {139, 64}});
     Image1 = Picture(c, "Image1", QRect(822, 44, 144, 52), {PictureName::Keys, {144, 52}});
@@ -115,7 +113,7 @@ TfrmMenuCamere::TfrmMenuCamere(QWidget *owner) : Form(owner) {
     PrepareResultList(lstRecords);
 
     bkgBianco04 = Shape(c, "bkgBianco04", QRect(24, 584, 945, 92),
-                        QStringLiteral("background-color: white; border-radius: 4px;"));
+                        BoxLook{Qt::white, QColor(), 4});
     imgGuida = new ImageButton(c);
     imgGuida->setObjectName(QStringLiteral("imgGuida"));
     imgGuida->setGeometry(40, 604, 141, 67);

@@ -2,11 +2,10 @@
 
 namespace vel {
 
-QFrame *Shape(QWidget *parent, const char *name, const QRect &geometry, const QString &style) {
-    auto *frame = new QFrame(parent);
+BoxFrame *Shape(QWidget *parent, const char *name, const QRect &geometry, const BoxLook &look) {
+    auto *frame = new BoxFrame(parent, look);
     frame->setObjectName(QString::fromLatin1(name));
     frame->setGeometry(geometry);
-    frame->setStyleSheet(QStringLiteral("QFrame#%1 { %2 }").arg(frame->objectName(), style));
     return frame;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 // Small building pieces shared by the planner's windows and pictures: a
-// named frame painted by a style sheet, a named label showing a picture, and the frame of the two main
+// named painted frame, a named label showing a picture, and the frame of the two main
 // windows (the chooser and the planner).
 #include <QFrame>
 #include <QLabel>
@@ -10,13 +10,13 @@
 #include <QString>
 
 #include "pictures/Pictures.h"
+#include "platform/Controls.h"
 #include "platform/Form.h"
 
 namespace vel {
 
-// A frame named `name` at `geometry` in `parent`, painted by `style` (the
-// declarations of a style sheet rule, applied to this frame alone).
-QFrame *Shape(QWidget *parent, const char *name, const QRect &geometry, const QString &style);
+// A frame named `name` at `geometry` in `parent`, painted as `look` gives.
+BoxFrame *Shape(QWidget *parent, const char *name, const QRect &geometry, const BoxLook &look);
 
 // A label named `name` at `geometry` in `parent`, showing `picture` once shown.
 QLabel *Picture(QWidget *parent, const char *name, const QRect &geometry, const PictureKey &picture);

@@ -37,8 +37,7 @@ constexpr int kTileWidth = 24, kTileHeight = 33;
 
 constexpr int kDaysField = PlannerRecord.IndexOf("Giorni");
 
-const QString kWhiteFrame =
-    QStringLiteral("background-color: white; border: 1px solid #9FB6CD; border-radius: 6px;");
+const BoxLook kWhiteFrame{Qt::white, QColor(0x9F, 0xB6, 0xCD), 6};
 
 ImageButton *Command(QWidget *parent, const char *name, const QRect &geometry, const PictureKey &face) {
     auto *button = new ImageButton(parent);
@@ -104,8 +103,7 @@ TfrmPlanning::TfrmPlanning(QWidget *owner) : Form(owner), dayEvents_(new DayCell
     QWidget *c = panContainer;
 
     shpContainer = Shape(c, "shpContainer", QRect(8, 8, 979, 676),
-                         QStringLiteral("background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #4682B4, "
-                                        "stop:1 white); border: 1px solid white; border-radius: 6px;"));
+                         BoxLook{QColor(0x46, 0x82, 0xB4), Qt::white, 6, Qt::white});
 
     // The command bar.
     shpTitolo = Shape(c, "shpTitolo", QRect(16, 16, 238, 57), kWhiteFrame);
@@ -165,8 +163,7 @@ TfrmPlanning::TfrmPlanning(QWidget *owner) : Form(owner), dayEvents_(new DayCell
 
     // The grid.
     shpSezione01 = Shape(c, "shpSezione01", QRect(16, 144, 962, 490),
-                         QStringLiteral("background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #427AA8, "
-                                        "stop:1 white); border: 1px solid white; border-radius: 4px;"));
+                         BoxLook{QColor(0x42, 0x7A, 0xA8), Qt::white, 4, Qt::white});
     panMemGiorni = new QWidget(c);
     panMemGiorni->setObjectName(QStringLiteral("panMemGiorni"));
     panMemGiorni->setGeometry(0, 0, 1, 1);
@@ -174,7 +171,7 @@ TfrmPlanning::TfrmPlanning(QWidget *owner) : Form(owner), dayEvents_(new DayCell
     BuildGrid();
 
     // The status line.
-    shpInfo = Shape(c, "shpInfo", QRect(16, 642, 962, 32), QStringLiteral("background-color: #3030DD; border-radius: 3px;"));
+    shpInfo = Shape(c, "shpInfo", QRect(16, 642, 962, 32), BoxLook{QColor(0x30, 0x30, 0xDD), QColor(), 3});
     panInfo = new StatusLine(c);
     panInfo->setObjectName(QStringLiteral("panInfo"));
     panInfo->setGeometry(22, 650, 950, 18);

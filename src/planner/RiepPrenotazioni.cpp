@@ -28,9 +28,7 @@ Button *MakeButton(QWidget *parent, const char *name, const QString &text, const
     return button;
 }
 
-const QString kShadedFrame = QStringLiteral(
-    "background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #DEEAF3, stop:1 #9FB6CD); "
-    "border: 1px solid white; border-radius: 4px;");
+const BoxLook kShadedFrame{QColor(0xDE, 0xEA, 0xF3), Qt::white, 4, QColor(0x9F, 0xB6, 0xCD)};
 
 }  // namespace
 
@@ -62,7 +60,7 @@ TfrmRiepPrenotazioni::TfrmRiepPrenotazioni(QWidget *owner) : Form(owner) {
                  QStringLiteral("Digitare una o pi\u00f9 parole consecutive presenti nella voce da cercare e premere Trova."),
                  QStringLiteral("Per passare alla voce successiva con le stesse parole, premere di nuovo Trova.")});
 
-    shpLente = Shape(c, "shpLente", QRect(16, 112, 64, 41), QStringLiteral("background-color: white; border-radius: 4px;"));
+    shpLente = Shape(c, "shpLente", QRect(16, 112, 64, 41), BoxLook{Qt::white, QColor(), 4});
     imgLente = new QLabel(c);
     imgLente->setObjectName(QStringLiteral("imgLente"));
     imgLente->setGeometry(16, 112, 64, 41);

@@ -314,27 +314,42 @@ BoxFrame::BoxFrame(QWidget *parent, const QColor &fill, const QColor &border, in
     SetLook(fill, border, radius);
 }
 
-void BoxFrame::SetLook(const QColor &fill, const QColor &border, int radius) {
-    fill_ = fill;
-    border_ = border;
-    radius_ = std::max(0, radius);
+BoxFrame::BoxFrame(QWidget *parent, const BoxLook &look) : QFrame(parent) { SetLook(look); }
+
+void BoxFrame::SetLook(const QColor &fill, const QColor &border, int radius) { SetLook(BoxLook{fill, border, radius}); }
+
+void BoxFrame::SetLook(const BoxLook &look) {
+    look_ = look;
+    look_.radius = std::max(0, look_.radius);
+    look_.borderWidth = std::max(1, look_.borderWidth);
     update();
 }
 
 void BoxFrame::paintEvent(QPaintEvent *event) {
-    if (fill_.isValid() || border_.isValid()) {
+    const BoxLook &l = look_;
+    if (l.fill.isValid() || l.border.isValid()) {
         QPainter p(this);
-        p.setRenderHint(QPainter::Antialiasing, radius_ > 0);
-        p.setBrush(fill_.isValid() ? QBrush(fill_) : QBrush(Qt::NoBrush));
+        p.setRenderHint(QPainter::Antialiasing, l.radius > 0);
+        const int line = l.border.isValid() ? l.borderWidth : 0;
+        if (l.fill.isValid() && l.bottom.isValid()) {
+            // The gradient spans the inside of the border.
+            QLinearGradient ground(0, line, 0, height() - line);
+            ground.setColorAt(0, l.fill);
+            ground.setColorAt(1, l.bottom);
+            p.setBrush(ground);
+        } else {
+            p.setBrush(l.fill.isValid() ? QBrush(l.fill) : QBrush(Qt::NoBrush));
+        }
         QRectF box(rect());
-        if (border_.isValid()) {
-            p.setPen(QPen(border_, 1));
-            box.adjust(0.5, 0.5, -0.5, -0.5);  // the line's middle, so that it covers whole pixels
+        if (line > 0) {
+            p.setPen(QPen(l.border, line));
+            const qreal half = line / 2.0;  // the line's middle, so that it covers whole pixels
+            box.adjust(half, half, -half, -half);
         } else {
             p.setPen(Qt::NoPen);
         }
-        if (radius_ > 0)
-            p.drawRoundedRect(box, radius_, radius_);
+        if (l.radius > 0)
+            p.drawRoundedRect(box, l.radius, l.radius);
         else
             p.drawRect(box);
     }

@@ -130,26 +130,34 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 };
 
-// A frame that paints its own box: a fill, a one-pixel border (none when the
-// colour is invalid) and rounded corners. Painted here rather than by a style
-// sheet, so that the controls inside it keep the plain style and its cheap
-// polish.
+// How a BoxFrame paints itself.
+struct BoxLook {
+    QColor fill;          // the ground, or the top of a gradient down to `bottom`
+    QColor border;        // none when invalid
+    int radius = 0;       // of the rounded corners
+    QColor bottom = {};   // when valid, the ground runs from `fill` down to it
+    int borderWidth = 1;
+};
+
+// A frame that paints its own box: a fill or a vertical gradient, a border
+// (none when the colour is invalid) and rounded corners. Painted here rather
+// than by a style sheet, so that the controls inside it keep the plain style
+// and its cheap polish.
 class BoxFrame : public QFrame {
     Q_OBJECT
 public:
     explicit BoxFrame(QWidget *parent = nullptr);
     BoxFrame(QWidget *parent, const QColor &fill, const QColor &border, int radius);
+    BoxFrame(QWidget *parent, const BoxLook &look);
     void SetLook(const QColor &fill, const QColor &border, int radius);
-    QColor Fill() const { return fill_; }
-    QColor Border() const { return border_; }
-    int Radius() const { return radius_; }
+    void SetLook(const BoxLook &look);
+    const BoxLook &Look() const { return look_; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    QColor fill_, border_;
-    int radius_ = 0;
+    BoxLook look_;
 };
 
 // The yellow frame that marks the control with the focus; hidden at start.
