@@ -37,12 +37,12 @@ TfrmGiorno::TfrmGiorno(QWidget *owner) : Form(owner) {
     panContainer->setObjectName(QStringLiteral("panContainer"));
     panContainer->setGeometry(12, 12, 634, 358);
     shpSfondo = Shape(panContainer, "shpSfondo", panContainer->rect(),
-                    QStringLiteral("background-color: white; border: 1px solid #9FB6CD; border-radius: 8px;"));
+                    BoxLook{Qt::white, QColor(0x9F, 0xB6, 0xCD), 8});
 
-    recCamera = Shape(panContainer, "recCamera", QRect(10, 14, 614, 38), QStringLiteral("background-color: black;"));
+    recCamera = Shape(panContainer, "recCamera", QRect(10, 14, 614, 38), BoxLook{Qt::black, QColor(), 0});
     infCamera = StripLabel(recCamera, "infCamera", QStringLiteral("Veicolo"), QStringLiteral("white"));
     recTitolo = Shape(panContainer, "recTitolo", QRect(10, 60, 614, 38),
-                    QStringLiteral("background-color: #CDE4F7; border: 1px solid #9CC3E6;"));
+                    BoxLook{QColor(0xCD, 0xE4, 0xF7), QColor(0x9C, 0xC3, 0xE6), 0});
     infGiorno = StripLabel(recTitolo, "infGiorno", QStringLiteral("Data prenotazione"), QStringLiteral("#8B4513"));
 
     icoIstruzioni = Picture(panContainer, "icoIstruzioni", QRect(95, 110, 444, 32), {PictureName::BookingInstructions, {444, 32}});
@@ -55,7 +55,7 @@ TfrmGiorno::TfrmGiorno(QWidget *owner) : Form(owner) {
     cmdCancella = text.clear;
 
     Rectangle1 = Shape(panContainer, "Rectangle1", QRect(17, 211, 600, 119),
-                     QStringLiteral("background-color: white; border: 1px solid #8EC5EE; border-radius: 4px;"));
+                     BoxLook{Qt::white, QColor(0x8E, 0xC5, 0xEE), 4});
     const QRect icon(141, 23, 71, 72), banner(236, 30, 223, 59);
     icnLibera = Picture(Rectangle1, "icnLibera", icon, {PictureName::CalendarIcon, icon.size(), int(DayStatus::Free)});
     icoLibera = Picture(Rectangle1, "icoLibera", banner, {PictureName::StatusBanner, banner.size(), int(DayStatus::Free)});

@@ -13,6 +13,7 @@
 #include <QUrl>
 #include <QtMath>
 #include <algorithm>
+#include <exception>
 #include <stdexcept>
 
 #include "MessageBox.h"
@@ -86,17 +87,41 @@ public:
     }
 };
 
+// Pages recorded as pictures beforehand.
+class PictureSource final : public PageSource {
+public:
+    explicit PictureSource(QList<QPicture> pictures) : pictures_(std::move(pictures)) {}
+    qsizetype PageCount() const override { return pictures_.size(); }
+    QSize PageSize(qsizetype index) const override { return pictures_.at(index).boundingRect().size(); }
+    void PaintPage(QPainter &painter, qsizetype index) const override {
+        // Drawing a picture scales it by the device's resolution over 96 dots
+        // per inch, on top of the painter's points.
+        const QPaintDevice *device = painter.device();
+        painter.save();
+        painter.scale(96.0 / device->logicalDpiX(), 96.0 / device->logicalDpiY());
+        painter.drawPicture(0, 0, pictures_.at(index));
+        painter.restore();
+    }
+    QPicture Picture(qsizetype index) const override { return pictures_.at(index); }
+
+private:
+    QList<QPicture> pictures_;
+};
+
+// Each page painted when the printer reaches it, in points of the sheet.
 void PaintJob(QPrinter &printer, const PrintJob &job) {
     QPainter painter;
     if (!painter.begin(&printer)) throw std::runtime_error("la stampante non risponde");
     for (qsizetype i = 0; i < job.pages.size(); ++i) {
         if (i > 0 && !printer.newPage()) throw std::runtime_error("impossibile passare alla pagina seguente");
         painter.save();
-        // Pages are recorded in points. Drawing a picture already scales it by
-        // the device's resolution over 96 dots per inch; what is left is the
-        // step from points (72 per inch) to those 96.
+        // Drawing a picture scales it by the device's resolution over 96 dots
+        // per inch; the pages were once drawn that way, and are drawn at the
+        // very same scale straight onto the printer: 96 over 72 points to the
+        // inch, then the device's resolution over 96.
         painter.scale(96.0 / 72.0, 96.0 / 72.0);
-        painter.drawPicture(0, 0, job.pages[i]);
+        painter.scale(printer.logicalDpiX() / 96.0, printer.logicalDpiY() / 96.0);
+        job.pages.Paint(painter, i);
         painter.restore();
     }
     painter.end();
@@ -140,10 +165,22 @@ public:
         printer.setFullPage(true);
         printer.setDocName(job.title);
         QPrintPreviewDialog dialog(&printer, parent);
-        QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested,
-                         [&job](QPrinter *p) { PaintJob(*p, job); });
+        // The preview asks for the pages from within its own event loop, which
+        // no exception may cross: a failure closes the preview and is raised
+        // once the loop is over.
+        std::exception_ptr failure;
+        QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, [&job, &dialog, &failure](QPrinter *p) {
+            if (failure) return;
+            try {
+                PaintJob(*p, job);
+            } catch (...) {
+                failure = std::current_exception();
+                QMetaObject::invokeMethod(&dialog, &QDialog::reject, Qt::QueuedConnection);
+            }
+        });
         OpenAtFullSize(dialog, job.layout);
         dialog.exec();
+        if (failure) std::rethrow_exception(failure);
     }
 };
 
@@ -152,6 +189,18 @@ FileDialogService *g_files = nullptr;
 PrintService *g_print = nullptr;
 
 }  // namespace
+
+PrintPages::PrintPages(QList<QPicture> pictures)
+    : source_(std::make_shared<const PictureSource>(std::move(pictures))) {}
+
+QPicture PageSource::Picture(qsizetype index) const {
+    QPicture picture;
+    picture.setBoundingRect(QRect(QPoint(0, 0), PageSize(index)));
+    QPainter painter(&picture);
+    PaintPage(painter, index);
+    painter.end();
+    return picture;
+}
 
 ShellService &Shell() {
     static RealShell real;

@@ -107,26 +107,43 @@ void PaintPage(QPainter &painter, const PreparedPage &page) {
     painter.restore();
 }
 
+namespace {
+
+// The prepared pages of a report as the printer takes them, painted one by
+// one when asked. The job keeps the pages it was given: preparing the report
+// again makes new pages and leaves these alone.
+class PreparedSource final : public PageSource {
+public:
+    explicit PreparedSource(std::shared_ptr<const std::vector<PreparedPage>> pages) : pages_(std::move(pages)) {}
+    qsizetype PageCount() const override { return qsizetype(pages_->size()); }
+    QSize PageSize(qsizetype index) const override {
+        const QSizeF &size = pages_->at(size_t(index)).size;
+        return QSize(qRound(size.width() * kPointsPerMm), qRound(size.height() * kPointsPerMm));
+    }
+    void PaintPage(QPainter &painter, qsizetype index) const override {
+        painter.save();
+        painter.scale(kPointsPerMm, kPointsPerMm);
+        report::PaintPage(painter, pages_->at(size_t(index)));
+        painter.restore();
+    }
+
+private:
+    std::shared_ptr<const std::vector<PreparedPage>> pages_;
+};
+
+}  // namespace
+
 PrintJob Report::ToPrintJob() const {
     PrintJob job;
     job.title = name;
-    if (!prepared_.empty()) {
-        const PreparedPage &first = prepared_.front();
+    if (!prepared_->empty()) {
+        const PreparedPage &first = prepared_->front();
         const QSizeF portrait(std::min(first.size.width(), first.size.height()),
                               std::max(first.size.width(), first.size.height()));
         job.layout = QPageLayout(QPageSize(portrait, QPageSize::Millimeter), first.orientation, first.margins,
                                  QPageLayout::Millimeter);
     }
-    for (const PreparedPage &page : prepared_) {
-        QPicture picture;
-        picture.setBoundingRect(
-            QRect(0, 0, qRound(page.size.width() * kPointsPerMm), qRound(page.size.height() * kPointsPerMm)));
-        QPainter painter(&picture);
-        painter.scale(kPointsPerMm, kPointsPerMm);
-        PaintPage(painter, page);
-        painter.end();
-        job.pages.append(picture);
-    }
+    job.pages = PrintPages(std::make_shared<const PreparedSource>(prepared_));
     return job;
 }
 

@@ -188,7 +188,7 @@ void Report::ExportPdf(const QString &path, const QString &title, const QString 
     QByteArray bytes;
     {
         PdfDocument pdf;
-        pdf.Write(prepared_, title, subject);
+        pdf.Write(*prepared_, title, subject);
         bytes = pdf.Bytes();
     }
     if (!WriteFileAtomically(path, bytes))

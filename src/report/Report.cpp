@@ -456,13 +456,14 @@ ReportError Report::MissingObject(const QString &objectName) {
 }
 
 void Report::RequirePrepared() const {
-    if (prepared_.empty()) throw ReportError(QStringLiteral("il documento non \u00e8 stato preparato per la stampa"));
+    if (prepared_->empty()) throw ReportError(QStringLiteral("il documento non \u00e8 stato preparato per la stampa"));
 }
 
 void Report::Prepare() {
-    prepared_.clear();
+    // New pages: a print job made before keeps the pages it was given.
+    prepared_ = std::make_shared<std::vector<PreparedPage>>();
     Layouts layouts;
-    for (const auto &page : pages_) PageBuilder(*page, layouts, prepared_).Build();
+    for (const auto &page : pages_) PageBuilder(*page, layouts, *prepared_).Build();
 }
 
 }  // namespace vel::report

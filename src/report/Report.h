@@ -191,10 +191,10 @@ public:
 
     // Lays the template out into pages, discarding the pages prepared before.
     void Prepare();
-    const std::vector<PreparedPage> &PreparedPages() const { return prepared_; }
+    const std::vector<PreparedPage> &PreparedPages() const { return *prepared_; }
 
-    // The prepared pages as the printing service takes them: pictures in
-    // points of the sheet.
+    // The prepared pages as the printing service takes them: painted in
+    // points of the sheet when the printer or the preview reaches them.
     PrintJob ToPrintJob() const;
     // Prints through the print dialog; false when the user cancelled it.
     // Raises an exception with the reason when printing fails.
@@ -215,7 +215,8 @@ private:
     // of the caller, reported rather than printed as an empty document.
     void RequirePrepared() const;
     std::vector<std::unique_ptr<ReportPage>> pages_;
-    std::vector<PreparedPage> prepared_;
+    // Shared with the print jobs made from it, which paint their pages later.
+    std::shared_ptr<std::vector<PreparedPage>> prepared_ = std::make_shared<std::vector<PreparedPage>>();
 };
 
 // A window's report template, built the first time it is used rather than

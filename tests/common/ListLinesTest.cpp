@@ -190,6 +190,32 @@ TEST(ListOrderTest, SortsLikeTheList) {
                                   U("Citro\xc3\xabn"), U("Fiat"), U("fiat uno"), U("FIAT UNO"), U("_Subaru")}));
 }
 
+// Lines that share beginnings of every length around a multiple of eight,
+// end anywhere and hold the characters around U+00FF (where one byte no
+// longer holds a code unit), the null character and the highest unit: the
+// order stays that of a stable sort by CompareListLines.
+TEST(ListOrderTest, SortsLongSharedBeginningsAndHighCharacters) {
+    QRandomGenerator g(20240611);
+    const char16_t units[] = {u'a', u'A', u'z', u'Z', u' ', u'_', u'[', u'0', 0x0000, 0x00FD,
+                              0x00FE, 0x00FF, 0x0100, 0x20AC, 0xFFFF};
+    for (int round = 0; round < 24; ++round) {
+        const QString shared(round % 12 + 5, u'm');  // 5 to 16 units in common
+        QStringList lines;
+        const int count = 1 + g.bounded(round < 12 ? 60 : 4000);
+        for (int i = 0; i < count; ++i) {
+            QString line = g.bounded(8) == 0 ? shared.left(g.bounded(int(shared.size()))) : shared;
+            const int tail = g.bounded(12);
+            for (int k = 0; k < tail; ++k) line += QChar(units[g.bounded(int(std::size(units)))]);
+            lines.append(line);
+        }
+        QStringList expected = lines;
+        std::stable_sort(expected.begin(), expected.end(),
+                         [](const QString &a, const QString &b) { return CompareListLines(a, b) < 0; });
+        SortListLines(lines);
+        ASSERT_EQ(lines, expected) << "round " << round;
+    }
+}
+
 // ---- the criteria ----------------------------------------------------------
 
 TEST(CriteriaMatchTest, EveryFilledCriterionMustOccurAsTyped) {

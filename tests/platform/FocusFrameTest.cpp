@@ -3,6 +3,7 @@
 // and the edit's own enter and leave handlers follow the focus inside the
 // window.
 #include <QImage>
+#include <cstdlib>
 #include <QStringList>
 #include <gtest/gtest.h>
 
@@ -108,6 +109,17 @@ TEST(FocusFrame, PaintsItsRoundedYellowBox) {
             EXPECT_EQ(look.pixelColor(0, 0), c.fill);
         }
     }
+
+    // A vertical gradient inside a two-pixel white border.
+    BoxFrame band(nullptr, BoxLook{QColor(0x46, 0x82, 0xB4), Qt::white, 4, QColor(0xDE, 0xEA, 0xF3), 2});
+    band.resize(60, 42);
+    const QImage ground = band.grab().toImage();
+    for (int y : {0, 1, 40, 41}) EXPECT_EQ(ground.pixelColor(30, y), QColor(Qt::white)) << y;
+    const QColor top = ground.pixelColor(30, 2), bottom = ground.pixelColor(30, 39);
+    EXPECT_LE(std::abs(top.blue() - 0xB4), 3);
+    EXPECT_LE(std::abs(bottom.blue() - 0xF3), 3);
+    EXPECT_LT(top.red(), ground.pixelColor(30, 20).red());
+    EXPECT_LT(ground.pixelColor(30, 20).red(), bottom.red());
 
     StatusLine status;
     status.resize(300, 24);

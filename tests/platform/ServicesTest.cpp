@@ -27,7 +27,7 @@ TEST(DesktopSeams, CallsReachTheInstalledFakes) {
 
         PrintJob job;
         job.title = QStringLiteral("Contratto");
-        job.pages.append(QPicture());
+        job.pages = PrintPages(QList<QPicture>{QPicture()});
         EXPECT_TRUE(Printing().Print(nullptr, job));
         Printing().Preview(nullptr, job);
         ASSERT_EQ(printer.printed.size(), 1u);

@@ -73,16 +73,30 @@ void ModalScript::Verify() {
     actions_.clear();
 }
 
+namespace {
+
+// The job with every page painted now, as the printer paints them once the
+// dialog is accepted: a page that cannot be painted fails the printing.
+PrintJob Painted(const PrintJob &job) {
+    QList<QPicture> pictures;
+    for (qsizetype i = 0; i < job.pages.size(); ++i) pictures.append(job.pages.at(i));
+    PrintJob painted = job;
+    painted.pages = PrintPages(std::move(pictures));
+    return painted;
+}
+
+}  // namespace
+
 bool FakePrinter::Print(QWidget *, const PrintJob &job) {
     if (!failWith.isEmpty()) throw std::runtime_error(failWith.toStdString());
     if (!acceptDialog) return false;
-    printed.push_back(job);
+    printed.push_back(Painted(job));
     return true;
 }
 
 void FakePrinter::Preview(QWidget *, const PrintJob &job) {
     if (!failWith.isEmpty()) throw std::runtime_error(failWith.toStdString());
-    previewed.push_back(job);
+    previewed.push_back(Painted(job));
 }
 
 TestFolder::TestFolder() {

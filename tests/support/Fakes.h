@@ -108,6 +108,7 @@ public:
     void Preview(QWidget *, const PrintJob &job) override;
     bool acceptDialog = true;  // false: the user cancels the print dialog
     QString failWith;          // non-empty: printing fails with this reason
+    // The jobs handed over, each with its pages painted when it was.
     std::vector<PrintJob> printed;
     std::vector<PrintJob> previewed;
 };
