@@ -17,7 +17,6 @@
 #include <QFile>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
-#include <chrono>
 #include <cstdio>
 #include <map>
 #include <memory>
@@ -31,7 +30,6 @@
 #include "common/ProgramFolder.h"
 #include "common/Records.h"
 #include "fleet/TrovaFlotta.h"
-#include "cards/ResultList.h"
 #include "platform/MessageBox.h"
 #include "platform/Platform.h"
 
@@ -130,44 +128,6 @@ void BM_CercaToListShown(benchmark::State &state) {
 BENCHMARK(BM_BareRead)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SearchEverything)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CercaToListShown)->Unit(benchmark::kMillisecond);
-
-// TEMP breakdown
-QStringList AllLines() {
-    const CriteriaMatch match(VehicleRecord, {});
-    QStringList lines;
-    CollectListLines(Setup::Get().Archive(), VehicleRecord, [&match](const Record &r) { return match.Matches(r); }, VehicleListLine, lines);
-    return lines;
-}
-void BM_TmpCollect(benchmark::State &state) {
-    for (auto _ : state) { QStringList l = AllLines(); benchmark::DoNotOptimize(l.constData()); state.PauseTiming(); l = {}; state.ResumeTiming(); }
-}
-void BM_TmpSort(benchmark::State &state) {
-    const QStringList base = AllLines();
-    for (auto _ : state) {
-        QStringList l = base; l.detach(); for (auto &x : l) x.detach();
-        auto t0 = std::chrono::steady_clock::now();
-        SortListLines(l); benchmark::DoNotOptimize(l.constData());
-        state.SetIterationTime(std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count());
-    }
-}
-void BM_TmpShow(benchmark::State &state) {
-    QStringList base = AllLines(); SortListLines(base);
-    for (auto _ : state) {
-        state.PauseTiming();
-        auto dialog = std::make_unique<TfrmTrovaFlotta>();
-        dialog->Create(); dialog->Show(); QApplication::processEvents();
-        QStringList l = base;
-        state.ResumeTiming();
-        dialog->lstRecords->clear();
-        SetResultLines(dialog->lstRecords, std::move(l));
-        dialog->panContainer->show(); dialog->panAvvio->hide();
-        QApplication::processEvents();
-        state.PauseTiming(); dialog->Close(); dialog.reset(); QApplication::processEvents(); state.ResumeTiming();
-    }
-}
-BENCHMARK(BM_TmpCollect)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_TmpSort)->Unit(benchmark::kMillisecond)->UseManualTime();
-BENCHMARK(BM_TmpShow)->Unit(benchmark::kMillisecond);
 
 
 }  // namespace

@@ -25,6 +25,12 @@ class ListBoxLines : public QAbstractListModel {
 public:
     explicit ListBoxLines(ListBox *owner);
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
+    // The view asks for the index of every row when it lays the rows out;
+    // a list of one column answers without the general checks.
+    QModelIndex index(int row, int column = 0, const QModelIndex &parent = QModelIndex()) const override {
+        return row >= 0 && row < lines_.size() && column == 0 && !parent.isValid() ? createIndex(row, 0)
+                                                                                   : QModelIndex();
+    }
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
 
     const QStringList &Lines() const { return lines_; }
