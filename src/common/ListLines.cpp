@@ -242,7 +242,7 @@ inline bool HasHighUnit(quint64 key) {
 
 class LineSort {
 public:
-    explicit LineSort(QStringList &lines) : lines_(lines.constData()), early_(size_t(lines.size())) {
+    explicit LineSort(const QStringList &lines) : lines_(lines.constData()), early_(size_t(lines.size())) {
         for (qsizetype i = 0; i < lines.size(); ++i) {
             const auto *data = reinterpret_cast<const char16_t *>(lines_[i].constData());
             const qsizetype size = lines_[i].size();
