@@ -168,7 +168,6 @@ BENCHMARK(BM_ExportFill)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ExportWrite)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PlainWrite)->Unit(benchmark::kMillisecond);
 
-
 }  // namespace
 
 int main(int argc, char **argv) {

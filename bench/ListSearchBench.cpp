@@ -91,7 +91,6 @@ BENCHMARK(BM_BareRead)->Arg(kSizes[0])->Arg(kSizes[1])->Unit(benchmark::kMillise
 BENCHMARK(BM_SearchTwoCriteria)->Arg(kSizes[0])->Arg(kSizes[1])->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SearchEverything)->Arg(kSizes[0])->Arg(kSizes[1])->Unit(benchmark::kMillisecond);
 
-
 }  // namespace
 
 int main(int argc, char **argv) {

@@ -118,7 +118,6 @@ BENCHMARK(BM_ProgramStart)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ShowPlanner)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ClosePlanner)->Unit(benchmark::kMillisecond);
 
-
 }  // namespace
 
 // One fresh process: the time of its first creation of all windows, in ms.

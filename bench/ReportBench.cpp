@@ -123,7 +123,6 @@ BENCHMARK(BM_ListReport)
     ->Arg(kArchives[1])
     ->Unit(benchmark::kMillisecond);
 
-
 std::string Name(const char *benchmark, int n) { return std::string(benchmark) + "/" + std::to_string(n); }
 
 }  // namespace

@@ -129,7 +129,6 @@ BENCHMARK(BM_BareRead)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SearchEverything)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CercaToListShown)->Unit(benchmark::kMillisecond);
 
-
 }  // namespace
 
 int main(int argc, char **argv) {
