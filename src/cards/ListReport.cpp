@@ -69,10 +69,15 @@ void FillListReport(Report &frxReport, const QString &title, const QStringList &
     frxReport.Get<Memo>(QStringLiteral("txtTitolo")).SetText(title);
 
     QStringList memoLines;
-    for (const QString &line : lines + extraLines) memoLines.append(OneLine(line));
+    memoLines.reserve(lines.size() + extraLines.size());
+    for (const QString &line : lines) memoLines.append(OneLine(line));
+    for (const QString &line : extraLines) memoLines.append(OneLine(line));
     Memo &txtRiepilogo = frxReport.Get<Memo>(QStringLiteral("txtRiepilogo"));
-    txtRiepilogo.SetText(memoLines.join(u'\n'));
-    txtRiepilogo.SetHeight(Units(memoLines.size() * kLineUnits));
+    // Handed over as lines: a long list is neither joined into one text nor
+    // split again when it is laid out.
+    const qsizetype count = memoLines.size();
+    txtRiepilogo.SetLines(std::move(memoLines));
+    txtRiepilogo.SetHeight(Units(count * kLineUnits));
     frxReport.Get<Band>(QStringLiteral("MasterData")).SetHeight(txtRiepilogo.Height() + Units(kBandFootUnits));
 
     frxReport.Get<Memo>(QStringLiteral("txtPagina"))

@@ -40,6 +40,20 @@ QStringList Paragraphs(const QString &text) {
     return paragraphs;
 }
 
+// The same for a memo given as lines: a line with no control character is
+// shared as it is, not copied.
+QStringList Paragraphs(const QStringList &lines) {
+    QStringList paragraphs = lines;
+    for (QString &p : paragraphs) {
+        const bool clean = std::none_of(p.cbegin(), p.cend(), [](QChar c) { return c.unicode() < 0x20; });
+        if (clean) continue;
+        if (p.endsWith(u'\r')) p.chop(1);
+        for (QChar &c : p)
+            if (c.unicode() < 0x20) c = u' ';
+    }
+    return paragraphs;
+}
+
 // Breaks a paragraph into lines no wider than the width: after the last
 // blank that still fits, or inside a word longer than the whole width.
 // Widths are added up from the start of each line, character by character,
@@ -85,7 +99,9 @@ QStringList Wrap(const ReportFont &font, const QString &paragraph, double width)
 MemoLayout LayoutMemo(const Memo &memo) {
     MemoLayout layout;
     layout.lineHeight = memo.lineHeight > 0 ? memo.lineHeight : 1.2 * memo.font.size * kMmPerPoint;
-    if (memo.text.isEmpty()) return layout;
+    // No text at all, or one empty line: nothing to lay out, as for an empty text.
+    if (memo.text.isEmpty() && (memo.lines.isEmpty() || (memo.lines.size() == 1 && memo.lines.front().isEmpty())))
+        return layout;
     const QRectF box = memo.bounds;
     const double width = box.width() - 2 * kGapX;
 
@@ -94,7 +110,8 @@ MemoLayout LayoutMemo(const Memo &memo) {
         bool cut;
     };
     std::vector<Broken> broken;
-    for (const QString &paragraph : Paragraphs(memo.text)) {
+    const QStringList paragraphs = memo.lines.isEmpty() ? Paragraphs(memo.text) : Paragraphs(memo.lines);
+    for (const QString &paragraph : paragraphs) {
         if (memo.wordWrap) {
             for (const QString &line : Wrap(memo.font, paragraph, width)) broken.push_back({line, false});
         } else if (TextWidth(memo.font, paragraph) > width) {

@@ -69,10 +69,20 @@ public:
     Memo(QString name, const QRectF &bounds, QString text = QString())
         : ReportObject(std::move(name), bounds), text(std::move(text)) {}
 
-    void SetText(const QString &value) { text = value; }
-    const QString &Text() const { return text; }
+    void SetText(const QString &value) {
+        text = value;
+        lines.clear();
+    }
+    // The text given as its lines, for a memo of many lines (a whole list):
+    // the lines are laid out as they are, with no joined copy of the text.
+    void SetLines(QStringList value) {
+        lines = std::move(value);
+        text.clear();
+    }
+    QString Text() const { return lines.isEmpty() ? text : lines.join(u'\n'); }
 
     QString text;
+    QStringList lines;  // when not empty, the text's lines, in place of `text`
     ReportFont font;
     QColor fill;   // invalid: no fill
     QColor frame;  // invalid: no frame
