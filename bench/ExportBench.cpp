@@ -121,11 +121,7 @@ void BM_SearchEverything(benchmark::State &state) {
     const QString path = Setup::Get().Archive();
     qsizetype listed = 0;
     for (auto _ : state) {
-        const CriteriaMatch match(VehicleRecord, {});
-        QStringList lines;
-        CollectListLines(
-            path, VehicleRecord, [&match](const Record &r) { return match.Matches(r); }, VehicleListLine, lines);
-        SortListLines(lines);
+        const QStringList lines = bench::SearchFleet(path);
         listed = lines.size();
         benchmark::DoNotOptimize(lines.constData());
     }

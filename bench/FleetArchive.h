@@ -3,8 +3,11 @@
 // program's own ArchiveFile and Record from varied texts: 18 makes with their
 // models, types, fuels, colours, plates, chassis numbers, people in charge,
 // telephones, notes and attachments, as a rental fleet holds them.
+#include <QByteArray>
+#include <QFile>
 #include <QRandomGenerator>
 #include <QString>
+#include <QStringList>
 #include <vector>
 
 #include "common/ArchiveFile.h"
@@ -133,6 +136,28 @@ inline void WriteFleetArchive(const QString &path, int records, QRandomGenerator
     ArchiveFile archive;
     archive.OpenArchivePath(path, VehicleRecord);
     for (int i = 0; i < records; ++i) archive.AppendRecord(RandomVehicle(g));
+}
+
+// The vehicle search dialog's search without its window: the records the
+// criteria let through, their lines built and sorted.
+inline QStringList SearchFleet(const QString &path, const std::vector<Criterion> &criteria = {}) {
+    const CriteriaMatch match(VehicleRecord, criteria);
+    QStringList lines;
+    CollectListLines(
+        path, VehicleRecord, [&match](const Record &r) { return match.Matches(r); }, VehicleListLine, lines);
+    SortListLines(lines);
+    return lines;
+}
+
+// The physical floor of a scan: the file's bytes read alone, in blocks of the
+// size the archive reads. Returns the bytes read, -1 when it cannot be opened.
+inline qint64 BareRead(const QString &path) {
+    static QByteArray block(256 * 1024, '\0');
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return -1;
+    qint64 total = 0, got;
+    while ((got = file.read(block.data(), block.size())) > 0) total += got;
+    return total;
 }
 
 }  // namespace vel::bench

@@ -50,14 +50,11 @@ private:
 // Reading the file's bytes alone, in blocks of the archive's own size.
 void BM_BareRead(benchmark::State &state) {
     const QString path = Archives::Get().Path(int(state.range(0)));
-    QByteArray block(256 * 1024, '\0');
     qint64 total = 0;
     for (auto _ : state) {
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly)) state.SkipWithError("cannot open");
-        qint64 got;
-        while ((got = file.read(block.data(), block.size())) > 0) total += got;
-        benchmark::DoNotOptimize(block.data());
+        const qint64 read = vel::bench::BareRead(path);
+        if (read < 0) state.SkipWithError("cannot open");
+        total += read;
     }
     state.SetBytesProcessed(total);
 }
@@ -67,12 +64,7 @@ void Search(benchmark::State &state, std::vector<vel::Criterion> criteria) {
     const QString path = Archives::Get().Path(int(state.range(0)));
     qint64 listed = 0;
     for (auto _ : state) {
-        const vel::CriteriaMatch match(VehicleRecord, criteria);
-        QStringList lines;
-        vel::CollectListLines(
-            path, VehicleRecord, [&match](const Record &r) { return match.Matches(r); }, vel::VehicleListLine,
-            lines);
-        vel::SortListLines(lines);
+        const QStringList lines = vel::bench::SearchFleet(path, criteria);
         listed = lines.size();
         benchmark::DoNotOptimize(lines.constData());
     }

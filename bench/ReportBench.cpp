@@ -58,14 +58,7 @@ public:
 
 // The search of the vehicle search dialog with no criterion: every record
 // listed.
-QStringList SearchEverything(const QString &path) {
-    const vel::CriteriaMatch match(VehicleRecord, {});
-    QStringList lines;
-    vel::CollectListLines(
-        path, VehicleRecord, [&match](const Record &r) { return match.Matches(r); }, vel::VehicleListLine, lines);
-    vel::SortListLines(lines);
-    return lines;
-}
+QStringList SearchEverything(const QString &path) { return vel::bench::SearchFleet(path); }
 
 class Archives {
 public:

@@ -73,14 +73,11 @@ private:
 // Reading the file's bytes alone, in blocks of the size the archive reads.
 void BM_BareRead(benchmark::State &state) {
     const QString path = Setup::Get().Archive();
-    QByteArray block(256 * 1024, '\0');
     qint64 total = 0;
     for (auto _ : state) {
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly)) state.SkipWithError("cannot open");
-        qint64 got;
-        while ((got = file.read(block.data(), block.size())) > 0) total += got;
-        benchmark::DoNotOptimize(block.data());
+        const qint64 read = bench::BareRead(path);
+        if (read < 0) state.SkipWithError("cannot open");
+        total += read;
     }
     state.SetBytesProcessed(total);
 }
@@ -89,11 +86,7 @@ void BM_BareRead(benchmark::State &state) {
 void BM_SearchEverything(benchmark::State &state) {
     const QString path = Setup::Get().Archive();
     for (auto _ : state) {
-        const CriteriaMatch match(VehicleRecord, {});
-        QStringList lines;
-        CollectListLines(
-            path, VehicleRecord, [&match](const Record &r) { return match.Matches(r); }, VehicleListLine, lines);
-        SortListLines(lines);
+        const QStringList lines = bench::SearchFleet(path);
         benchmark::DoNotOptimize(lines.constData());
     }
 }

@@ -53,6 +53,23 @@ constexpr ListColumn kBookingColumns[] = {
     {u"  Ore: ", "OraRic", 5},
 };
 
+constexpr ListColumn kPriceColumns[] = {
+    {u"", "DescList", 55},
+    {u"  Tariffa ", "Tariffa", 14},
+    {u"  ", "Veicolo", 20},
+    {u"  Cl. ", "Classe", 12},
+    {u"  Posti: ", "Posti", 4},
+    {u"  Prezzo: \u20ac ", "PrezzoList", kWholeText},
+};
+
+constexpr ListColumn kChooserColumns[] = {
+    {u"", "Veicolo", 20},
+    {u"  ", "Marca", 30, "Modello"},
+    {u"  Targa: ", "Targa", 14},
+    {u"  Posti: ", "Posti", 12},
+    {u"  Alim. ", "Alimentazione", kWholeText},
+};
+
 // Number and date share the first column: joined first, then cut, so a
 // long number cuts the end of the date.
 constexpr ListColumn kContractColumns[] = {
@@ -101,6 +118,16 @@ std::span<const ListColumn> ContractListColumns() { return kContractColumns; }
 QString ContractListLine(const Record &contract) {
     static const ListLineRule rule(ContractRecord, kContractColumns);
     return rule.Line(contract);
+}
+
+QString PriceListLine(const Record &tariff) {
+    static const ListLineRule rule(TariffRecord, kPriceColumns);
+    return rule.Line(tariff);
+}
+
+QString VehicleChooserLine(const Record &vehicle) {
+    static const ListLineRule rule(VehicleRecord, kChooserColumns);
+    return rule.Line(vehicle);
 }
 
 QString SubText(const QString &text, int from, int count) {

@@ -109,6 +109,11 @@ QString BookingListLine(const Record &booking);
 // 145 characters before the total.
 std::span<const ListColumn> ContractListColumns();
 QString ContractListLine(const Record &contract);
+// The price list: the list's description, tariff, vehicle type, class, seats
+// and the list price as stored.
+QString PriceListLine(const Record &tariff);
+// The planner's vehicle chooser: type, make and model, plate, seats, fuel.
+QString VehicleChooserLine(const Record &vehicle);
 
 // The `count` characters of the text from the 1-based position `from` on;
 // fewer when the text ends sooner, none when `from` lies beyond its end.

@@ -2,7 +2,7 @@
 
 #include "CheckerDialogs.h"
 #include "PaymentChecks.h"
-#include "cards/CardLayout.h"
+#include "cards/KeyFilters.h"
 #include "common/TextRules.h"
 #include "platform/MessageBox.h"
 

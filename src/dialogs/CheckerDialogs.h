@@ -2,7 +2,7 @@
 // What the four checker dialogs (fiscal code, VAT number, payment card, IBAN)
 // share: one shape, drawn banners and the key rule of their edits. Each
 // dialog stays a window class of its own; their edits' typing rule is the
-// code rule KeepAsCode (cards/CardLayout.h).
+// code rule KeepAsCode (cards/KeyFilters.h).
 #include <QLabel>
 #include <QPixmap>
 #include <QString>

@@ -24,15 +24,6 @@ namespace {
 // laid out narrower (but always to the end of the longest).
 constexpr int kPriceLineWidth = 1400;
 
-constexpr ListColumn kPriceColumns[] = {
-    {u"", "DescList", 55},
-    {u"  Tariffa ", "Tariffa", 14},
-    {u"  ", "Veicolo", 20},
-    {u"  Cl. ", "Classe", 12},
-    {u"  Posti: ", "Posti", 4},
-    {u"  Prezzo: \u20ac ", "PrezzoList", kWholeText},
-};
-
 QLabel *MakeLabel(QWidget *parent, const char *name, const QString &text, int points, bool bold) {
     auto *label = new QLabel(text, parent);
     label->setObjectName(QString::fromLatin1(name));
@@ -50,11 +41,6 @@ Button *MakeButton(QWidget *parent, const char *name, const QString &text) {
 QString AllListsTitle() { return QStringLiteral("Tutti i listini in archivio."); }
 
 }  // namespace
-
-QString PriceListLine(const Record &tariff) {
-    static const ListLineRule rule(TariffRecord, kPriceColumns);
-    return rule.Line(tariff);
-}
 
 TfrmListino::TfrmListino(QWidget *owner) : Form(owner) {
     setObjectName(QStringLiteral("frmListino"));

@@ -61,9 +61,4 @@ private:
 
 extern TfrmListino *frmListino;
 
-// The line of a tariff in the price list: its description in the list, kind,
-// vehicle type, class, seats, and its list price as stored. 144 characters
-// before the price.
-QString PriceListLine(const Record &tariff);
-
 }  // namespace vel

@@ -27,14 +27,6 @@ namespace {
 // The chooser reads the vehicle archive; only the vehicle card writes it.
 const QString kFleetArchive = QStringLiteral("Flotta_Automezzi.pro");
 
-constexpr ListColumn kChooserColumns[] = {
-    {u"", "Veicolo", 20},
-    {u"  ", "Marca", 30, "Modello"},
-    {u"  Targa: ", "Targa", 14},
-    {u"  Posti: ", "Posti", 12},
-    {u"  Alim. ", "Alimentazione", kWholeText},
-};
-
 // A plate becomes part of a file name: one holding a path separator or a
 // control character would name another file, or none.
 bool PlateFitsFileName(const QString &plate) {
@@ -54,11 +46,6 @@ const BoxLook kSteelGradient{QColor(0x46, 0x82, 0xB4), Qt::white, 6, Qt::white};
 const BoxLook kLightBand{QColor(0xDE, 0xEA, 0xF3), Qt::white, 4, QColor(), 2};
 
 }  // namespace
-
-QString VehicleChooserLine(const Record &vehicle) {
-    static const ListLineRule rule(VehicleRecord, kChooserColumns);
-    return rule.Line(vehicle);
-}
 
 QString PlannerFilePath(const QString &plate, const QString &year) {
     return ProgramFolder() + QStringLiteral("Prenotazioni veicolo targa ") + plate + QStringLiteral(" anno ") + year +

@@ -14,10 +14,6 @@
 
 namespace vel {
 
-// The line of one vehicle in the chooser: type, make and model, plate, seats
-// and fuel, each column padded and cut to its width (the fuel whole).
-QString VehicleChooserLine(const Record &vehicle);
-
 // The planner file of a plate and a year, in the program's folder.
 QString PlannerFilePath(const QString &plate, const QString &year);
 

@@ -8,6 +8,7 @@
 #include "cards/ListReport.h"
 #include "cards/ReportPages.h"
 #include "cards/ResultList.h"
+#include "common/ListLines.h"
 #include "dialogs/Guida.h"
 #include "fleet/Listino.h"
 #include "fleet/Tariffario.h"

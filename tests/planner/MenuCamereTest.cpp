@@ -7,6 +7,7 @@
 #include <QPointer>
 
 #include "PlannerFixture.h"
+#include "common/ListLines.h"
 #include "dialogs/Guida.h"
 
 namespace vel::test {
