@@ -20,6 +20,11 @@ constexpr ControlFill kVehicleFills[] = {
 
 TfrmPrenotazioni::TfrmPrenotazioni(QWidget *owner) : Form(owner) {
     setObjectName(QStringLiteral("frmPrenotazioni"));
+    lblFile = new QLabel(this);
+    lblFile->setObjectName(QStringLiteral("lblFile"));
+    lblFile->hide();
+    lblAnnoRit = new QLabel(this);
+    lblAnnoRit->setObjectName(QStringLiteral("lblAnnoRit"));
     RegisterPickFills(QStringLiteral("frmTrovaFlotta"), QStringLiteral("prenotazioni"), frmPrenotazioni,
                       kVehicleFills);
 }

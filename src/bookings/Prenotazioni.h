@@ -1,5 +1,7 @@
 #pragma once
 // The booking card: one booking of a year's booking archive at a time.
+#include <QLabel>
+
 #include "platform/Form.h"
 
 namespace vel {
@@ -7,6 +9,11 @@ namespace vel {
 class TfrmPrenotazioni : public Form {
 public:
     explicit TfrmPrenotazioni(QWidget *owner = nullptr);
+
+    // The open year's archive path, and the year of its return dates: the
+    // booking search, export and listings read them.
+    QLabel *lblFile = nullptr;
+    QLabel *lblAnnoRit = nullptr;
 
 protected:
     void FormClose(CloseAction &action) override;

@@ -2,7 +2,10 @@
 
 #include <QComboBox>
 #include <QEvent>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTextEdit>
 #include <exception>
 
 #include "ListReport.h"
@@ -54,23 +57,42 @@ QWidget *OwnControl(QWidget *window, const char *name) {
 
 }  // namespace
 
+QString ControlTextOf(QWidget *window, const char *name) {
+    if (!window) return QString();
+    QWidget *control = OwnControl(window, name);
+    if (auto *combo = qobject_cast<QComboBox *>(control)) return combo->currentText();
+    if (auto *edit = qobject_cast<QLineEdit *>(control)) return edit->text();
+    if (auto *label = qobject_cast<QLabel *>(control)) return label->text();
+    if (auto *memo = qobject_cast<QPlainTextEdit *>(control)) return memo->toPlainText();
+    if (auto *rich = qobject_cast<QTextEdit *>(control)) return rich->toPlainText();
+    qWarning("ControlTextOf: %s has no control %s that shows a text", qPrintable(window->objectName()), name);
+    return QString();
+}
+
+void SetControlTextOf(QWidget *window, const char *name, const QString &text) {
+    if (!window) return;
+    QWidget *control = OwnControl(window, name);
+    if (auto *combo = qobject_cast<QComboBox *>(control); combo && combo->isEditable())
+        combo->setEditText(text);
+    else if (auto *edit = qobject_cast<QLineEdit *>(control))
+        edit->setText(text);
+    else if (auto *label = qobject_cast<QLabel *>(control))
+        label->setText(text);
+    else if (auto *memo = qobject_cast<QPlainTextEdit *>(control))
+        memo->setPlainText(text);
+    else
+        // A misspelt name in a fill table would lose the field without a
+        // sound: say so where the developer looks.
+        qWarning("SetControlTextOf: %s has no control %s that takes a text", qPrintable(window->objectName()),
+                 name);
+}
+
 void FillControls(QWidget *window, const Record &record, std::span<const ControlFill> fills) {
     if (!window) return;
     for (const ControlFill &fill : fills) {
         QString value = record.Text(fill.field);
         if (!fill.joinedField.empty()) value += u' ' + record.Text(fill.joinedField);
-        QWidget *control = OwnControl(window, fill.control);
-        if (auto *combo = qobject_cast<QComboBox *>(control); combo && combo->isEditable())
-            combo->setEditText(value);
-        else if (auto *edit = qobject_cast<QLineEdit *>(control))
-            edit->setText(value);
-        else if (auto *label = qobject_cast<QLabel *>(control))
-            label->setText(value);
-        else
-            // A misspelt name in a fill table would lose the field without a
-            // sound: say so where the developer looks.
-            qWarning("FillControls: %s has no control %s that takes a text", qPrintable(window->objectName()),
-                     fill.control);
+        SetControlTextOf(window, fill.control, value);
     }
 }
 

@@ -35,6 +35,14 @@ struct ControlFill {
 // dialogs it owns; a control the window does not have is left out.
 void FillControls(QWidget *window, const Record &record, std::span<const ControlFill> fills);
 
+// The text the named control of `window` shows (an edit, a combo edit, a
+// label, a memo), untrimmed; empty when the window has no such control. The
+// dialogs that print or write what a card shows read it so, at the moment of
+// their command, without depending on the card's class.
+QString ControlTextOf(QWidget *window, const char *control);
+// Puts `text` into the named control of `window`, as a pick does.
+void SetControlTextOf(QWidget *window, const char *control, const QString &text);
+
 // What a result list dialog shows and where its lines come from.
 struct ResultListDef {
     const char *objectName;

@@ -4,6 +4,11 @@ namespace vel {
 
 TfrmCalendario *frmCalendario = nullptr;
 
-TfrmCalendario::TfrmCalendario(QWidget *owner) : Form(owner) { setObjectName(QStringLiteral("frmCalendario")); }
+TfrmCalendario::TfrmCalendario(QWidget *owner) : Form(owner) {
+    setObjectName(QStringLiteral("frmCalendario"));
+    lblMemory = new QLabel(this);
+    lblMemory->setObjectName(QStringLiteral("lblMemory"));
+    lblMemory->hide();
+}
 
 }  // namespace vel

@@ -1,4 +1,6 @@
 #pragma once
+#include <QLabel>
+
 #include "platform/Form.h"
 
 namespace vel {
@@ -6,6 +8,8 @@ namespace vel {
 class TfrmCalendario : public Form {
 public:
     explicit TfrmCalendario(QWidget *owner = nullptr);
+
+    QLabel *lblMemory;  // the caller's tag
 };
 
 extern TfrmCalendario *frmCalendario;

@@ -30,6 +30,9 @@ constexpr ControlFill kTariffFills[] = {
 
 TfrmContrattiNSC::TfrmContrattiNSC(QWidget *owner) : Form(owner) {
     setObjectName(QStringLiteral("frmContrattiNSC"));
+    lblFile = new QLabel(this);
+    lblFile->setObjectName(QStringLiteral("lblFile"));
+    lblFile->hide();
     RegisterPickFills(QStringLiteral("frmTrovaFlotta"), QStringLiteral("contrattinsc"), frmContrattiNSC,
                       kVehicleFills);
     RegisterPickFills(QStringLiteral("frmTrovaTariffa"), QStringLiteral("contrattinsc"), frmContrattiNSC,

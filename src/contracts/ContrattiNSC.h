@@ -1,5 +1,7 @@
 #pragma once
 // The contract card: one contract of a year's contract archive at a time.
+#include <QLabel>
+
 #include "platform/Form.h"
 
 namespace vel {
@@ -7,6 +9,10 @@ namespace vel {
 class TfrmContrattiNSC : public Form {
 public:
     explicit TfrmContrattiNSC(QWidget *owner = nullptr);
+
+    // The open year's archive path: the contract search, the to-be-paid
+    // list and the export read it.
+    QLabel *lblFile = nullptr;
 
 protected:
     void FormClose(CloseAction &action) override;

@@ -4,6 +4,11 @@ namespace vel {
 
 TfrmNumerazione *frmNumerazione = nullptr;
 
-TfrmNumerazione::TfrmNumerazione(QWidget *owner) : Form(owner) { setObjectName(QStringLiteral("frmNumerazione")); }
+TfrmNumerazione::TfrmNumerazione(QWidget *owner) : Form(owner) {
+    setObjectName(QStringLiteral("frmNumerazione"));
+    lblMemory = new QLabel(this);
+    lblMemory->setObjectName(QStringLiteral("lblMemory"));
+    lblMemory->hide();
+}
 
 }  // namespace vel

@@ -4,6 +4,11 @@ namespace vel {
 
 TfrmStampaContrattoNSC *frmStampaContrattoNSC = nullptr;
 
-TfrmStampaContrattoNSC::TfrmStampaContrattoNSC(QWidget *owner) : Form(owner) { setObjectName(QStringLiteral("frmStampaContrattoNSC")); }
+TfrmStampaContrattoNSC::TfrmStampaContrattoNSC(QWidget *owner) : Form(owner) {
+    setObjectName(QStringLiteral("frmStampaContrattoNSC"));
+    lblMemory = new QLabel(this);
+    lblMemory->setObjectName(QStringLiteral("lblMemory"));
+    lblMemory->hide();
+}
 
 }  // namespace vel

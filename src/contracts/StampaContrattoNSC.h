@@ -1,4 +1,6 @@
 #pragma once
+#include <QLabel>
+
 #include "platform/Form.h"
 
 namespace vel {
@@ -6,6 +8,8 @@ namespace vel {
 class TfrmStampaContrattoNSC : public Form {
 public:
     explicit TfrmStampaContrattoNSC(QWidget *owner = nullptr);
+
+    QLabel *lblMemory;  // the caller's tag
 };
 
 extern TfrmStampaContrattoNSC *frmStampaContrattoNSC;

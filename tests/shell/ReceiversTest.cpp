@@ -43,9 +43,9 @@ QStringList MissingControls(QWidget *window, std::span<const ControlFill> fills)
     return missing;
 }
 
-// A card whose layout is still to come has no controls of its own at all.
+// A card whose layout is still to come has no record position yet.
 bool IsBuilt(QWidget *window) {
-    for (QWidget *w : window->findChildren<QWidget *>())
+    for (QWidget *w : window->findChildren<QWidget *>(QStringLiteral("lblPosizione")))
         if (w->window() == window) return true;
     return false;
 }
