@@ -39,6 +39,8 @@ TfrmContrattiNSC::TfrmContrattiNSC(QWidget *owner) : Form(owner) {
                       kTariffFills);
 }
 
+void TfrmContrattiNSC::ShowRecord(const Record &, int) {}
+
 // Closing the card brings the launcher back; main windows are only hidden.
 void TfrmContrattiNSC::FormClose(CloseAction &) {
     ShowLauncher();
