@@ -1,11 +1,15 @@
 #pragma once
-#include "platform/Form.h"
+// The daily booking listing: the bookings picked up on one day of a month.
+#include "RiepMensilePren.h"
 
 namespace vel {
 
-class TfrmRiepGiornalieroPren : public Form {
+class TfrmRiepGiornalieroPren : public PickupListing {
+    Q_OBJECT
 public:
     explicit TfrmRiepGiornalieroPren(QWidget *owner = nullptr);
+
+    ListCombo *cboGiorno;
 };
 
 extern TfrmRiepGiornalieroPren *frmRiepGiornalieroPren;

@@ -91,6 +91,10 @@ void CardEngine::KeepOnClear(QWidget *control) {
     if (Binding *b = Find(control)) b->keptOnClear = true;
 }
 
+void CardEngine::KeepSelectionOnClear(ComboEdit *combo) {
+    if (Binding *b = Find(combo)) b->keepsSelection = true;
+}
+
 void CardEngine::SetClearFocus(QWidget *control) { clearFocus_ = control; }
 
 void CardEngine::AddMandatory(QWidget *control, const QString &message) {
@@ -266,7 +270,7 @@ void CardEngine::Clear() {
         case Kind::Combo: {
             auto *combo = static_cast<ComboEdit *>(b.control);
             combo->setText(b.clearText);
-            combo->ClearSelectionKeepText();
+            if (!b.keepsSelection) combo->ClearSelectionKeepText();
             break;
         }
         case Kind::Flag: static_cast<QCheckBox *>(b.control)->setChecked(false); break;

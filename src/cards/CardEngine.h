@@ -67,6 +67,9 @@ public:
     void SetClearText(QWidget *control, const QString &text);
     // A control that "Nuovo" leaves as it is (standing data of the firm).
     void KeepOnClear(QWidget *control);
+    // A combo edit whose list selection "Nuovo" leaves as it is, while its
+    // text is cleared all the same (the contract card's fuel).
+    void KeepSelectionOnClear(ComboEdit *combo);
     // Where "Nuovo" puts the focus; the first field unless set.
     void SetClearFocus(QWidget *control);
 
@@ -125,6 +128,7 @@ private:
         FocusFrame *frame = nullptr;
         KeyHandler keyRule;
         std::function<void()> exitRule;
+        bool keepsSelection = false;
     };
     struct Check {
         std::function<bool()> passes;

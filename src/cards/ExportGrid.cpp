@@ -210,7 +210,13 @@ void ExportGridModel::SortByColumn(int column) {
     std::iota(shown.begin(), shown.end(), 0);
     std::stable_sort(shown.begin(), shown.end(),
                      [&keys](int a, int b) { return CompareListLines(keys[size_t(a)], keys[size_t(b)]) < 0; });
+    ArrangeRows(shown);
+}
 
+void ExportGridModel::ArrangeRows(const std::vector<int> &shown) {
+    const int n = rowCount();
+    const auto rows = static_cast<std::size_t>(n);
+    if (shown.size() != rows) throw std::logic_error("row order of another grid");
     emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
     std::vector<int> order(rows);
     std::vector<int> newRow(rows);

@@ -84,6 +84,10 @@ public:
     // equal texts keep their order. Each row moves whole, overwritten cells
     // and its number included.
     void SortByColumn(int column);
+    // Puts the rows in the given order: shown row r becomes the row shown at
+    // `order[r]` before (`order` holds every row once). Each row moves whole,
+    // as in SortByColumn; a window with a sort of its own uses this.
+    void ArrangeRows(const std::vector<int> &order);
 
     // The text a cell shows.
     QString Text(int row, int column) const;

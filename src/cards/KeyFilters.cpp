@@ -3,7 +3,9 @@
 #include <QSet>
 #include <algorithm>
 
+#include "common/Amounts.h"
 #include "common/TextRules.h"
+#include "platform/MessageBox.h"
 
 namespace vel {
 namespace {
@@ -76,6 +78,15 @@ void AmountKeyFilter(int &key, QChar &keyChar) {
     if (key == vkReturn || IsEditingKey(key)) return;
     if (IsDigit(key, keyChar) || (key == 0 && keyChar == u',')) return;
     Swallow(key, keyChar);
+}
+
+void LeaveAmountEdit(Edit *amount) {
+    if (IsAmountTooLarge(amount->text())) {
+        amount->setText(QStringLiteral("0,00"));
+        MessageDlg(MsgKind::Warning, AmountTooLargeMessage());
+        return;
+    }
+    amount->setText(NormalizeAmountText(amount->text()));
 }
 
 void KeepUpperCase(Edit *edit) { KeepByRule(edit, UpperAZ); }

@@ -34,6 +34,11 @@ KeyHandler AmountKeys(MoveKeys moves);
 // editing keys and Enter pass; everything else, Tab included, is discarded.
 void AmountKeyFilter(int &key, QChar &keyChar);
 
+// What an amount edit does when it is left: its text normalised
+// (NormalizeAmountText), or, for a number too large to keep (it can only
+// have been pasted), "0,00" and a warning that says so.
+void LeaveAmountEdit(Edit *amount);
+
 // Typing rules: each replaces the edit's text by its rule and keeps the caret
 // after the character it followed.
 // Letters a to z become A to Z; nothing is trimmed ("a" gives "A").

@@ -29,6 +29,14 @@ const QStringList kConditions = {QStringLiteral("Ottimo"),       QStringLiteral(
                                  QStringLiteral("Discreto"),     QStringLiteral("Utilizzabile"),
                                  QStringLiteral("Precario"),     QStringLiteral("Da rottamare")};
 
+// The owner import: the customer picked in the customer search becomes the
+// vehicle's owner or person in charge, by name, tax code and telephone.
+constexpr ControlFill kOwnerFills[] = {
+    {"txtConducente", "Cognome", "Nome"},
+    {"txtCodFisc", "CodFisc"},
+    {"txtRecapito", "Recapito"},
+};
+
 }  // namespace
 
 TfrmFlotta::TfrmFlotta(QWidget *owner) : Form(owner) {
@@ -44,6 +52,7 @@ TfrmFlotta::TfrmFlotta(QWidget *owner) : Form(owner) {
         if (frmFlotta) frmFlotta->ShowRecord(r, number);
     });
     RegisterAttachments(QStringLiteral("flotta"), frmFlotta);
+    RegisterPickFills(QStringLiteral("frmTrovaClienti"), QStringLiteral("flotta"), frmFlotta, kOwnerFills);
 }
 
 TfrmFlotta::~TfrmFlotta() = default;

@@ -53,4 +53,8 @@ QPixmap PersonWithDocument(const QSize &size);
 QPixmap PrinterPicture(const QSize &size);
 QPixmap PrinterUnderMagnifier(const QSize &size);
 
+// The rental contracts.
+QPixmap EuroLogo(const QSize &size);
+QPixmap VehicleViews(const QSize &size);
+
 }  // namespace vel::drawings

@@ -50,6 +50,8 @@ QPixmap Draw(const PictureKey &key) {
     case PictureName::PersonWithDocument: return drawings::PersonWithDocument(size);
     case PictureName::Printer: return PrinterPicture(size);
     case PictureName::PrinterUnderMagnifier: return drawings::PrinterUnderMagnifier(size);
+    case PictureName::EuroLogo: return drawings::EuroLogo(size);
+    case PictureName::VehicleViews: return drawings::VehicleViews(size);
     case PictureName::Resource: {
         const QPixmap picture(key.text);
         if (!size.isValid()) return picture;

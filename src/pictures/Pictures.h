@@ -64,6 +64,11 @@ enum class PictureName {
     PersonWithDocument,
     Printer,
     PrinterUnderMagnifier,
+    // The rental contracts: the firm's built-in logo (a blue euro sign on
+    // white) and the vehicle seen from the side, above, the front and behind,
+    // on which the check sheet marks damage.
+    EuroLogo,
+    VehicleViews,
     // A picture of the program's resources, `text` its path, scaled to `size`
     // with its proportions kept when a size is given.
     Resource,

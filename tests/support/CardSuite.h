@@ -18,6 +18,12 @@
 //   static const char *DuplicateFocus();     where "Duplica" puts it (nullptr: no "Duplica")
 //   static std::vector<std::pair<const char *, QString>> ClearTexts();  what "Nuovo" leaves
 //   static QString InsertedText();           the report of a save that appends
+// and, where a card needs them, optional members:
+//   static std::vector<std::pair<const char *, int>> TypedLengths();  controls whose typing limit is not
+//                                            their field's capacity (the record keeps the first characters)
+//   static std::vector<const char *> KeptOnClear();  controls "Nuovo" leaves as they are (BindLabel)
+//   static std::vector<const char *> ItemLists();    lists whose text must be one of their items to save
+// A card without "Duplica" (no cmdDuplicaClick) skips what tests it.
 // Controls are found by the names the house gives them: "txt" + field for
 // edits and combo edits, "chk" + field for check boxes, "lbl" + field for
 // labels. Include this header in one source file of a test program and
@@ -142,6 +148,30 @@ protected:
     }
 
     static QString Inserted() { return Traits::InsertedText(); }
+    // The typing limit of a field's control: its capacity unless the card says otherwise.
+    static int TypedLength(const FieldControl &fc) {
+        if constexpr (requires { Traits::TypedLengths(); })
+            for (const auto &[name, length] : Traits::TypedLengths())
+                if (fc.control->objectName() == QString::fromLatin1(name)) return length;
+        return fc.capacity;
+    }
+    static bool Listed(const QWidget *control, const std::vector<const char *> &names) {
+        for (const char *name : names)
+            if (control->objectName() == QString::fromLatin1(name)) return true;
+        return false;
+    }
+    static bool KeptOnClear(const QWidget *control) {
+        if constexpr (requires { Traits::KeptOnClear(); }) return Listed(control, Traits::KeptOnClear());
+        return false;
+    }
+    static bool IsItemList(const QWidget *control) {
+        if constexpr (requires { Traits::ItemLists(); }) return Listed(control, Traits::ItemLists());
+        return false;
+    }
+    static constexpr bool kHasDuplicate = requires(Window &w) { w.cmdDuplicaClick(); };
+    void Duplicate() const {
+        if constexpr (kHasDuplicate) card->cmdDuplicaClick();
+    }
     static QString Saved() {
         return QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio.");
     }
@@ -156,7 +186,7 @@ TYPED_TEST_P(CardSuite, EveryFieldTakesItsCapacityAndHasAFrame) {
         Edit *editor = this->EditorOf(fc.control);
         if (!editor) continue;
         SCOPED_TRACE(std::string(fc.field));
-        EXPECT_EQ(editor->MaxLength(), fc.capacity);
+        EXPECT_EQ(editor->MaxLength(), this->TypedLength(fc));
         auto *frame = this->card->template findChild<FocusFrame *>(QStringLiteral("eff") + this->Name(fc.field));
         ASSERT_NE(frame, nullptr);
         // Only the field with the focus is framed.
@@ -294,7 +324,7 @@ TYPED_TEST_P(CardSuite, LongTextsAreShownWholeAndSavedCut) {
     this->FillValid(TypeParam::Valid(QStringLiteral("X")));
     std::vector<std::pair<typename TestFixture::FieldControl, QString>> longTexts;
     for (const auto &fc : this->FieldControls()) {
-        if (!this->EditorOf(fc.control)) continue;
+        if (!this->EditorOf(fc.control) || this->IsItemList(fc.control)) continue;
         const QString text = QString(fc.capacity + 7, u'x').replace(0, 1, QStringLiteral("A"));
         this->SetTextOf(fc.control, text);
         longTexts.emplace_back(fc, text);
@@ -329,6 +359,8 @@ TYPED_TEST_P(CardSuite, NewCardClearsEverything) {
             if (fc.control->objectName() == QString::fromLatin1(name)) clearText = text;
         if (auto *box = qobject_cast<QCheckBox *>(fc.control)) {
             EXPECT_FALSE(box->isChecked());
+        } else if (this->KeptOnClear(fc.control)) {
+            EXPECT_EQ(this->TextOf(fc.control), QStringLiteral("y"));
         } else {
             EXPECT_EQ(this->TextOf(fc.control), clearText);
         }
@@ -349,7 +381,7 @@ TYPED_TEST_P(CardSuite, DuplicatingMakesANewCardThatSavesAsACopy) {
         "Attenzione: la duplicazione di una scheda pu\u00f2 avvenire soltanto dopo che questa \u00e8 stata inserita "
         "in archivio.");
     this->messages.Expect(MsgKind::Warning, refused);
-    this->card->cmdDuplicaClick();
+    this->Duplicate();
     EXPECT_FALSE(this->folder.Exists(TypeParam::Archive()));
 
     this->WriteArchive(3);
@@ -365,7 +397,7 @@ TYPED_TEST_P(CardSuite, DuplicatingMakesANewCardThatSavesAsACopy) {
     this->messages.Expect(MsgKind::Information,
                           QStringLiteral("E' ora possibile apportare le proprie modifiche alla scheda corrente.\n\r\n\r"
                                          "Al termine premere Salva per inserire la scheda in archivio."));
-    this->card->cmdDuplicaClick();
+    this->Duplicate();
     EXPECT_EQ(this->Position()->text(), QString());
     for (const char *label : {"lblFile01", "lblFile02", "lblFile03", "lblDesc01", "lblDesc02", "lblDesc03"})
         if (this->Control(label)) {
@@ -446,7 +478,7 @@ TYPED_TEST_P(CardSuite, ArchiveFailuresAreReportedAndKeepTheCard) {
     this->Position()->setText(QStringLiteral("3"));
     if (this->Control("lblFile01")) this->SetTextOf(this->Control("lblFile01"), QStringLiteral("a.pdf"));
     this->messages.Expect(MsgKind::Error, failure);
-    this->card->cmdDuplicaClick();
+    this->Duplicate();
     EXPECT_EQ(this->Position()->text(), QString());
     if (this->Control("lblFile01")) {
         EXPECT_EQ(this->TextOf("lblFile01"), QString());

@@ -1,0 +1,94 @@
+#include "SchedaCliente.h"
+
+#include <exception>
+
+#include "cards/CardSheet.h"
+#include "common/ProgramFolder.h"
+#include "customers/Clienti.h"
+#include "dialogs/OpenURL.h"
+#include "platform/MessageBox.h"
+#include "report/ReportOutput.h"
+
+namespace vel {
+namespace {
+
+using report::Report;
+
+const QString kReportName = QStringLiteral("Scheda informativa");
+const QString kPdfName = QStringLiteral("Cliente.pdf");
+
+// The captions and values of the 24 rows, from the card as it stands. The
+// postal code, the sex, the call-back flag and the attachments are not printed.
+CardSheetRows Rows(const TfrmClienti &c) {
+    const QString blank = QStringLiteral(" ");
+    const QString expiry = QStringLiteral("  -  Scadenza: ");
+    return {
+        {QStringLiteral("Cognome e nome:"), SheetValue(c.txtCognome) + blank + SheetValue(c.txtNome)},
+        {QStringLiteral("Data di nascita:"), SheetValue(c.txtDataNasc)},
+        {QStringLiteral("Comune di nascita:"), SheetValue(c.txtComuneNasc) + blank + SheetValue(c.txtProvNasc)},
+        {QStringLiteral("Codice Destinatario:"), SheetValue(c.txtCodiceDest)},
+        {QStringLiteral("Telefono preferenziale:"), SheetValue(c.txtRecapito)},
+        {QStringLiteral("Indirizzo di residenza:"), SheetValue(c.txtIndirizzoRes)},
+        {QStringLiteral("Comune di residenza:"), SheetValue(c.txtComuneRes) + blank + SheetValue(c.txtProvRes)},
+        {QStringLiteral("Denominazione Ditta:"), SheetValue(c.txtDitta)},
+        {QStringLiteral("Tel. casa:"), SheetValue(c.txtTelCasa)},
+        {QStringLiteral("Tel. ufficio:"), SheetValue(c.txtTelUff)},
+        {QStringLiteral("Tel. cellulare:"), SheetValue(c.txtTelCel)},
+        {QStringLiteral("Indirizzo PEC:"), SheetValue(c.txtPec)},
+        {QStringLiteral("E-mail:"), SheetValue(c.txtEmail)},
+        {QStringLiteral("Codice fiscale:"), SheetValue(c.txtCodFisc)},
+        {QStringLiteral("Partita IVA:"), SheetValue(c.txtPartitaIva)},
+        {QStringLiteral("Carta di credito:"),
+         QStringLiteral("N. ") + SheetValue(c.txtCarta) + expiry + SheetValue(c.txtScadeCarta)},
+        {QStringLiteral("IBAN:"), SheetValue(c.txtIban)},
+        {QStringLiteral("Tipo patente:"), SheetValue(c.txtTipoPat)},
+        {QStringLiteral("Numero patente:"), SheetValue(c.txtNumPat)},
+        {QStringLiteral("Ente di rilascio:"), SheetValue(c.txtEnteRil)},
+        {QStringLiteral("Data di rilascio:"), SheetValue(c.txtDataRil) + expiry + SheetValue(c.txtDataSca)},
+        {QStringLiteral("Conducente supplementare:"), SheetValue(c.txtConducente)},
+        {QStringLiteral("Questioni in sospeso:"), SheetValue(c.txtQuestioni)},
+        {QStringLiteral("Note:"), SheetValue(c.txtNote)},
+    };
+}
+
+// The filled and prepared sheet; nullptr when that failed, after the error box.
+std::unique_ptr<Report> PreparedScheda(const TfrmClienti &card, QString (*failure)(const QString &)) {
+    try {
+        std::unique_ptr<Report> repScheda = SchedaClienteTemplate();
+        FillSchedaCliente(*repScheda, card);
+        repScheda->Prepare();
+        return repScheda;
+    } catch (const std::exception &e) {
+        MessageDlg(MsgKind::Error, failure(QString::fromUtf8(e.what())));
+        return nullptr;
+    }
+}
+
+}  // namespace
+
+std::unique_ptr<Report> SchedaClienteTemplate() { return CardSheetTemplate(kReportName); }
+
+void FillSchedaCliente(Report &repScheda, const TfrmClienti &card) {
+    FillCardSheet(repScheda, QStringLiteral("SCHEDA ANAGRAFICA CLIENTE"), Rows(card));
+}
+
+void PreviewSchedaCliente(TfrmClienti &card) {
+    if (auto repScheda = PreparedScheda(card, report::PreviewFailureMessage)) report::PreviewReport(*repScheda, &card);
+}
+
+void PrintSchedaCliente(TfrmClienti &card) {
+    if (auto repScheda = PreparedScheda(card, report::PrintFailureMessage)) report::PrintReport(*repScheda, &card);
+}
+
+void ExportSchedaClientePdf(TfrmClienti &card) {
+    auto repScheda = PreparedScheda(card, report::PdfFailureMessage);
+    if (!repScheda) return;
+    const QString path = ProgramFolder() + kPdfName;
+    if (!report::ExportReportPdf(*repScheda, path, kReportName, kReportName)) return;
+    const MsgButton answer = MessageDlg(
+        MsgKind::Confirmation, QStringLiteral("L'esportazione della scheda in PDF \u00e8 terminata con successo.") +
+                                   QStringLiteral("\r\n\r\n") + QStringLiteral("Si vuole aprire il file?"));
+    if (answer != MsgButton::No) TMisc::Open(QStringLiteral("\"") + ProgramFolder() + kPdfName + QStringLiteral("\""));
+}
+
+}  // namespace vel
