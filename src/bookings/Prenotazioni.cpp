@@ -109,7 +109,11 @@ SideControls BuildSide(QWidget *parent, int top, const char *side, const QString
     s.year->setFont(UiFont(QStringLiteral("Verdana"), 11, true));
     s.year->setStyleSheet(QStringLiteral("color: #8B4513;"));
     s.date = HiddenLabel(s.dateGroup, name("lblData"));
-    s.clock = IconButton(s.dateGroup, clockName, IconKind::Import, QRect(302, 46, 24, 24));
+    // The clock button: today's page of a calendar.
+    s.clock = new ImageButton(s.dateGroup);
+    s.clock->setObjectName(QString::fromLatin1(clockName));
+    s.clock->setGeometry(300, 44, 28, 28);
+    ShowPicture(s.clock, {PictureName::CalendarIcon, {28, 28}, int(DayStatus::Free)});
 
     s.timeGroup = new QGroupBox(timeTitle, parent);
     s.timeGroup->setObjectName(QString::fromLatin1(name("grpOra")));
@@ -230,7 +234,7 @@ void TfrmPrenotazioni::BuildCardPanel() {
     };
     txtSedeRit = branch("txtSedeRit", "Sede partenza:", 0);
 
-    shpVeicolo = Section(panContainer, "shpVeicolo", QRect(0, 104, 825, 126));
+    shpVeicolo = Section(panContainer, "shpVeicolo", QRect(0, 116, 825, 126));
     FieldRows vehicle{shpVeicolo, editFont, {}, 86, 815};
     vehicle.Place({{{"Veicolo", "Tipo veicolo:", 1}, {"Marca", "Marca:", 1}, {"Modello", "Modello:", 1}},
                    {{"Colore", "Colore:", 3}, {"Posti", "Posti:", 1}, {"Targa", "Targa:", 2},
@@ -247,7 +251,7 @@ void TfrmPrenotazioni::BuildCardPanel() {
     Decoration(shpVeicolo, "imgVeicolo", DecorationKind::Vehicle, QRect(10, 20, 64, 48));
     impVeicolo = IconButton(shpVeicolo, "impVeicolo", IconKind::Import, QRect(22, 80, 24, 24));
 
-    shpCliente = Section(panContainer, "shpCliente", QRect(0, 240, 825, 126));
+    shpCliente = Section(panContainer, "shpCliente", QRect(0, 266, 825, 126));
     FieldRows customer{shpCliente, editFont, {}, 86, 815};
     customer.Place({{{"Cliente", "Cognome e nome cliente:", 2}, {"CodFisc", "Codice fiscale:", 1}},
                     {{"Recapito", "Telefono preferenziale:", 2}, {"TelCel", "Tel. cellulare:", 2},
@@ -268,7 +272,7 @@ void TfrmPrenotazioni::BuildCardPanel() {
     cmdEmail = CommandButton(shpCliente, "cmdEmail", QStringLiteral("@"),
                              QRect(txtEmail->geometry().right() + 5, txtEmail->y() + 2, 24, 24));
 
-    const SideControls giveBack = BuildSide(panContainer, 376, "Ric", QStringLiteral(" Data rientro: "),
+    const SideControls giveBack = BuildSide(panContainer, 416, "Ric", QStringLiteral(" Data rientro: "),
                                             QStringLiteral(" Ora rientro: "), "impRiconsegna");
     grpDataRic = giveBack.dateGroup;
     grpOraRic = giveBack.timeGroup;
@@ -280,9 +284,9 @@ void TfrmPrenotazioni::BuildCardPanel() {
     lblDataRic = giveBack.date;
     lblOraRic = giveBack.time;
     impRiconsegna = giveBack.clock;
-    txtSedeRic = branch("txtSedeRic", "Sede rientro:", 376);
+    txtSedeRic = branch("txtSedeRic", "Sede rientro:", 416);
 
-    Decoration(panContainer, "imgCalendario", DecorationKind::Calendar, QRect(380, 500, 64, 64));
+    Decoration(panContainer, "imgCalendario", DecorationKind::Calendar, QRect(380, 548, 64, 64));
 
     const struct {
         ImageButton **button;

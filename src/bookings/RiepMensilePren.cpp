@@ -122,7 +122,10 @@ PickupListing::PickupListing(QWidget *owner, const char *objectName, const QStri
 void PickupListing::FormShow() {
     if (day_) day_->setCurrentIndex(0);
     cboSelezione->setCurrentIndex(0);
-    cboSelezione->setFocus();
+    if (day_)
+        day_->setFocus();
+    else
+        cboSelezione->setFocus();
 }
 
 void PickupListing::btnVisualizzaClick() {

@@ -314,12 +314,10 @@ void TfrmContrattiNSC::BuildLayout() {
     };
     impCliente = IconButton(shpSezione01, "impCliente", IconKind::Import, besides(txtCliente, 30));
     btnCodFisc = IconButton(shpSezione01, "btnCodFisc", IconKind::Check, besides(txtCodFisc, 30));
-    btnLogo = CommandButton(shpSezione01, "btnLogo", QStringLiteral("Logo"), QRect());
-    btnLogo->setGeometry(besides(txtDitta, 52).adjusted(0, 0, 22, 0));
+    btnLogo = CommandButton(shpSezione01, "btnLogo", QStringLiteral("Logo"), besides(txtDitta, 52).adjusted(0, 0, 22, 0));
     impVeicolo = IconButton(shpSezione02, "impVeicolo", IconKind::Import, besides(txtVeicolo, 30));
     impTariffa = IconButton(shpSezione02, "impTariffa", IconKind::Import, besides(txtTariffa, 30));
-    btnPrivacy = CommandButton(shpSezione02, "btnPrivacy", QStringLiteral("P"), QRect());
-    btnPrivacy->setGeometry(besides(txtPrivacy, 30));
+    btnPrivacy = CommandButton(shpSezione02, "btnPrivacy", QStringLiteral("P"), besides(txtPrivacy, 30));
     const QRect days = besides(txtTotGiorni, 70);
     cmdCalcola = new Button(QStringLiteral("Calcola"), shpSezione02);
     cmdCalcola->setObjectName(QStringLiteral("cmdCalcola"));

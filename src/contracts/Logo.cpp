@@ -27,7 +27,7 @@ TfrmLogo::TfrmLogo(QWidget *owner) : Form(owner) {
     SetPlacement(Placement::Owner);
     SetGradient(QColor(0x46, 0x82, 0xB4), Qt::white);
 
-    lblIstruzioni = new QLabel(QStringLiteral("Logo della Ditta stampato sul contratto e sulla scheda di verifica:"),
+    lblIstruzioni = new QLabel(QStringLiteral("Logo stampato sul contratto e sulla scheda di verifica:"),
                                this);
     lblIstruzioni->setObjectName(QStringLiteral("lblIstruzioni"));
     lblIstruzioni->setGeometry(20, 14, 380, 22);

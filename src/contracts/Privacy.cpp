@@ -263,7 +263,7 @@ std::unique_ptr<Report> PrivacyTemplate() {
 
     // The body of the notice, in words rather than as a picture: it prints
     // sharp at any resolution and reads back from the PDF.
-    AddParagraph(page, QStringLiteral("picPrivacy"), QRectF(0, 82, 190, 148), kNoticeBody, 9.5);
+    AddParagraph(page, QStringLiteral("picPrivacy"), QRectF(0, 82, 190, 148), kNoticeBody, 11);
 
     AddText(page, QStringLiteral("txtData"), QRectF(0, 232, 190, 6), QStringLiteral("Luogo e data"), 10, true);
     page.AddLine(QStringLiteral("linSepara02"), QRectF(0, 240, 190, 0));

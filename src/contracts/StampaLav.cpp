@@ -56,9 +56,9 @@ std::vector<FieldPlace> CustomerRows(double top) {
         {{"txtCliente", "Cognome e nome:  "}, 0, r1, 86},
         {{"txtCodFisc", "Codice Fiscale:  "}, 87, r1, 66},
         {{"txtSesso", "Sesso:  "}, 154, r1, 36},
-        {{"txtIndirizzoRes", "Indirizzo:  "}, 0, r2, 76},
-        {{"txtComuneRes", "Citt\u00e0:  "}, 77, r2, 60},
-        {{"txtProvRes", "Prov.  "}, 138, r2, 20},
+        {{"txtIndirizzoRes", "Indirizzo:  "}, 0, r2, 72},
+        {{"txtComuneRes", "Citt\u00e0:  "}, 73, r2, 60},
+        {{"txtProvRes", "Prov.  "}, 134, r2, 24},
         {{"txtCapRes", "CAP:  "}, 159, r2, 31, 7},
         {{"txtRecapito", "Tel.  "}, 0, r3, 50},
         {{"txtDataNasc", "Data nasc.  "}, 51, r3, 40},
@@ -361,7 +361,7 @@ void FillVerifica(Report &repVerifica, const QImage &logo, const CardText &text)
 
 namespace {
 
-constexpr int kWidth = 400, kHeight = 416;
+constexpr int kWidth = 400, kHeight = 356;
 
 QLabel *WindowText(QWidget *parent, const QString &text, const QRect &geometry, int pixels, const QColor &colour,
                    bool bold = false) {
@@ -413,10 +413,10 @@ TfrmStampaLav::TfrmStampaLav(QWidget *owner)
     btnSchedaVerifica->setGeometry(18, 262, 364, 30);
     btnAnteprima = new Button(QStringLiteral("Anteprima"), this);
     btnAnteprima->setObjectName(QStringLiteral("btnAnteprima"));
-    btnAnteprima->setGeometry(18, 370, 137, 28);
+    btnAnteprima->setGeometry(18, 312, 137, 28);
     btnAnnulla = new Button(QStringLiteral("Chiudi"), this);
     btnAnnulla->setObjectName(QStringLiteral("btnAnnulla"));
-    btnAnnulla->setGeometry(245, 370, 137, 28);
+    btnAnnulla->setGeometry(245, 312, 137, 28);
     for (Button *button : {btnAnteprima, btnStampa, btnCondizioni, btnSchedaVerifica, btnAnnulla}) {
         button->setFont(UiFont(QStringLiteral("Verdana"), 8));
         button->setCursor(Qt::PointingHandCursor);

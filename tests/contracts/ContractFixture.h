@@ -110,4 +110,44 @@ protected:
     }
 };
 
+// The contract card's own tests: the card shown as the launcher shows it,
+// and opened on a year as its "Apri" does.
+class ContractCardTest : public ContractTest {
+protected:
+    void SetUp() override {
+        ContractTest::SetUp();
+        card = frmContrattiNSC;
+        card->Show();
+        ShowActive(card);
+    }
+    // The year panel's "Apri" for `year`.
+    void OpenYear(int year = kContractYear) {
+        card->txtAnno->setText(QString::number(year));
+        Click(card->btnApri);
+    }
+    // "Nuovo", expecting no message.
+    void NewContract() {
+        Click(card->cmdNuovo);
+        messages.Verify();
+    }
+    // The company defaults the card shows, in the order of kDefaultKeyNames.
+    QStringList Defaults() const {
+        return {card->txtDitta->text(), card->txtLuogo->text(),   card->txtSedeRit->text(),
+                card->txtSedeRic->text(), card->txtForo->text(),  card->txtAssicurazioni->text(),
+                card->txtPrivacy->text()};
+    }
+
+    TfrmContrattiNSC *card = nullptr;
+};
+
+// The keys of the company defaults in section "Contratti NSC", in the order
+// of the card's fields.
+inline const char *const kDefaultKeyNames[] = {"Ditta", "Luogo", "Sede Ritiro", "Sede Riconsegna",
+                                               "Foro",  "Polizze", "Titolare Privacy"};
+
+inline QString InsertedNotice() { return QStringLiteral("La scheda corrente \u00e8 stata inserita in archivio."); }
+inline QString SavedNotice() {
+    return QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio.");
+}
+
 }  // namespace vel::test

@@ -206,7 +206,7 @@ TEST_F(ImpPrenotazioniTest, TheYearIsTheDialogsOwn) {
     WriteArchive(QStringLiteral("2025.car"), BookingRecord,
                  {Booking({{"Marca", U("Opel")}, {"Modello", U("Corsa")}, {"Targa", U("ZZ999ZZ")},
                            {"Cliente", U("Gialli Ugo")}})});
-    PointCardAt(2026);
+    frmContrattiNSC->lblFile->setText(ProgramPath(ContractArchive(2026)));
     auto dlg = OpenOnYear();
     dlg->txtAnno->setText(QStringLiteral("2025"));
     Click(dlg->btnApri);

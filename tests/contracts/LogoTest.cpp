@@ -2,7 +2,9 @@
 // changing the proposal (a chosen picture, the eraser, the euro sign), and the
 // "Logo.bmp" that "Applica e chiudi" leaves in the program's folder.
 #include <QBuffer>
+#include <QDir>
 #include <QFile>
+#include <QFontMetrics>
 #include <QImageReader>
 #include <functional>
 
@@ -83,6 +85,8 @@ TEST_F(LogoTest, TheDialogOffersItsCommandsInAFixedWindow) {
         for (QWidget *control : {static_cast<QWidget *>(w.imgLogo), static_cast<QWidget *>(w.btnCancLogo),
                                  static_cast<QWidget *>(w.imgEuro)})
             EXPECT_TRUE(w.rect().contains(control->geometry())) << control->objectName().toStdString();
+        EXPECT_LE(QFontMetrics(w.lblIstruzioni->font()).horizontalAdvance(w.lblIstruzioni->text()),
+                  w.lblIstruzioni->width());
         // The eraser and the euro sign are drawn for their buttons.
         const QImage look = w.grab().toImage();
         look.save(QStringLiteral("/tmp/role7-logo-dialog.png"));
@@ -261,6 +265,8 @@ TEST_F(LogoTest, ALogoThatCannotBeWrittenIsReportedAndTheEarlierOneKept) {
     });
     EXPECT_TRUE(open);
     EXPECT_EQ(folder.Read(kLogoFileName), before);
+    // No half-written file is left beside it.
+    EXPECT_EQ(QDir(folder.Path(QString())).entryList(QDir::Files | QDir::Hidden), QStringList{kLogoFileName});
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // The privacy notice: its eleven values, their typing and looks, and the
 // one-page notice printed from them.
 #include <QDir>
+#include <QRegularExpression>
 
 #include "ContractFixture.h"
 #include "cards/FindDialog.h"
@@ -196,6 +197,8 @@ TEST_F(PrivacyTest, TheNoticeCarriesTheValuesTrimmed) {
     ASSERT_EQ(repScheda->PreparedPages().size(), 1u);
     const report::PreparedPage &page = repScheda->PreparedPages()[0];
     const QStringList texts = page.Texts();
+    if (const QByteArray dir = qgetenv("VELMORA_GRAB_DIR"); !dir.isEmpty())
+        RenderPage(page, 4).save(QString::fromLocal8Bit(dir) + QStringLiteral("/Informativa.png"));
     for (const char *fixed :
          {"INFORMATIVA PER IL TRATTAMENTO DEI DATI PERSONALI",
           "CON NOTIFICAZIONE RIGUARDANTE L'UTILIZZO DI SISTEMI DI GEOLOCALIZZAZIONE (GPS)",
@@ -224,7 +227,7 @@ TEST_F(PrivacyTest, TheNoticeCarriesTheValuesTrimmed) {
         EXPECT_TRUE(text.contains(QStringLiteral("Bianchi Luca"))) << text.toStdString();
         EXPECT_TRUE(text.contains(QStringLiteral("Roma, 10/03/2026.")));
         EXPECT_TRUE(text.contains(QStringLiteral("Autonoleggi Rossi S.r.l.")));
-        EXPECT_EQ(RunPdfTool(QStringLiteral("pdfinfo"), {pdf}).count(QStringLiteral("Pages:          1")), 1);
+        EXPECT_TRUE(RunPdfTool(QStringLiteral("pdfinfo"), {pdf}).contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n"))));
     }
 }
 

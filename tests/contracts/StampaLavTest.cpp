@@ -10,6 +10,7 @@
 
 #include "cards/FindDialog.h"
 #include "contracts/ContrattiNSC.h"
+#include "contracts/Logo.h"
 #include "contracts/LogoPicture.h"
 #include "contracts/StampaLav.h"
 #include "report/PageImages.h"
@@ -511,9 +512,45 @@ TEST_F(StampaLavTest, TheContractPrintsTheCardAsItStandsOnScreen) {
     EXPECT_EQ(check.Texts(QStringLiteral("txtDifetti")), QStringList{QStringLiteral("Fanale rotto")});
     EXPECT_EQ(check.Texts(QStringLiteral("txtCliente")),
               QStringList{QStringLiteral("Cognome e nome:  ") + Value("txtCliente")});
-    // The contract archive was never touched.
+    // The archive of contracts was never touched.
     for (const QString &name : QDir(folder.Path(QString())).entryList(QDir::Files))
         EXPECT_FALSE(name.endsWith(QStringLiteral(".nsc"))) << name.toStdString();
+}
+
+TEST_F(StampaLavTest, WhatTheUserLeftOnTheCardPrintsAsItIs) {
+    if (!CardHasControls()) GTEST_SKIP() << "the contract card has no controls yet";
+    for (const Expected &e : kContratto) SetControlTextOf(frmContrattiNSC, e.control, QString());
+    const struct {
+        const char *control;
+        QString onCard;
+        QStringList printed;
+    } cases[] = {
+        // Blanks around a name go; the two blanks of the prefix stay.
+        {"txtCliente", QStringLiteral("   Rossi Mario  "), {QStringLiteral("Cognome e nome:  Rossi Mario")}},
+        // Amounts print as the card shows them, after the euro sign.
+        {"txtTotale", QStringLiteral("0,00"), {QStringLiteral("Imp. totale:  \u20ac 0,00")}},
+        {"txtImporto", QStringLiteral("12,5"), {QStringLiteral("Imp. unitario:  \u20ac 12,5")}},
+        // An empty control leaves the prefix alone; an unprefixed memo prints nothing.
+        {"txtCodFisc", QString(), {QStringLiteral("Codice Fiscale:  ")}},
+        {"txtDitta", QStringLiteral("   "), {}},
+        {"txtNote", QString(), {}},
+    };
+    for (const auto &c : cases) SetControlTextOf(frmContrattiNSC, c.control, c.onCard);
+    TfrmStampaLav *window = nullptr;
+    WhileOpen([&](TfrmStampaLav &w) { Click(w.btnStampa); }, &window);
+    std::unique_ptr<TfrmStampaLav> printed(window);
+    const PreparedPage &page = printed->repDocumento->PreparedPages().front();
+    for (const auto &c : cases) EXPECT_EQ(page.Texts(QString::fromLatin1(c.control)), c.printed) << c.control;
+    // The card keeps what the user typed.
+    EXPECT_EQ(ControlTextOf(frmContrattiNSC, "txtCliente"), QStringLiteral("   Rossi Mario  "));
+}
+
+TEST_F(StampaLavTest, WindowsCreatedAtStartDrawNothing) {
+    // The start sequence made both windows; neither has drawn a picture.
+    for (const QLabel *label : frmStampaLav->findChildren<QLabel *>())
+        EXPECT_TRUE(label->pixmap().isNull()) << label->objectName().toStdString();
+    for (const QLabel *label : frmLogo->findChildren<QLabel *>())
+        EXPECT_TRUE(label->pixmap().isNull()) << label->objectName().toStdString();
 }
 
 }  // namespace

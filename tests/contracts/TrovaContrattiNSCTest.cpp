@@ -239,8 +239,9 @@ TEST_F(TrovaContrattiNSCTest, ContractLineHasItsColumnsInTheirPlaces) {
                                {{"CodFisc", U("RSSMRA80A01H501U")}, {"DataInizio", U("11/03/2026")},
                                 {"DataFine", U("12/03/2026")}, {"Targa", U("AB123CD")}, {"Totale", U("250,00")}});
     const QString line = ContractListLine(full);
-    EXPECT_EQ(line, U("N. 123 del 10/03/2026        Rossi Mario                     CF: RSSMRA80A01H501U  DAL: "
-                      "11/03/2026  AL: 12/03/2026  Targa: AB123CD       Tot. \xe2\x82\xac 250,00"));
+    EXPECT_EQ(line, U("N. ") + U("123 del 10/03/2026").leftJustified(25) + U("  ") + U("Rossi Mario").leftJustified(30) +
+                        U("  CF: RSSMRA80A01H501U  DAL: 11/03/2026  AL: 12/03/2026  Targa: ") +
+                        U("AB123CD").leftJustified(12) + U("  Tot. \xe2\x82\xac 250,00"));
     const struct {
         int first;  // 1-based
         const char *text;
@@ -315,10 +316,8 @@ TEST_F(TrovaContrattiNSCTest, PickLoadsTheWholeContract) {
         for (const FieldDef &field : ContractRecord.Fields()) {
             const QString name = QString::fromLatin1(field.name.data(), qsizetype(field.name.size()));
             if (name == QStringLiteral("DaSaldare")) continue;
-            const QString control =
-                (name.startsWith(QStringLiteral("File")) || name.startsWith(QStringLiteral("Desc")) ? u"lbl"_qs
-                                                                                                     : u"txt"_qs) +
-                name;
+            const bool attachment = name.startsWith(QStringLiteral("File")) || name.startsWith(QStringLiteral("Desc"));
+            const QString control = (attachment ? QStringLiteral("lbl") : QStringLiteral("txt")) + name;
             EXPECT_EQ(CardText(control.toLatin1().constData()), c.contract->Text(field.name)) << control.toStdString();
         }
         EXPECT_EQ(flag->isChecked(), c.flagAfter);

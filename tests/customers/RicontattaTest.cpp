@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "CustomerFixture.h"
+#include "cards/ListReport.h"
 #include "cards/ReportPages.h"
 #include "cards/ResultList.h"
 #include "cards/Receivers.h"
@@ -163,6 +164,19 @@ TEST_F(RicontattaTest, TrovaAndStampaWorkOnTheList) {
     Type(next->txtTrova, QStringLiteral("richiamare"));
     Click(next->btnTrova);
     EXPECT_EQ(next->lstRecords->currentRow(), 0);
+}
+
+TEST_F(RicontattaTest, PrintFailureIsReportedAndTheListStays) {
+    WriteCustomers({Person("Rossi", "Mario", kYes), Person("Bianchi", "Anna", kYes)});
+    auto dlg = Open();
+    dlg->lstRecords->setCurrentRow(1);
+    printer.failWith = QStringLiteral("la stampante non risponde");
+    messages.Expect(MsgKind::Error, PrintFailureMessage(QStringLiteral("la stampante non risponde")));
+    Click(dlg->btnStampa);
+    messages.Verify();
+    EXPECT_TRUE(dlg->isVisible());
+    EXPECT_EQ(dlg->lstRecords->count(), 2);
+    EXPECT_EQ(dlg->lstRecords->currentRow(), 1);
 }
 
 // An archive that cannot be opened, or fails part way: a list of some of the

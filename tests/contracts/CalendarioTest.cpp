@@ -1,0 +1,129 @@
+#include <QCalendarWidget>
+#include <memory>
+
+#include "ContractFixture.h"
+#include "cards/FindDialog.h"
+#include "contracts/Calendario.h"
+
+namespace vel::test {
+namespace {
+
+class CalendarioTest : public ContractTest {
+protected:
+    // The picker as the contract card's date fields open it.
+    std::unique_ptr<TfrmCalendario> Open(const QString &tag) {
+        auto dlg = std::make_unique<TfrmCalendario>(frmContrattiNSC);
+        dlg->Create();
+        dlg->lblMemory->setText(tag);
+        dlg->Show();
+        ShowActive(dlg.get());
+        return dlg;
+    }
+    static QString Card(const char *control) { return ControlTextOf(frmContrattiNSC, control); }
+    static void SetCard(const char *control, const QString &text) { SetControlTextOf(frmContrattiNSC, control, text); }
+};
+
+TEST_F(CalendarioTest, WindowLooksAsDesigned) {
+    auto dlg = Open(QStringLiteral("nsc_datainizio"));
+    EXPECT_EQ(dlg->objectName(), QStringLiteral("frmCalendario"));
+    EXPECT_EQ(dlg->Caption(), QStringLiteral(" Importazione data"));
+    EXPECT_FALSE(dlg->windowFlags() & Qt::WindowCloseButtonHint);
+    EXPECT_FALSE(dlg->windowFlags() & Qt::WindowMinimizeButtonHint);
+    EXPECT_EQ(dlg->minimumSize(), dlg->maximumSize());
+    EXPECT_EQ(dlg->lblCampo001->text(), QStringLiteral("Importare una data:"));
+    EXPECT_EQ(dlg->btnImportaData->text(), QStringLiteral("Importa"));
+    EXPECT_EQ(dlg->btnAnnulla->text(), QStringLiteral("Annulla"));
+    EXPECT_FALSE(dlg->lblMemory->isVisible());
+    // Today, from the program's clock.
+    EXPECT_EQ(dlg->calAppuntamenti->selectedDate(), QDate(2026, 3, 14));
+    EXPECT_EQ(dlg->calAppuntamenti->firstDayOfWeek(), Qt::Monday);
+    EXPECT_EQ(dlg->calAppuntamenti->locale().language(), QLocale::Italian);
+    // Tab goes from the calendar to "Importa", then to "Annulla".
+    dlg->calAppuntamenti->setFocus();
+    ASSERT_TRUE(dlg->calAppuntamenti->isAncestorOf(Focused()) || Focused() == dlg->calAppuntamenti);
+    Press(Focused(), Qt::Key_Tab);
+    EXPECT_EQ(Focused(), dlg->btnImportaData);
+    Press(Focused(), Qt::Key_Tab);
+    EXPECT_EQ(Focused(), dlg->btnAnnulla);
+}
+
+// Each dialog is made anew and starts on the day it is made.
+TEST_F(CalendarioTest, StartsOnTheDayItIsCreated) {
+    clock.Set(QDateTime(QDate(2027, 1, 2), QTime(23, 59)));
+    auto dlg = Open(QStringLiteral("nsc_datafine"));
+    EXPECT_EQ(dlg->calAppuntamenti->selectedDate(), QDate(2027, 1, 2));
+}
+
+// "Importa" writes the chosen day, two-digit day and month, into the field
+// the tag names and closes; the other field stays as it was.
+TEST_F(CalendarioTest, ImportaWritesTheFieldTheTagNames) {
+    const struct {
+        const char *tag;
+        const char *written;
+        const char *kept;
+    } cases[] = {{"nsc_datainizio", "txtDataInizio", "txtDataFine"}, {"nsc_datafine", "txtDataFine", "txtDataInizio"}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.tag);
+        SetCard("txtDataInizio", QStringLiteral("01/01/2026"));
+        SetCard("txtDataFine", QStringLiteral("31/12/2026"));
+        const QString kept = Card(c.kept);
+        auto dlg = Open(QString::fromLatin1(c.tag));
+        dlg->calAppuntamenti->setSelectedDate(QDate(2026, 4, 5));
+        Click(dlg->btnImportaData);
+        EXPECT_FALSE(dlg->isVisible());
+        EXPECT_EQ(Card(c.written), QStringLiteral("05/04/2026"));
+        EXPECT_EQ(Card(c.kept), kept);
+    }
+}
+
+// The day moved on the calendar with the keyboard, as a user picks it.
+TEST_F(CalendarioTest, ADayChosenWithTheKeyboardIsImported) {
+    SetCard("txtDataInizio", QString());
+    auto dlg = Open(QStringLiteral("nsc_datainizio"));
+    dlg->calAppuntamenti->setFocus();
+    Press(Focused(), Qt::Key_Right);
+    Press(Focused(), Qt::Key_Down);
+    EXPECT_EQ(dlg->calAppuntamenti->selectedDate(), QDate(2026, 3, 22));
+    Click(dlg->btnImportaData);
+    EXPECT_EQ(Card("txtDataInizio"), QStringLiteral("22/03/2026"));
+}
+
+// The tag is taken exactly: a blank after it, another case or another tag
+// leave the dialog open and the card as it was; only "Annulla" closes it.
+TEST_F(CalendarioTest, AnyOtherTagImportsNothing) {
+    SetCard("txtDataInizio", QStringLiteral("01/01/2026"));
+    SetCard("txtDataFine", QStringLiteral("31/12/2026"));
+    for (const QString &tag : {QStringLiteral("nsc_datainizio "), QStringLiteral(" nsc_datafine"),
+                               QStringLiteral("NSC_DATAINIZIO"), QStringLiteral("contrattinsc"),
+                               QStringLiteral("lblMemory"), QString()}) {
+        SCOPED_TRACE(tag.toStdString());
+        auto dlg = Open(tag);
+        dlg->calAppuntamenti->setSelectedDate(QDate(2026, 6, 30));
+        Click(dlg->btnImportaData);
+        EXPECT_TRUE(dlg->isVisible());
+        EXPECT_EQ(Card("txtDataInizio"), QStringLiteral("01/01/2026"));
+        EXPECT_EQ(Card("txtDataFine"), QStringLiteral("31/12/2026"));
+        Click(dlg->btnAnnulla);
+        EXPECT_FALSE(dlg->isVisible());
+    }
+    EXPECT_TRUE(messages.Shown().empty());
+}
+
+TEST_F(CalendarioTest, AnnullaClosesAndChangesNothing) {
+    SetCard("txtDataFine", QStringLiteral("31/12/2026"));
+    modals.Expect<TfrmCalendario>([](TfrmCalendario &d) {
+        ShowActive(&d);
+        d.calAppuntamenti->setSelectedDate(QDate(2026, 7, 1));
+        Click(d.btnAnnulla);
+    });
+    TfrmCalendario dlg(frmContrattiNSC);
+    dlg.Create();
+    dlg.lblMemory->setText(QStringLiteral("nsc_datafine"));
+    dlg.ShowModal();
+    modals.Verify();
+    EXPECT_FALSE(dlg.isVisible());
+    EXPECT_EQ(Card("txtDataFine"), QStringLiteral("31/12/2026"));
+}
+
+}  // namespace
+}  // namespace vel::test
