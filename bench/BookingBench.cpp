@@ -21,11 +21,13 @@
 #include <cstdio>
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "bookings/Prenotazioni.h"
 #include "bookings/RiepAnnualePren.h"
 #include "bookings/TrovaPrenotazioni.h"
 #include "common/ArchiveFile.h"
+#include "common/ListLines.h"
 #include "common/TextRules.h"
 #include "common/ProgramFolder.h"
 #include "common/Records.h"
@@ -168,6 +170,27 @@ void BM_BareReadSearch(benchmark::State &state) {
     for (auto _ : state) benchmark::DoNotOptimize(bench::BareRead(path));
 }
 
+// The search without its window, for information: the lines of every
+// booking built, then sorted.
+void BM_BookingLinesBuilt(benchmark::State &state) {
+    const QString path = ArchiveOf(kSearchYear);
+    for (auto _ : state) {
+        QStringList lines;
+        CollectListLines(path, BookingRecord, {}, BookingListLine, lines);
+        benchmark::DoNotOptimize(lines.constData());
+    }
+}
+
+void BM_BookingLinesBuiltAndSorted(benchmark::State &state) {
+    const QString path = ArchiveOf(kSearchYear);
+    for (auto _ : state) {
+        QStringList lines;
+        CollectListLines(path, BookingRecord, {}, BookingListLine, lines);
+        SortListLines(lines);
+        benchmark::DoNotOptimize(lines.constData());
+    }
+}
+
 // "Cerca" with no criterion to the filled list shown.
 void BM_BookingCercaToListShown(benchmark::State &state) {
     Setup &setup = Setup::Get();
@@ -197,6 +220,8 @@ void BM_BookingCercaToListShown(benchmark::State &state) {
 BENCHMARK(BM_BareReadYear)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_YearlyListingShown)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_BareReadSearch)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BookingLinesBuilt)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BookingLinesBuiltAndSorted)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_BookingCercaToListShown)->Unit(benchmark::kMillisecond);
 
 }  // namespace
@@ -235,6 +260,9 @@ int main(int argc, char **argv) {
         const bool ok = shown / searchRead <= kAllowedSearchRatio;
         within = within && ok;
         std::printf("\nbooking search over %d bookings; time / bare read time\n", kSearchBookings);
+        for (const auto &[name, label] : {std::pair{"BM_BookingLinesBuilt", "lines built, for information"},
+                                          std::pair{"BM_BookingLinesBuiltAndSorted", "lines built and sorted, for information"}})
+            if (const double t = time(name); t > 0) std::printf("  %-40s %6.2f\n", label, t / searchRead);
         std::printf("  %-40s %6.2f  (allowed %.1f)%s\n", "\"Cerca\" to the filled list shown", shown / searchRead,
                     kAllowedSearchRatio, ok ? "  ok" : "  OVER");
     }

@@ -17,8 +17,10 @@
 // first line, the first paint of its first window, and the end of its main.
 #include <QAbstractScrollArea>
 #include <QApplication>
+#include <QCalendarWidget>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDateEdit>
 #include <QFile>
 #include <QFrame>
 #include <QGroupBox>
@@ -124,6 +126,8 @@ const std::map<QString, std::function<QWidget *(QWidget *)>> &Factories() {
         {QStringLiteral("QHeaderView"), [](QWidget *p) { return new QHeaderView(Qt::Horizontal, p); }},
         {QStringLiteral("QTextEdit"), [](QWidget *p) { return new QTextEdit(p); }},
         {QStringLiteral("QPlainTextEdit"), [](QWidget *p) { return new QPlainTextEdit(p); }},
+        {QStringLiteral("QCalendarWidget"), [](QWidget *p) { return new QCalendarWidget(p); }},
+        {QStringLiteral("QDateEdit"), [](QWidget *p) { return new QDateEdit(p); }},
     };
     return factories;
 }

@@ -1,5 +1,8 @@
 #include "Startup.h"
 
+#include <QCoreApplication>
+#include <QEvent>
+
 #include "cards/Launcher.h"
 
 #include "shell/Password.h"
@@ -125,6 +128,11 @@ const std::vector<WindowEntry> &WindowTable() {
 
 void CreateWindows() {
     for (const WindowEntry &entry : WindowTable()) entry.create();
+    // Every widget asks to be polished when the event loop starts, shown or
+    // not; most windows stay hidden for a long while, or for good. A window is
+    // polished, with everything inside it, when it is first shown (or when a
+    // size is asked of it), so the requests of the hidden ones are dropped.
+    QCoreApplication::removePostedEvents(nullptr, QEvent::PolishRequest);
     Form::SetMainForm(frmPassword);
     SetShowLauncher([] {
         if (frmAvvio) frmAvvio->Show();

@@ -162,6 +162,18 @@ void ResultListDialog::FillList(const RecordTest &accept) {
     if (failure) std::rethrow_exception(failure);
 }
 
+void ResultListDialog::ShowWholeList(const RecordTest &accept) {
+    LastFindText(this).clear();
+    txtTrova->clear();
+    try {
+        FillList(accept);
+    } catch (const std::exception &) {
+        lstRecords->clear();
+        MessageDlg(MsgKind::Error, ArchiveFailureMessage());
+    }
+    txtTrova->setFocus();
+}
+
 void ResultListDialog::btnTrovaClick() { FindNextInList(lstRecords, txtTrova->text(), LastFindText(this)); }
 
 void ResultListDialog::txtTrovaKeyDown(int &key, QChar &, Qt::KeyboardModifiers) {

@@ -82,6 +82,11 @@ protected:
     // lets through, in the list's order. A failure raises ArchiveError after
     // the lines read before it have gone into the list.
     void FillList(const RecordTest &accept);
+    // The show of a list of flagged records: the find text forgotten, the
+    // list filled with the records `accept` lets through, the focus on the
+    // find edit. An archive that fails part-way shows the archive failure
+    // message and no line at all: a partial list would pass for the whole.
+    void ShowWholeList(const RecordTest &accept);
     // Where the pick writes; nothing for a dialog that writes nowhere.
     virtual ApplyRecord PickReceiver() const = 0;
     void FormClose(CloseAction &action) override;

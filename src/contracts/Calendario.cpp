@@ -28,15 +28,6 @@ TfrmCalendario::TfrmCalendario(QWidget *owner) : Form(owner) {
     lblCampo001->setGeometry(16, 10, kWidth - 32, 22);
     lblCampo001->setFont(UiFont(QStringLiteral("Verdana"), 10, true));
 
-    calAppuntamenti = new QCalendarWidget(this);
-    calAppuntamenti->setObjectName(QStringLiteral("calAppuntamenti"));
-    calAppuntamenti->setGeometry(16, 36, kWidth - 32, 230);
-    // Month and day names in Italian, weeks from Monday, whatever the system.
-    calAppuntamenti->setLocale(QLocale(QLocale::Italian, QLocale::Italy));
-    calAppuntamenti->setFirstDayOfWeek(Qt::Monday);
-    calAppuntamenti->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
-    calAppuntamenti->setGridVisible(true);
-
     btnAnnulla = new Button(QStringLiteral("Annulla"), this);
     btnAnnulla->setObjectName(QStringLiteral("btnAnnulla"));
     btnAnnulla->setGeometry(16, kHeight - 50, 140, 34);
@@ -49,7 +40,6 @@ TfrmCalendario::TfrmCalendario(QWidget *owner) : Form(owner) {
     lblMemory->setObjectName(QStringLiteral("lblMemory"));
     lblMemory->hide();
 
-    setTabOrder(calAppuntamenti, btnImportaData);
     setTabOrder(btnImportaData, btnAnnulla);
 
     connect(btnImportaData, &QPushButton::clicked, this, &TfrmCalendario::btnImportaDataClick);
@@ -57,9 +47,31 @@ TfrmCalendario::TfrmCalendario(QWidget *owner) : Form(owner) {
 }
 
 // The date format is the program's own everywhere (common/TextRules.h).
-void TfrmCalendario::FormCreate() { calAppuntamenti->setSelectedDate(Today()); }
+void TfrmCalendario::FormCreate() { created_ = Today(); }
+
+void TfrmCalendario::FormShow() {
+    MakeCalendar();
+    calAppuntamenti->setFocus();
+}
+
+void TfrmCalendario::MakeCalendar() {
+    if (calAppuntamenti) return;
+    calAppuntamenti = new QCalendarWidget(this);
+    calAppuntamenti->setObjectName(QStringLiteral("calAppuntamenti"));
+    calAppuntamenti->setGeometry(16, 36, kWidth - 32, 230);
+    // Month and day names in Italian, weeks from Monday, whatever the system.
+    calAppuntamenti->setLocale(QLocale(QLocale::Italian, QLocale::Italy));
+    calAppuntamenti->setFirstDayOfWeek(Qt::Monday);
+    calAppuntamenti->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+    calAppuntamenti->setGridVisible(true);
+    calAppuntamenti->setSelectedDate(created_.isValid() ? created_ : Today());
+    setTabOrder(calAppuntamenti, btnImportaData);
+    setTabOrder(btnImportaData, btnAnnulla);
+    calAppuntamenti->show();
+}
 
 void TfrmCalendario::btnImportaDataClick() {
+    if (!calAppuntamenti) return;
     // The tag is taken exactly as written: blanks and case count.
     const QString tag = lblMemory->text();
     const char *field = tag == QStringLiteral("nsc_datainizio") ? "txtDataInizio"

@@ -16,7 +16,10 @@ public:
     explicit TfrmCalendario(QWidget *owner = nullptr);
 
     QLabel *lblCampo001;  // "Importare una data:"
-    QCalendarWidget *calAppuntamenti;
+    // Made when the dialog is first shown, on the day the dialog was made:
+    // a calendar is costly to build, and the program makes this window at
+    // start without ever showing it.
+    QCalendarWidget *calAppuntamenti = nullptr;
     Button *btnImportaData;  // "Importa"
     Button *btnAnnulla;      // "Annulla"
     QLabel *lblMemory;       // the caller's tag
@@ -26,6 +29,11 @@ public:
 
 protected:
     void FormCreate() override;
+    void FormShow() override;
+
+private:
+    void MakeCalendar();
+    QDate created_;
 };
 
 extern TfrmCalendario *frmCalendario;

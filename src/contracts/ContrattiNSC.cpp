@@ -172,33 +172,28 @@ void TfrmContrattiNSC::BuildLayout() {
     auto *yearPanel = new BoxFrame(centre, Qt::white, QColor(0xB9, 0xC8, 0xE8), 8);
     panAvvio = yearPanel;
     panAvvio->setObjectName(QStringLiteral("panAvvio"));
-    panAvvio->setGeometry(297, 246, 400, 200);
-    auto *title = new QLabel(QStringLiteral("Contratti N.S.C."), panAvvio);
-    title->setObjectName(QStringLiteral("titAvvio"));
-    title->setGeometry(20, 14, 360, 30);
-    title->setFont(UiFont(QStringLiteral("Verdana"), 16, true));
-    title->setStyleSheet(QStringLiteral("color: #436CCA;"));
+    panAvvio->setGeometry(297, 266, 400, 160);
     lblIstruzioni = new QLabel(QStringLiteral("Indicare l'anno solare e premere Apri."), panAvvio);
     lblIstruzioni->setObjectName(QStringLiteral("lblIstruzioni"));
-    lblIstruzioni->setGeometry(20, 58, 360, 20);
+    lblIstruzioni->setGeometry(20, 20, 360, 20);
     lblIstruzioni->setFont(UiFont(QStringLiteral("Verdana"), 10));
     txtAnno = new YearEdit(panAvvio);
     txtAnno->setObjectName(QStringLiteral("txtAnno"));
-    txtAnno->setGeometry(20, 92, 120, 32);
+    txtAnno->setGeometry(20, 54, 120, 32);
     txtAnno->setFont(UiFont(QStringLiteral("Verdana"), 14, true));
     txtAnno->setAlignment(Qt::AlignCenter);
     btnApri = new Button(QStringLiteral("Apri"), panAvvio);
     btnApri->setObjectName(QStringLiteral("btnApri"));
-    btnApri->setGeometry(150, 92, 110, 32);
+    btnApri->setGeometry(150, 54, 110, 32);
     btnApri->setFont(UiFont(QStringLiteral("Verdana"), 10));
     txtAnno->SetEnterTarget(btnApri);
     imgGuida = new ImageButton(panAvvio);
     imgGuida->setObjectName(QStringLiteral("imgGuida"));
-    imgGuida->setGeometry(296, 140, 37, 39);
+    imgGuida->setGeometry(296, 104, 37, 39);
     ShowPicture(imgGuida, {PictureName::GuideIcon, {37, 39}});
     imgEsci = new ImageButton(panAvvio);
     imgEsci->setObjectName(QStringLiteral("imgEsci"));
-    imgEsci->setGeometry(342, 140, 37, 39);
+    imgEsci->setGeometry(342, 104, 37, 39);
     ShowPicture(imgEsci, {PictureName::ExitIcon, {37, 39}});
     lblFile = new QLabel(QStringLiteral("FilePath"), panAvvio);
     lblFile->setObjectName(QStringLiteral("lblFile"));
@@ -211,8 +206,8 @@ void TfrmContrattiNSC::BuildLayout() {
     panContainer->hide();
 
     shpContainer = Section(panContainer, "shpContainer", QRect(0, 0, 825, 650));
-    shpSezione01 = Section(shpContainer, "shpSezione01", QRect(6, 6, 813, 250));
-    shpSezione02 = Section(shpContainer, "shpSezione02", QRect(6, 262, 813, 382));
+    shpSezione01 = Section(shpContainer, "shpSezione01", QRect(6, 6, 813, 242));
+    shpSezione02 = Section(shpContainer, "shpSezione02", QRect(6, 254, 813, 390));
     static_cast<BoxFrame *>(shpSezione01)->SetLook(Qt::white, QColor(0xB9, 0xC8, 0xE8), 6);
     static_cast<BoxFrame *>(shpSezione02)->SetLook(Qt::white, QColor(0xB9, 0xC8, 0xE8), 6);
 
@@ -220,7 +215,7 @@ void TfrmContrattiNSC::BuildLayout() {
                      {QStringLiteral("ProvRes"), QStringLiteral("ProvNasc"), QStringLiteral("Veicolo"),
                       QStringLiteral("Alimentazione"), QStringLiteral("Tariffa"), QStringLiteral("Livello")},
                      10, 803};
-    fields.rowHeight = 48;
+    fields.rowHeight = 47;
     fields.captionPrefix = QStringLiteral("lblCampo");
     fields.Place({
         {{"Ditta", "Ditta autonoleggio:", 6}, {"NumContratto", "Contratto n.", 2}, {"Data", "Data stipula:", 2},
@@ -241,8 +236,8 @@ void TfrmContrattiNSC::BuildLayout() {
         {{"Impianti", "Accessori in dotazione:", 6}, {"Tariffa", "Tipologia tariffa:", 3},
          {"Importo", "Importo unitario:", 2}, {"Totale", "Importo totale:", 2}},
         {{"Conteggio", "Criterio conteggio:", 1}, {"Eccedenza", "Criterio calcolo eccedenza:", 1}},
-        {{"DataInizio", "Data inizio:", 2}, {"OraInizio", "Ora inizio:", 1}, {"SedeRit", "Sede ritiro veicolo:", 4},
-         {"DataFine", "Data fine:", 2}, {"OraFine", "Ora fine:", 1}, {"SedeRic", "Sede riconsegna veicolo:", 4}},
+        {{"DataInizio", "Data inizio:", 4}, {"OraInizio", "Ora inizio:", 3}, {"SedeRit", "Sede ritiro veicolo:", 7},
+         {"DataFine", "Data fine:", 4}, {"OraFine", "Ora fine:", 3}, {"SedeRic", "Sede riconsegna veicolo:", 7}},
         {{"TotGiorni", "Totale giorni:", 2}, {"Livello", "Livello carburante:", 2}, {"KmParte", "Km partenza:", 2},
          {"KmRientro", "Km rientro:", 2}, {"Cauzione", "Importo cauzione:", 2}, {"Pagamento", "Modalit\u00e0 di pagamento:", 4}},
         {{"Difetti", "Difetti veicolo riscontrati al rientro:", 3}, {"Foro", "Foro competente:", 2}},
@@ -616,7 +611,9 @@ void TfrmContrattiNSC::FormClose(CloseAction &) {
     ShowLauncher();
 }
 
-void TfrmContrattiNSC::ShowRecord(const Record &record, int number) { card_->LoadRecord(record, number); }
+void TfrmContrattiNSC::ShowRecord(const Record &record, int number) {
+    if (card_) card_->LoadRecord(record, number);
+}
 
 void TfrmContrattiNSC::ClearContractCard() { card_->Clear(); }
 

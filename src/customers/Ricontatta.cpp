@@ -25,20 +25,10 @@ ResultListDef Definition() {
 
 TfrmRicontatta::TfrmRicontatta(QWidget *owner) : ResultListDialog(owner, Definition()) {}
 
+// Only a flag stored exactly as "Sì" counts: a file not written by the
+// customer card may hold anything there.
 void TfrmRicontatta::FormShow() {
-    LastFindText(this).clear();
-    txtTrova->clear();
-    try {
-        // Only a flag stored exactly as "Sì" counts: a file not written by
-        // the customer card may hold anything there.
-        FillList([](const Record &customer) { return customer.Text("Ricontatta") == QStringLiteral("S\u00ec"); });
-    } catch (const std::exception &) {
-        // A list cut short by the archive would pass for every customer to
-        // call back: say so and show none rather than some.
-        lstRecords->clear();
-        MessageDlg(MsgKind::Error, ArchiveFailureMessage());
-    }
-    txtTrova->setFocus();
+    ShowWholeList([](const Record &customer) { return customer.Text("Ricontatta") == QStringLiteral("S\u00ec"); });
 }
 
 // The list always loads into the customer card, exactly as the customer

@@ -23,17 +23,10 @@ ResultListDef Definition() {
 
 TfrmDisponibili::TfrmDisponibili(QWidget *owner) : ResultListDialog(owner, Definition()) {}
 
+// Only a flag stored exactly as "Sì" counts: a file not written by the
+// vehicle card may hold anything there.
 void TfrmDisponibili::FormShow() {
-    LastFindText(this).clear();
-    txtTrova->clear();
-    try {
-        // Only a flag stored exactly as "Sì" counts: a file not written by
-        // the vehicle card may hold anything there.
-        FillList([](const Record &vehicle) { return vehicle.Text("Disponibile") == QStringLiteral("S\u00ec"); });
-    } catch (const std::exception &) {
-        // The lines read before the failure stay; nothing is said.
-    }
-    txtTrova->setFocus();
+    ShowWholeList([](const Record &vehicle) { return vehicle.Text("Disponibile") == QStringLiteral("S\u00ec"); });
 }
 
 ApplyRecord TfrmDisponibili::PickReceiver() const {

@@ -76,7 +76,18 @@ void TranslateKey(const QKeyEvent &event, int *key, QChar *keyChar) {
     *key = (event.key() >= 0x20 && event.key() <= 0x7E) ? event.key() : 0;
 }
 
-Edit::Edit(QWidget *parent) : QLineEdit(parent) {
+// The edit is made without its parent and then put in it: a line edit lays its
+// empty text out at once in the font it starts with, and a parent's font would
+// load that font's glyphs while the window is being built; put in its parent,
+// the edit takes the font as a change, which waits for its polish (see event).
+// The size and the place in the focus chain come out as those of an edit made
+// in its parent.
+Edit::Edit(QWidget *parent) : QLineEdit(nullptr) {
+    if (parent) {
+        setParent(parent);
+        resize(100, 30);
+        setAttribute(Qt::WA_Resized, false);
+    }
     setValidator(new TypingLimit(this));
     connect(this, &QLineEdit::textEdited, this, [this] {
         if (onTyping) onTyping();
@@ -114,6 +125,20 @@ bool Edit::event(QEvent *e) {
         break;
     default:
         break;
+    }
+    // A new font makes the edit lay its text out again, which loads the
+    // font's glyphs; most edits get theirs while their window is built and
+    // stay hidden. Until the edit is polished (its window first shown, or a
+    // size asked of it) the font waits, and is laid out at the polish.
+    if (e->type() == QEvent::FontChange && !testAttribute(Qt::WA_WState_Polished)) {
+        QWidget::changeEvent(e);
+        return true;
+    }
+    if (e->type() == QEvent::Polish) {
+        const bool handled = QLineEdit::event(e);
+        QEvent font(QEvent::FontChange);
+        QLineEdit::changeEvent(&font);
+        return handled;
     }
     userInput_ += user;
     struct Done {

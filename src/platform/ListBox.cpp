@@ -128,6 +128,14 @@ int ListBox::TextMargin() const {
 // In a font of fixed pitch the line with the most characters is the widest,
 // so only that one is measured; any other font has every line measured.
 void ListBox::Measure(const QStringList &lines) {
+    // An empty list has no row to size: its font is not even loaded (the
+    // lists are set up empty while the windows are built).
+    if (lines.isEmpty()) {
+        if (minimumLineWidth_ == lineWidth_) return;
+        lineWidth_ = minimumLineWidth_;
+        scheduleDelayedItemsLayout();
+        return;
+    }
     const QFontMetrics metrics(lineFont_);
     int widest = 0;
     if (QFontInfo(lineFont_).fixedPitch()) {

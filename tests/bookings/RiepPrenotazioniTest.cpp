@@ -465,6 +465,34 @@ TEST_F(ListingTest, AnArchiveThatCannotBeOpenedIsReported) {
     EXPECT_FALSE(folder.Exists(kXls));
 }
 
+// An archive that fails part way: the rows read so far stay as read, not
+// sorted, and are not exported.
+TEST_F(ListingTest, AnArchiveThatFailsPartWayIsReportedAndNotSorted) {
+    std::vector<Record> bookings;
+    for (int i = 0; i < 800; ++i) {
+        const QByteArray day = QByteArray::number(28 - i % 28).rightJustified(2, '0');
+        bookings.push_back(PickedUp(day.constData(), "Ottobre", "10", "00", QString::number(i + 1)));
+    }
+    WriteBookings(kYear, bookings);
+    folder.Write(kXls, "vecchio");
+    ReadFault badSectors(folder.Path(BookingArchive(kYear)), qint64(400) * BookingRecord.Size());
+    messages.Expect(MsgKind::Error, kArchiveFailure);
+    TfrmRiepAnnualePren &d = OpenYearly();
+    messages.Verify();
+    EXPECT_GE(badSectors.Refused(), 1);
+    const int rows = d.grdRecords->rowCount();
+    ASSERT_GT(rows, 2);
+    ASSERT_LT(rows, 800);
+    for (int r = 0; r < rows; ++r) ASSERT_EQ(d.grdRecords->Text(r, 0), QString::number(r + 1)) << r;
+    EXPECT_EQ(d.grdRecords->Text(0, 1), QStringLiteral("28/10/2024"));
+    EXPECT_EQ(d.grdRecords->Text(1, 1), QStringLiteral("27/10/2024"));
+
+    messages.Expect(MsgKind::Error, kArchiveFailure);
+    Click(d.cmdEsporta);
+    messages.Verify();
+    EXPECT_EQ(folder.Read(kXls), QByteArray("vecchio"));
+}
+
 TEST_F(ListingTest, HintsInTheStatusLine) {
     TfrmRiepMensilePren &d = OpenMonthly();
     const struct {

@@ -24,7 +24,15 @@ protected:
 };
 
 TEST_F(CalendarioTest, WindowLooksAsDesigned) {
+    // The program-wide window, made at start and never shown, has built no
+    // calendar.
+    ASSERT_NE(frmCalendario, nullptr);
+    EXPECT_EQ(frmCalendario->calAppuntamenti, nullptr);
+
     auto dlg = Open(QStringLiteral("nsc_datainizio"));
+    ASSERT_NE(dlg->calAppuntamenti, nullptr);
+    EXPECT_TRUE(dlg->calAppuntamenti->isVisible());
+    EXPECT_TRUE(dlg->calAppuntamenti->isAncestorOf(Focused()) || Focused() == dlg->calAppuntamenti);
     EXPECT_EQ(dlg->objectName(), QStringLiteral("frmCalendario"));
     EXPECT_EQ(dlg->Caption(), QStringLiteral(" Importazione data"));
     EXPECT_FALSE(dlg->windowFlags() & Qt::WindowCloseButtonHint);
@@ -47,11 +55,19 @@ TEST_F(CalendarioTest, WindowLooksAsDesigned) {
     EXPECT_EQ(Focused(), dlg->btnAnnulla);
 }
 
-// Each dialog is made anew and starts on the day it is made.
+// Each dialog is made anew and starts on the day it is made, even when it
+// shows after midnight.
 TEST_F(CalendarioTest, StartsOnTheDayItIsCreated) {
     clock.Set(QDateTime(QDate(2027, 1, 2), QTime(23, 59)));
-    auto dlg = Open(QStringLiteral("nsc_datafine"));
+    auto dlg = std::make_unique<TfrmCalendario>(frmContrattiNSC);
+    dlg->Create();
+    clock.Set(QDateTime(QDate(2027, 1, 3), QTime(0, 1)));
+    dlg->lblMemory->setText(QStringLiteral("nsc_datafine"));
+    dlg->Show();
+    ShowActive(dlg.get());
     EXPECT_EQ(dlg->calAppuntamenti->selectedDate(), QDate(2027, 1, 2));
+    auto next = Open(QStringLiteral("nsc_datafine"));
+    EXPECT_EQ(next->calAppuntamenti->selectedDate(), QDate(2027, 1, 3));
 }
 
 // "Importa" writes the chosen day, two-digit day and month, into the field

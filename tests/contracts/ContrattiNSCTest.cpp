@@ -137,6 +137,20 @@ TEST_F(ContrattiNSCTest, ALoadedContractsFirmDataBecomeTheDefaults) {
               (QStringList{"DittaA", "LuogoA", "SedeRitA", "SedeRicA", "ForoA", "AssicurazioniA", "PrivacyA"}));
 }
 
+TEST_F(ContrattiNSCTest, BothExitsCloseTheCard) {
+    Click(card->imgEsci);
+    EXPECT_FALSE(card->isVisible());
+    EXPECT_TRUE(frmAvvio->isVisible());
+    EXPECT_EQ(ReadSetting(kDefaultsSection, QStringLiteral("Ditta")), QString());
+    card->Show();
+    ShowActive(card);
+    OpenYear();
+    card->txtLuogo->setText(QStringLiteral("Napoli"));
+    Click(card->cmdEsci);
+    EXPECT_FALSE(card->isVisible());
+    EXPECT_EQ(ReadSetting(kDefaultsSection, QStringLiteral("Luogo")), QStringLiteral("Napoli"));
+}
+
 // A settings file that exists but cannot be read is never written over with
 // blanks: the close says once that the defaults could not be kept.
 TEST_F(ContrattiNSCTest, UnreadableSettingsAreNotOverwritten) {

@@ -2,6 +2,7 @@
 // listed as the list opens, with the open questions at the end of each line;
 // "Trova", "Stampa", and the double-click that loads the customer into the
 // customer card.
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <memory>
@@ -235,6 +236,39 @@ TEST_F(RicontattaTest, PickAppliesTheLastCustomerWithTheLine) {
     EXPECT_EQ(applied.records, (std::vector<std::pair<int, QString>>{{2, QStringLiteral("Rossi")},
                                                                      {4, QStringLiteral("Rossi")}}));
     EXPECT_EQ(dlg.lstRecords->count(), 0);
+}
+
+// End to end, from the customer card's own command: the later twin, not
+// flagged, is loaded with its record number, flag and attachments, and the
+// card's unsaved text is dropped without a question.
+TEST_F(RicontattaTest, TheCardsCommandLoadsTheCustomerIntoTheCard) {
+    Record flagged = FullCustomer(QStringLiteral("A"), {{"Questioni", U("Richiamare")}});
+    Record twin = flagged;
+    twin.SetText("Ricontatta", QStringLiteral("No"));
+    twin.SetText("Ditta", QStringLiteral("Gemello"));
+    twin.SetText("File02", QStringLiteral("gemello.pdf"));
+    WriteCustomers({FullCustomer(QStringLiteral("B")), flagged, twin});
+    frmClienti->Show();
+    ShowActive(frmClienti);
+    frmClienti->txtNote->setText(QStringLiteral("non salvato"));
+    frmClienti->chkRicontatta->setChecked(true);
+    modals.Expect<TfrmRicontatta>([](TfrmRicontatta &d) {
+        ShowActive(&d);
+        ASSERT_EQ(d.lstRecords->count(), 2);
+        const int row = int(LinesOf(d.lstRecords).indexOf(CallBackListLine(FullCustomer(
+            QStringLiteral("A"), {{"Questioni", U("Richiamare")}}))));
+        ASSERT_GE(row, 0);
+        DoubleClickLine(d.lstRecords, row);
+        EXPECT_FALSE(d.isVisible());
+    });
+    frmClienti->cmdRicontattaClick();
+    modals.Verify();
+    EXPECT_EQ(frmClienti->lblPosizione->text(), QStringLiteral("3"));
+    EXPECT_EQ(frmClienti->txtDitta->text(), QStringLiteral("Gemello"));
+    EXPECT_EQ(frmClienti->txtNote->text(), twin.Text("Note"));
+    EXPECT_FALSE(frmClienti->chkRicontatta->isChecked());
+    EXPECT_EQ(frmClienti->lblFile02->text(), QStringLiteral("gemello.pdf"));
+    EXPECT_TRUE(messages.Shown().empty());
 }
 
 TEST_F(RicontattaTest, PickWithoutALineOrArchiveJustCloses) {

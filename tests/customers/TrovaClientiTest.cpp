@@ -51,12 +51,7 @@ struct OwnerSearch {
     static QString Line(const Record &r) { return CustomerListLine(r); }
 };
 
-class TrovaClientiTest : public FindTest<OwnerSearch> {
-protected:
-    static QStringList Sorted(const std::vector<Record> &records, std::vector<int> indexes) {
-        return Lines(records, indexes);
-    }
-};
+using TrovaClientiTest = FindTest<OwnerSearch>;
 
 TEST_F(TrovaClientiTest, WindowLooksAsDesigned) {
     auto dlg = Open();
@@ -229,9 +224,11 @@ TEST_F(TrovaClientiTest, TheLineOfACustomer) {
     const QString verdi = QStringLiteral("Verdi                           Tel.                   C.F. "
                                          "                  Patente:             ");
     EXPECT_EQ(LinesOf(dlg->lstRecords), (QStringList{della, rossi, verdi}));
-    for (const QString &line : {rossi, della, verdi}) EXPECT_EQ(line.left(99).size(), 99);
-    EXPECT_EQ(verdi.size(), 99);
+    // The note begins at character 100, whole; without a note the line
+    // ends with the licence's two blanks.
     EXPECT_EQ(rossi.mid(99), QStringLiteral("Cliente abituale"));
+    EXPECT_EQ(della.mid(99), longNote);
+    EXPECT_EQ(verdi.size(), 99);
     // The whole note shows once the list is scrolled sideways to its end.
     ScrollSideways(dlg->lstRecords, 0);
     EXPECT_TRUE(LineEndShown(dlg->lstRecords, 0));

@@ -1,13 +1,16 @@
+#include <QDir>
 #include <QFile>
 #include <memory>
 
 #include "FleetFixture.h"
 #include "cards/ReportPages.h"
 #include "cards/ResultList.h"
+#include "common/ArchiveFile.h"
 #include "common/ListLines.h"
 #include "fleet/Disponibili.h"
 #include "fleet/Flotta.h"
 #include "platform/QtPrint.h"
+#include "support/ReadFault.h"
 
 namespace vel::test {
 namespace {
@@ -94,12 +97,33 @@ TEST_F(DisponibiliTest, NothingAvailableGivesAnEmptyList) {
     }
 }
 
-TEST_F(DisponibiliTest, ArchiveThatCannotBeOpenedIsNotReported) {
+// An archive that cannot be opened, or fails part way: a list of some of the
+// available vehicles would pass for all of them, so the failure is said and
+// no line is shown; the list stays open.
+TEST_F(DisponibiliTest, AnArchiveThatFailsIsReportedAndListsNothing) {
     folder.Block(kFleetArchive);
+    messages.Expect(MsgKind::Error, ArchiveFailureMessage());
+    {
+        auto dlg = Open();
+        messages.Verify();
+        EXPECT_EQ(dlg->lstRecords->count(), 0);
+        EXPECT_TRUE(dlg->isVisible());
+    }
+    QDir(folder.Path(QString())).rmdir(kFleetArchive);
+    std::vector<Record> many;
+    for (int i = 0; i < 200; ++i) many.push_back(Car("Fiat", "Panda", kYes));
+    WriteFleet(many);
+    {
+        ReadFault badSectors(folder.Path(kFleetArchive), qint64(100) * VehicleRecord.Size());
+        messages.Expect(MsgKind::Error, ArchiveFailureMessage());
+        auto dlg = Open();
+        messages.Verify();
+        EXPECT_GE(badSectors.Refused(), 1);
+        EXPECT_EQ(dlg->lstRecords->count(), 0);
+    }
+    // Readable again, the next opening lists every one.
     auto dlg = Open();
-    EXPECT_EQ(dlg->lstRecords->count(), 0);
-    EXPECT_TRUE(dlg->isVisible());
-    EXPECT_TRUE(messages.Shown().empty());
+    EXPECT_EQ(dlg->lstRecords->count(), 200);
 }
 
 TEST_F(DisponibiliTest, TrovaAndStampaWorkOnTheList) {
