@@ -123,10 +123,14 @@ TfrmAllegaCartella::TfrmAllegaCartella(QWidget *owner) : Form(owner) {
         label->setFont(captionFont);
         return label;
     };
-    const auto editAt = [](QFrame *frame, const QString &name, int top, int width, const QFont &font) {
+    // Read-only before the font: made read-only, an edit measures its caret in
+    // its font, which would load it while the window is built.
+    const auto editAt = [](QFrame *frame, const QString &name, int top, int width, const QFont &font,
+                           bool readOnly = false) {
         auto *edit = new Edit(frame);
         edit->setObjectName(name);
         edit->setGeometry(12, top, width, 30);
+        edit->setReadOnly(readOnly);
         edit->setFont(font);
         return edit;
     };
@@ -141,8 +145,7 @@ TfrmAllegaCartella::TfrmAllegaCartella(QWidget *owner) : Form(owner) {
 
         *s.nameCaption = captionAt(frame, QStringLiteral("Nome %1 file allegato:").arg(ordinal),
                                    QStringLiteral("lblNome") + number, 6);
-        Edit *file = *s.file = editAt(frame, QStringLiteral("txtFile") + number, 28, 352, nameFont);
-        file->setReadOnly(true);
+        Edit *file = *s.file = editAt(frame, QStringLiteral("txtFile") + number, 28, 352, nameFont, true);
         file->setStyleSheet(QStringLiteral("color: #5A5A5A; background-color: #EEF0F2;"));
 
         ImageButton *clear = *s.clear = new ImageButton(frame);

@@ -29,13 +29,16 @@ CheckerControls BuildChecker(Form *form, const CheckerShape &shape) {
     c.instruction = new QLabel(shape.instruction, form);
     c.instruction->setObjectName(QStringLiteral("lblIstruzioni"));
     c.instruction->setGeometry(margin, captionTop, width - 2 * margin, 20);
-    // The line as large as fits on one line: bold 9 points, then plain, then smaller.
-    QFont font = UiFont(QStringLiteral("Verdana"), 9, true);
-    const int room = c.instruction->width() - 2;
-    if (QFontMetrics(font).horizontalAdvance(shape.instruction) > room) font.setBold(false);
-    while (font.pointSize() > 7 && QFontMetrics(font).horizontalAdvance(shape.instruction) > room)
-        font.setPointSize(font.pointSize() - 1);
-    c.instruction->setFont(font);
+    // The line as large as fits on one line: bold 9 points, then plain, then
+    // smaller. Measured when first shown: measuring loads the font.
+    WhenFirstShown(c.instruction, [label = c.instruction, text = shape.instruction] {
+        QFont font = UiFont(QStringLiteral("Verdana"), 9, true);
+        const int room = label->width() - 2;
+        if (QFontMetrics(font).horizontalAdvance(text) > room) font.setBold(false);
+        while (font.pointSize() > 7 && QFontMetrics(font).horizontalAdvance(text) > room)
+            font.setPointSize(font.pointSize() - 1);
+        label->setFont(font);
+    });
     c.instruction->setStyleSheet(QStringLiteral("color: #10264A;"));
 
     const int editTop = captionTop + 26;

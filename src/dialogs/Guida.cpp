@@ -47,12 +47,14 @@ TfrmGuida::TfrmGuida(QWidget *owner) : Form(owner) {
     crimson.setColor(QPalette::WindowText, QColor(0xDC, 0x14, 0x3C));
     lblTitolo->setPalette(crimson);
     lblTitolo->move(22, 88);
-    lblTitolo->adjustSize();
+    // Sized to its text at every show (FormShow), once the opener has set it.
 
     txtGuida = new HelpMemo(this);
     txtGuida->setObjectName(QStringLiteral("txtGuida"));
     txtGuida->setGeometry(22, 126, 625, 350);
-    txtGuida->setFont(UiFont(QStringLiteral("Verdana"), 12, true));
+    // The font lays the text out again and loads its glyphs: not before the
+    // window is first shown.
+    WhenFirstShown(txtGuida, [memo = txtGuida] { memo->setFont(UiFont(QStringLiteral("Verdana"), 12, true)); });
 
     imgPDF = new ImageButton(this);
     imgPDF->setObjectName(QStringLiteral("imgPDF"));
@@ -61,8 +63,8 @@ TfrmGuida::TfrmGuida(QWidget *owner) : Form(owner) {
 
     lnkWeb = new ImageButton(this);
     lnkWeb->setObjectName(QStringLiteral("lnkWeb"));
-    MakeWebLink(lnkWeb, QStringLiteral("Visualizza guida in formato PDF"));
-    lnkWeb->move(70, 520 - lnkWeb->height() / 2);
+    MakeWebLink(lnkWeb, QStringLiteral("Visualizza guida in formato PDF"),
+                [link = lnkWeb] { link->move(70, 520 - link->height() / 2); });
 
     btnChiudi = new Button(QStringLiteral("Chiudi"), this);
     btnChiudi->setObjectName(QStringLiteral("btnChiudi"));

@@ -71,14 +71,15 @@ TfrmMenuCamere::TfrmMenuCamere(QWidget *owner) : Form(owner) {
     lblInformazioni->move(26, 130);
     lblInformazioni->setFont(PixelFont(QStringLiteral("Verdana"), 12));
     lblInformazioni->setStyleSheet(QStringLiteral("color: yellow;"));
-    lblInformazioni->adjustSize();
+    // Sized to its text when first shown: measuring loads the font.
+    WhenFirstShown(lblInformazioni, [label = lblInformazioni] { label->adjustSize(); });
 
     shpAnnoFatture = Shape(c, "shpAnnoFatture", QRect(24, 152, 945, 62), kLightBand);
     titAnno = new QLabel(QStringLiteral("Anno:"), c);
     titAnno->setObjectName(QStringLiteral("titAnno"));
     titAnno->move(370, 174);
     titAnno->setFont(PixelFont(QStringLiteral("Verdana"), 14));
-    titAnno->adjustSize();
+    WhenFirstShown(titAnno, [label = titAnno] { label->adjustSize(); });
 
     txtAnnoFatture = new YearEdit(c);
     txtAnnoFatture->setObjectName(QStringLiteral("txtAnnoFatture"));

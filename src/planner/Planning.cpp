@@ -144,8 +144,10 @@ TfrmPlanning::TfrmPlanning(QWidget *owner) : Form(owner), dayEvents_(new DayCell
         Edit *edit = new Edit(c);
         edit->setObjectName(QString::fromLatin1(h.name));
         edit->setGeometry(h.left, 104, h.width, 22);
-        edit->setFont(PixelFont(QStringLiteral("Verdana"), 12, true));
+        // Read-only before the font: made read-only, an edit measures its
+        // caret in its font, which would load it while the window is built.
         edit->setReadOnly(true);
+        edit->setFont(PixelFont(QStringLiteral("Verdana"), 12, true));
         // A pale ground framed in sky blue over the whole edit; clicks reach it.
         edit->setStyleSheet(QStringLiteral("QLineEdit { background-color: #F0F8FF; border: 1px solid #87CEEB; "
                                            "padding: 0 2px; }"));

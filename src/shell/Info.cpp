@@ -27,11 +27,12 @@ TfrmInfo::TfrmInfo(QWidget *owner) : Form(owner) {
 
     lnkWeb = new ImageButton(this);
     lnkWeb->setObjectName(QStringLiteral("lnkWeb"));
-    MakeWebLink(lnkWeb, ProductMailAddress());
     // The icon and the address, centred together under the picture.
-    const int linkLeft = (width() - (36 + 10 + lnkWeb->width())) / 2;
-    imgEmail->setGeometry(linkLeft, 470, 36, 36);
-    lnkWeb->move(linkLeft + 46, 488 - lnkWeb->height() / 2);
+    MakeWebLink(lnkWeb, ProductMailAddress(), [this] {
+        const int linkLeft = (width() - (36 + 10 + lnkWeb->width())) / 2;
+        imgEmail->setGeometry(linkLeft, 470, 36, 36);
+        lnkWeb->move(linkLeft + 46, 488 - lnkWeb->height() / 2);
+    });
 
     btnChiudi = new Button(QStringLiteral("Chiudi"), this);
     btnChiudi->setObjectName(QStringLiteral("btnChiudi"));

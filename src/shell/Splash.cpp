@@ -35,8 +35,7 @@ TfrmSplash::TfrmSplash(QWidget *owner) : Form(owner) {
 
     lnkWeb = new ImageButton(this);
     lnkWeb->setObjectName(QStringLiteral("lnkWeb"));
-    MakeWebLink(lnkWeb, ProductWebAddress());
-    lnkWeb->move(74, 432 - lnkWeb->height() / 2);
+    MakeWebLink(lnkWeb, ProductWebAddress(), [link = lnkWeb] { link->move(74, 432 - link->height() / 2); });
     shpWeb->setGeometry(18, 408, lnkWeb->geometry().right() + 14 - 18, 48);
 
     btnChiudi = new Button(QStringLiteral("Chiudi"), this);

@@ -4,6 +4,7 @@
 
 #include "BookingFixture.h"
 #include "bookings/Prenotazioni.h"
+#include "bookings/RiepAnnualePren.h"
 #include "bookings/TrovaPrenotazioni.h"
 #include "cards/FindDialog.h"
 #include "cards/ReportPages.h"
@@ -319,6 +320,14 @@ TEST_F(TrovaPrenotazioniTest, PickLoadsTheWholeBookingWithItsNumber) {
     EXPECT_EQ(frmPrenotazioni->lblDataRit->text(), QStringLiteral("10/04/2024"));
     EXPECT_EQ(frmPrenotazioni->lblOraRic->text(), QStringLiteral("18:00"));
     EXPECT_TRUE(messages.Shown().empty());
+
+    // The listings now take that year: the picked booking alone is listed.
+    TfrmRiepAnnualePren listing(frmPrenotazioni);
+    listing.Create();
+    ShowActive(&listing);
+    ASSERT_EQ(listing.grdRecords->rowCount(), 1);
+    EXPECT_EQ(listing.grdRecords->Text(0, 11), bookings[2].Text("Cliente"));
+    EXPECT_EQ(listing.grdRecords->Text(0, 0), QStringLiteral("1"));
 }
 
 // The card's own "Trova" opens the search with its tag; the pick lands on it.

@@ -40,6 +40,10 @@ TEST_F(ContrattiNSCTest, ShowingOffersTheCurrentYearOnTheYearPanel) {
     Press(card->txtAnno, Qt::Key_Return);
     EXPECT_EQ(Focused(), card->btnApri);
     EXPECT_TRUE(card->panAvvio->isVisible());
+    // Enter on the focused "Apri" presses it.
+    Press(card->btnApri, Qt::Key_Return);
+    EXPECT_TRUE(card->panContainer->isVisible());
+    EXPECT_EQ(card->Caption(), kCaption + QStringLiteral(" anno 2026"));
 }
 
 TEST_F(ContrattiNSCTest, ApriTakesFourDigitsOnly) {
