@@ -15,6 +15,7 @@
 #include "common/ArchiveFile.h"
 #include "common/SpreadsheetExport.h"
 #include "common/TextRules.h"
+#include "pictures/Pictures.h"
 #include "platform/Platform.h"
 
 namespace vel {
@@ -363,7 +364,6 @@ QStyle *GridStyle() {
 
 ExportGrid::ExportGrid(std::vector<ExportColumn> columns, QWidget *parent)
     : QTableView(parent), model_(new ExportGridModel(std::move(columns), this)) {
-    setModel(model_);
     setFont(UiFont(QStringLiteral("Tahoma"), 9));
     setAlternatingRowColors(true);
     // White ground, pale blue alternate rows and grey grid lines, by palette
@@ -394,12 +394,19 @@ ExportGrid::ExportGrid(std::vector<ExportColumn> columns, QWidget *parent)
     setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                     QAbstractItemView::AnyKeyPressed);
     setWordWrap(false);
-    setColumnWidth(0, kNumberWidth);
-    const std::vector<ExportColumn> &all = model_->Columns();
-    for (int k = 1; k <= int(all.size()); ++k) {
-        const ExportColumn &column = all[size_t(k - 1)];
-        setColumnWidth(k, column.screenWidth > 0 ? column.screenWidth : column.width);
-    }
+    // The view takes its model, and sizes its columns, when first shown (the
+    // dialog's show handler, which fills the grid, runs after it): the headers
+    // measure every caption in the grid's font as soon as they have a model,
+    // and the program builds every export dialog at start.
+    WhenFirstShown(this, [this] {
+        setModel(model_);
+        setColumnWidth(0, kNumberWidth);
+        const std::vector<ExportColumn> &all = model_->Columns();
+        for (int k = 1; k <= int(all.size()); ++k) {
+            const ExportColumn &column = all[size_t(k - 1)];
+            setColumnWidth(k, column.screenWidth > 0 ? column.screenWidth : column.width);
+        }
+    });
 }
 
 void ExportGrid::SetText(int row, int column, const QString &text) {

@@ -2,10 +2,7 @@
 
 #include "ContrattiNSC.h"
 #include "TrovaContrattiNSC.h"
-#include "cards/ResultList.h"
-#include "common/ArchiveFile.h"
 #include "common/Records.h"
-#include "platform/MessageBox.h"
 
 namespace vel {
 
@@ -27,19 +24,11 @@ ResultListDef Definition() {
 
 TfrmDaSaldare::TfrmDaSaldare(QWidget *owner) : ResultListDialog(owner, Definition()) {}
 
+// Only a flag stored exactly as "Sì" counts: a file not written by the card
+// may hold anything there. An archive that fails is said, and lists nothing
+// rather than pass part of the contracts still to be paid for all of them.
 void TfrmDaSaldare::FormShow() {
-    LastFindText(this).clear();
-    txtTrova->clear();
-    try {
-        // Only a flag stored exactly as "Sì" counts: a file not written by
-        // the card may hold anything there.
-        FillList([](const Record &contract) { return contract.Text("DaSaldare") == QStringLiteral("S\u00ec"); });
-    } catch (const std::exception &) {
-        // A list cut short by the archive would pass for every contract still
-        // to be paid: say that the archive failed. The lines read stay.
-        MessageDlg(MsgKind::Error, ArchiveFailureMessage());
-    }
-    txtTrova->setFocus();
+    ShowWholeList([](const Record &contract) { return contract.Text("DaSaldare") == QStringLiteral("S\u00ec"); });
 }
 
 ApplyRecord TfrmDaSaldare::PickReceiver() const {

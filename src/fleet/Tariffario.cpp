@@ -329,16 +329,7 @@ void TfrmTariffario::txtPrezzoListKeyDown(int &key, QChar &keyChar, Qt::Keyboard
 }
 // An amount edit left: its text normalised, or, for a number too large to
 // keep (it can only have been pasted), refused with a message.
-static void LeaveAmount(Edit *amount) {
-    if (IsAmountTooLarge(amount->text())) {
-        amount->setText(QStringLiteral("0,00"));
-        MessageDlg(MsgKind::Warning, AmountTooLargeMessage());
-        return;
-    }
-    amount->setText(NormalizeAmountText(amount->text()));
-}
-
-void TfrmTariffario::txtImportoExit() { LeaveAmount(txtImporto); }
-void TfrmTariffario::txtPrezzoListExit() { LeaveAmount(txtPrezzoList); }
+void TfrmTariffario::txtImportoExit() { LeaveAmountEdit(txtImporto); }
+void TfrmTariffario::txtPrezzoListExit() { LeaveAmountEdit(txtPrezzoList); }
 
 }  // namespace vel

@@ -8,6 +8,7 @@
 #include "platform/Controls.h"
 #include "platform/MessageBox.h"
 #include "platform/Platform.h"
+#include "pictures/Pictures.h"
 
 namespace vel {
 
@@ -64,7 +65,10 @@ TfrmIntervallo::TfrmIntervallo(QWidget *owner) : Form(owner) {
         g.box = new QGroupBox(title, panContainer);
         g.box->setObjectName(QString::fromLatin1(name));
         g.box->setGeometry(left, 86, 294, 96);
-        g.box->setFont(UiFont(QStringLiteral("Verdana"), 9, true));
+        // A group box measures its title in a new font at once (loading the
+        // font); the window is built at start, so the font comes at its first
+        // show, handed on to the captions inside as then.
+        WhenFirstShown(g.box, [box = g.box] { box->setFont(UiFont(QStringLiteral("Verdana"), 9, true)); });
         TextLine(g.box, QStringLiteral("Giorno:"), QRect(16, 26, 70, 18));
         TextLine(g.box, QStringLiteral("Mese:"), QRect(100, 26, 120, 18));
         const QRect dayPlace(16, 48, 70, 28), monthPlace(100, 48, 124, 28);

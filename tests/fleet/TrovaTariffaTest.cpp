@@ -295,21 +295,13 @@ TEST_F(TrovaTariffaTest, PickLoadsTheTariffIntoTheCard) {
 }
 
 // The contract card receives six fields by the names of its controls; a
-// stand-in card with those controls, and others of its vehicle import, shows
-// what lands where.
+// card of its own, standing in for the program's, shows what lands where.
 class ContractStandIn {
 public:
     ContractStandIn() : real_(frmContrattiNSC) {
         frmContrattiNSC = &card_;
-        for (const char *name : {"txtTariffa", "txtVeicolo", "txtAlimentazione"})
-            (new ComboEdit(&card_))->setObjectName(QString::fromLatin1(name));
-        for (const char *name : {"txtConteggio", "txtEccedenza", "txtImporto", "txtCauzione", "txtAssicurazioni",
-                                 "txtDescrizione", "txtCodice", "txtNote", "txtPosti", "txtMarca"})
-            (new Edit(&card_))->setObjectName(QString::fromLatin1(name));
-        // The deposit lands in an amount edit of ten characters.
-        card_.findChild<Edit *>(QStringLiteral("txtCauzione"))->SetMaxLength(10);
-        position_ = new QLabel(QStringLiteral("4"), &card_);
-        position_->setObjectName(QStringLiteral("lblPosizione"));
+        card_.Create();
+        card_.lblPosizione->setText(QStringLiteral("4"));
     }
     ~ContractStandIn() { frmContrattiNSC = real_; }
     QString TextOf(const char *name) const {
@@ -326,7 +318,6 @@ public:
 private:
     TfrmContrattiNSC *real_;
     TfrmContrattiNSC card_;
-    QLabel *position_;
 };
 
 TEST_F(TrovaTariffaTest, PickFillsTheContractCard) {
@@ -350,8 +341,6 @@ TEST_F(TrovaTariffaTest, PickFillsTheContractCard) {
         // Nothing else of the tariff reaches the card, not even fields of the same name.
         {"txtVeicolo", ""},
         {"txtAlimentazione", ""},
-        {"txtDescrizione", ""},
-        {"txtCodice", ""},
         {"txtNote", ""},
         {"txtPosti", ""},
         {"lblPosizione", "4"},
@@ -362,8 +351,8 @@ TEST_F(TrovaTariffaTest, PickFillsTheContractCard) {
     EXPECT_EQ(frmTariffario->txtCodice->text(), QString());
 }
 
-// As the contract card stands now, a pick into it closes the dialog and
-// disturbs nothing.
+// A pick into the program's contract card closes the dialog and leaves the
+// tariff card alone.
 TEST_F(TrovaTariffaTest, PickIntoTheContractCardAsItStandsIsHarmless) {
     WriteTariffs(Tariffs());
     auto dlg = Search({}, QStringLiteral("contrattinsc"));
