@@ -96,6 +96,70 @@ QStringList Wrap(const ReportFont &font, const QString &paragraph, double width)
     return lines;
 }
 
+// A memo given as lines and not wrapped: one memo line for each, found in one
+// pass over each line's characters (control characters and width together),
+// with no list of paragraphs or broken lines in between. A list of 50,000
+// lines is too large for the processor's caches, so every further pass over
+// the lines would read them from memory again. The lines and their places are
+// those LayoutMemo gives for the same text.
+MemoLayout LayoutLines(const Memo &memo, MemoLayout layout) {
+    const QRectF box = memo.bounds;
+    const double width = box.width() - 2 * kGapX;
+    const std::array<double, 256> widths = CharacterWidthTable(memo.font);
+    const auto measure = [&widths](const QString &text, bool *control) {
+        double x = 0;
+        for (const QChar c : text) {
+            const char16_t u = c.unicode();
+            if (u < 0x20) *control = true;
+            x += widths[u < 0x80 ? size_t(u) : size_t(CodePageByte(c))];
+        }
+        return x;
+    };
+
+    const double block = double(memo.lines.size()) * layout.lineHeight;
+    const double room = box.height() - 2 * kGapY;
+    double top = kGapY;
+    if (block < room) {
+        if (memo.alignment & Qt::AlignBottom)
+            top = kGapY + room - block;
+        else if (memo.alignment & Qt::AlignVCenter)
+            top = kGapY + (room - block) / 2;
+    }
+    const qsizetype shown =
+        top >= box.height() ? 0
+                            : std::min<qsizetype>(memo.lines.size(),
+                                                  qsizetype(std::ceil((box.height() - top) / layout.lineHeight)) + 1);
+    layout.lines.reserve(size_t(shown));
+    for (const QString &given : memo.lines) {
+        if (top >= box.height()) break;  // below the memo: not printed
+        bool control = false;
+        double lineWidth = measure(given, &control);
+        QString text = given;
+        if (control) {
+            // A control character prints as a blank; a closing CR is dropped.
+            if (text.endsWith(u'\r')) text.chop(1);
+            for (QChar &c : text)
+                if (c.unicode() < 0x20) c = u' ';
+            lineWidth = measure(text, &control);
+        }
+        double x = kGapX;
+        if (lineWidth > width) {
+            // A line longer than the memo keeps its beginning: it starts at
+            // the left and is cut at the memo's right edge.
+            text = text.left(CharactersBefore(memo.font, text, box.width() - kGapX));
+        } else if (memo.alignment & (Qt::AlignRight | Qt::AlignHCenter)) {
+            const double free = width - lineWidth;
+            if (memo.alignment & Qt::AlignRight)
+                x += free;
+            else
+                x += free / 2;
+        }
+        layout.lines.push_back({std::move(text), x, top});
+        top += layout.lineHeight;
+    }
+    return layout;
+}
+
 MemoLayout LayoutMemo(const Memo &memo) {
     MemoLayout layout;
     layout.lineHeight = memo.lineHeight > 0 ? memo.lineHeight : 1.2 * memo.font.size * kMmPerPoint;
@@ -104,6 +168,7 @@ MemoLayout LayoutMemo(const Memo &memo) {
         return layout;
     const QRectF box = memo.bounds;
     const double width = box.width() - 2 * kGapX;
+    if (!memo.lines.isEmpty() && !memo.wordWrap) return LayoutLines(memo, std::move(layout));
 
     struct Broken {
         QString text;
@@ -213,6 +278,7 @@ private:
         const QRectF part = QRectF(box.left(), top, box.width(), std::max(0.0, bottom - top)).translated(shift_);
         if (memo.fill.isValid()) page_.steps.push_back(FillStep{part, memo.fill});
         const MemoLayout &layout = layouts_.Of(memo);
+        const double baseline = BaselineInLine(memo.font, layout.lineHeight);
         for (auto it = FirstLineFrom(layout, box.top(), from_); it != layout.lines.end(); ++it) {
             const MemoLine &line = *it;
             if (!TopHere(box.top() + line.top)) break;
@@ -221,7 +287,7 @@ private:
             step.object = memo.name;
             step.text = line.text;
             step.font = memo.font;
-            step.origin = QPointF(lineTop.x() + line.x, lineTop.y() + BaselineInLine(memo.font, layout.lineHeight));
+            step.origin = QPointF(lineTop.x() + line.x, lineTop.y() + baseline);
             step.clip = QRectF(lineTop.x(), lineTop.y(), box.width(), layout.lineHeight);
             page_.steps.push_back(std::move(step));
         }

@@ -58,8 +58,15 @@ bool Installed(const QString &family) { return QFontDatabase::hasFamily(family);
 }  // namespace
 
 bool IsFixedPitch(const QString &family) {
-    return family.contains(QLatin1String("Courier"), Qt::CaseInsensitive) ||
-           family.contains(QLatin1String("Mono"), Qt::CaseInsensitive);
+    // Asked for every line of a list, always of the same few fonts: the last
+    // answer is kept (a family handed round the report is the same string).
+    thread_local QString lastFamily;
+    thread_local bool lastFixed = false;
+    if (family.isSharedWith(lastFamily) || family == lastFamily) return lastFixed;
+    lastFixed = family.contains(QLatin1String("Courier"), Qt::CaseInsensitive) ||
+                family.contains(QLatin1String("Mono"), Qt::CaseInsensitive);
+    lastFamily = family;
+    return lastFixed;
 }
 
 const char *StandardFontName(const ReportFont &font) {
@@ -82,6 +89,15 @@ qsizetype CharactersBefore(const ReportFont &font, const QString &text, double w
     while (i < text.size() && x < width) x += CharWidth(table, font, ByteOf(text.at(i++)));
     return i;
 }
+
+std::array<double, 256> CharacterWidthTable(const ReportFont &font) {
+    const std::array<int, 256> &table = WidthTables::Get().Of(font);
+    std::array<double, 256> widths{};
+    for (int b = 0; b < 256; ++b) widths[size_t(b)] = CharWidth(table, font, static_cast<char>(b));
+    return widths;
+}
+
+unsigned char CodePageByte(QChar c) { return static_cast<unsigned char>(ByteOf(c)); }
 
 std::vector<double> CharacterWidths(const ReportFont &font, const QString &text) {
     const std::array<int, 256> &table = WidthTables::Get().Of(font);

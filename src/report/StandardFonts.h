@@ -6,6 +6,7 @@
 // so print, preview and PDF break and cut every line in the same place.
 #include <QFont>
 #include <QString>
+#include <array>
 #include <vector>
 
 #include "report/PreparedPage.h"
@@ -25,6 +26,12 @@ qsizetype CharactersBefore(const ReportFont &font, const QString &text, double w
 // The width of each character of the text in millimetres, in order: added up
 // from the first, they give TextWidth of every beginning of the text.
 std::vector<double> CharacterWidths(const ReportFont &font, const QString &text);
+// The width of each of the 256 characters of the code page, indexed by its
+// byte: the very amounts TextWidth adds up, for a caller that measures many
+// texts in one font.
+std::array<double, 256> CharacterWidthTable(const ReportFont &font);
+// The code page's byte of one character, as the widths are looked up by.
+unsigned char CodePageByte(QChar c);
 
 // From the top of a line of text to its baseline, when the line is
 // `lineHeight` millimetres high and the text sits in its middle.
