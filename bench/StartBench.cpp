@@ -12,7 +12,10 @@
 //                         plan the bare program follows to create as many;
 //   --program             exactly the start of src/app/main.cpp, ended after
 //                         the login's first paint;
-//   --bare <file>         the bare Qt program, following the plan.
+//   --bare <file>         the bare Qt program, following the plan;
+//   --grab <folder>       creates the program's windows, shows each in turn
+//                         and saves it as <objectName>.png in the folder, so
+//                         that two builds can be compared window by window.
 // A child prints three moments on the steady clock (nanoseconds): main's
 // first line, the first paint of its first window, and the end of its main.
 #include <QAbstractScrollArea>
@@ -55,6 +58,7 @@
 #include <vector>
 
 #include "app/Startup.h"
+#include "common/ProgramFolder.h"
 #include "platform/Platform.h"
 #include "shell/Password.h"
 
@@ -294,6 +298,27 @@ int RunProgram(int argc, char **argv, qint64 entered) {
     return code;
 }
 
+int GrabWindows(const QString &folder) {
+    // Shown windows read and write their archives: in a folder of their own.
+    QTemporaryDir programFolder;
+    vel::SetProgramFolder(programFolder.path());
+    vel::CreateWindows();
+    std::vector<QWidget *> tops;
+    for (QWidget *top : QApplication::topLevelWidgets())
+        if (top->windowType() != Qt::Popup && !top->objectName().isEmpty()) tops.push_back(top);
+    int saved = 0;
+    for (QWidget *top : tops) {
+        top->show();
+        QApplication::processEvents();
+        if (top->grab().save(folder + u'/' + top->objectName() + QStringLiteral(".png"))) ++saved;
+        top->hide();
+        QApplication::processEvents();
+    }
+    std::printf("%d windows saved\n", saved);
+    vel::DestroyWindows();
+    return 0;
+}
+
 int RunBare(int argc, char **argv, qint64 entered, const QString &planPath) {
     QApplication app(argc, argv);
     const std::vector<WindowPlan> plan = ReadPlan(planPath);
@@ -414,6 +439,12 @@ int main(int argc, char **argv) {
     if (argc > 1 && std::strcmp(argv[1], "--program") == 0) return RunProgram(argc, argv, entered);
     if (argc > 2 && std::strcmp(argv[1], "--bare") == 0)
         return RunBare(argc, argv, entered, QString::fromLocal8Bit(argv[2]));
+    if (argc > 2 && std::strcmp(argv[1], "--grab") == 0) {
+        vel::PrepareRendering();
+        QApplication app(argc, argv);
+        vel::InitPlatform();
+        return GrabWindows(QString::fromLocal8Bit(argv[2]));
+    }
     if (argc > 2 && std::strcmp(argv[1], "--count") == 0) {
         vel::PrepareRendering();
         QApplication app(argc, argv);

@@ -1,5 +1,7 @@
 #include "Prenotazioni.h"
 
+#include <QEvent>
+
 #include "ExpPrenotazioni.h"
 #include "RiepAnnualePren.h"
 #include "RiepGiornalieroPren.h"
@@ -69,9 +71,31 @@ QLabel *ListCaption(QWidget *parent, const QString &text, const QRect &geometry)
     return caption;
 }
 
+// The mouse wheel over a list would walk its items as Up and Down do, which
+// the lists refuse: a wheel turned while the pointer rests on a list must
+// neither change the booking's date or time nor take the focus.
+class WheelRefused : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override {
+        if (event->type() != QEvent::Wheel) return false;
+        event->accept();
+        return true;
+    }
+};
+
 ChoiceList *DateList(QWidget *parent, const char *name, const QStringList &items, const QRect &geometry) {
     auto *list = new ChoiceList(parent);
     list->setObjectName(QString::fromLatin1(name));
+    list->setFocusPolicy(Qt::StrongFocus);
+    list->installEventFilter(new WheelRefused(list));
+    // Nor may a paste from the edit's menu or a dropped text bring in what
+    // typing cannot: a "Ma" pasted into an hour list would be saved as the
+    // hour when "Salva" is clicked before the list is left.
+    list->Editor()->setContextMenuPolicy(Qt::NoContextMenu);
+    list->Editor()->setAcceptDrops(false);
     list->setGeometry(geometry);
     // Compared with the case of the letters: "gennaio" is none of the items.
     list->SetItems(items, ChoiceList::Match::ExactCase);
@@ -186,6 +210,9 @@ void TfrmPrenotazioni::BuildYearPanel() {
     btnApri->setGeometry(246, 104, 124, 32);
     btnApri->setFont(UiFont(QStringLiteral("Verdana"), 11));
     txtAnno->SetEnterTarget(btnApri);
+    // The year is selected whenever the edit is entered, so that a year typed
+    // replaces it (a click then puts the caret where it falls).
+    txtAnno->onEnter = [this] { txtAnno->selectAll(); };
     setTabOrder(txtAnno, btnApri);
 
     imgGuida = new ImageButton(box);
@@ -522,6 +549,10 @@ void TfrmPrenotazioni::FormShow() {
     panContainer->hide();
     panAvvio->show();
     txtAnno->setText(QStringLiteral("%1").arg(Today().year(), 4, 10, QLatin1Char('0')));
+    // The proposed year is selected, so that the year typed replaces it: the
+    // edit is full, and with the caret before the year the digits typed would
+    // be refused and "Apri" would open the proposed year instead.
+    txtAnno->selectAll();
     txtAnno->setFocus();
 }
 

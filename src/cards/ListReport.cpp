@@ -70,7 +70,17 @@ void FillListReport(Report &frxReport, const QString &title, const QStringList &
 
     QStringList memoLines;
     memoLines.reserve(lines.size() + extraLines.size());
-    for (const QString &line : lines) memoLines.append(OneLine(line));
+    // The lines of a sorted list lie apart in memory: those a few steps ahead
+    // are fetched while one is looked at (a long list is larger than the
+    // processor's caches).
+    for (qsizetype k = 0; k < lines.size(); ++k) {
+        if (k + 6 < lines.size()) {
+            const char *ahead = reinterpret_cast<const char *>(lines.at(k + 6).constData());
+            __builtin_prefetch(ahead - 16);
+            for (int at = 0; at < 256; at += 64) __builtin_prefetch(ahead + at);
+        }
+        memoLines.append(OneLine(lines.at(k)));
+    }
     for (const QString &line : extraLines) memoLines.append(OneLine(line));
     Memo &txtRiepilogo = frxReport.Get<Memo>(QStringLiteral("txtRiepilogo"));
     // Handed over as lines: a long list is neither joined into one text nor

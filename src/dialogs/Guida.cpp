@@ -10,6 +10,32 @@ namespace vel {
 
 TfrmGuida *frmGuida = nullptr;
 
+namespace {
+
+// Holds a plain text memo's font changes back from its text until the memo is
+// polished, then hands the font on.
+class FontAtPolish final : public QObject {
+public:
+    explicit FontAtPolish(QPlainTextEdit *memo) : QObject(memo), memo_(memo) { memo->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override {
+        if (watched != memo_) return false;
+        if (event->type() == QEvent::FontChange && !memo_->testAttribute(Qt::WA_WState_Polished)) return true;
+        if (event->type() == QEvent::Polish) {
+            memo_->removeEventFilter(this);
+            memo_->document()->setDefaultFont(memo_->font());
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    QPlainTextEdit *memo_;
+};
+
+}  // namespace
+
 HelpMemo::HelpMemo(QWidget *parent) : QPlainTextEdit(parent) {
     setReadOnly(true);
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
@@ -52,9 +78,11 @@ TfrmGuida::TfrmGuida(QWidget *owner) : Form(owner) {
     txtGuida = new HelpMemo(this);
     txtGuida->setObjectName(QStringLiteral("txtGuida"));
     txtGuida->setGeometry(22, 126, 625, 350);
-    // The font lays the text out again and loads its glyphs: not before the
-    // window is first shown.
-    WhenFirstShown(txtGuida, [memo = txtGuida] { memo->setFont(UiFont(QStringLiteral("Verdana"), 12, true)); });
+    // A new font lays the help text out again, which loads the font: the
+    // text takes it when the memo is polished (first shown), the memo has it
+    // from now on.
+    new FontAtPolish(txtGuida);
+    txtGuida->setFont(UiFont(QStringLiteral("Verdana"), 12, true));
 
     imgPDF = new ImageButton(this);
     imgPDF->setObjectName(QStringLiteral("imgPDF"));

@@ -21,6 +21,16 @@ struct MemoLine {
     QString text;
     double x;
     double top;
+    // A line taken as it was given (LayoutLines): its first `length`
+    // characters, read from the memo's own list when the line is placed, so
+    // that laying out a long list neither copies nor releases its lines.
+    const QString *given = nullptr;
+    qsizetype length = 0;
+
+    QString Text() const {
+        if (!given) return text;
+        return length == given->size() ? *given : given->left(length);
+    }
 };
 
 struct MemoLayout {
@@ -96,6 +106,17 @@ QStringList Wrap(const ReportFont &font, const QString &paragraph, double width)
     return lines;
 }
 
+// How many lines ahead a pass over a long list fetches, and the fetch of one
+// line's characters (a list line is a few cache lines long).
+constexpr qsizetype kFetchAhead = 6;
+// Its count (kept just before the characters) comes with the first of them.
+inline void FetchText(const QString &text, int cacheLines = 8) {
+    const char *bytes = reinterpret_cast<const char *>(text.constData());
+    const qsizetype length = text.size() * qsizetype(sizeof(QChar));
+    __builtin_prefetch(bytes - 16);
+    for (qsizetype at = 0; at < length && at < 64 * cacheLines; at += 64) __builtin_prefetch(bytes + at);
+}
+
 // A memo given as lines and not wrapped: one memo line for each, found in one
 // pass over each line's characters (control characters and width together),
 // with no list of paragraphs or broken lines in between. A list of 50,000
@@ -106,13 +127,21 @@ MemoLayout LayoutLines(const Memo &memo, MemoLayout layout) {
     const QRectF box = memo.bounds;
     const double width = box.width() - 2 * kGapX;
     const std::array<double, 256> widths = CharacterWidthTable(memo.font);
-    const auto measure = [&widths](const QString &text, bool *control) {
+    // The width of the whole text and, as CharactersBefore counts them, the
+    // characters that begin before the memo's right edge.
+    const double edge = box.width() - kGapX;
+    const auto measure = [&widths, edge](const QString &text, bool *control, qsizetype *before) {
         double x = 0;
-        for (const QChar c : text) {
-            const char16_t u = c.unicode();
+        const qsizetype size = text.size();
+        *before = size;
+        const QChar *chars = text.constData();
+        for (qsizetype i = 0; i < size; ++i) {
+            const char16_t u = chars[i].unicode();
             if (u < 0x20) *control = true;
-            x += widths[u < 0x80 ? size_t(u) : size_t(CodePageByte(c))];
+            x += widths[u < 0x80 ? size_t(u) : size_t(CodePageByte(chars[i]))];
+            if (x >= edge && *before == size) *before = i + 1;
         }
+        if (size == 0 || !(0 < edge)) *before = 0;
         return x;
     };
 
@@ -130,23 +159,32 @@ MemoLayout LayoutLines(const Memo &memo, MemoLayout layout) {
                             : std::min<qsizetype>(memo.lines.size(),
                                                   qsizetype(std::ceil((box.height() - top) / layout.lineHeight)) + 1);
     layout.lines.reserve(size_t(shown));
-    for (const QString &given : memo.lines) {
+    const qsizetype count = memo.lines.size();
+    for (qsizetype k = 0; k < count; ++k) {
         if (top >= box.height()) break;  // below the memo: not printed
+        // The lines lie apart in memory, in the list's order (a sorted list):
+        // the ones a few steps ahead are fetched while this one is measured.
+        if (k + kFetchAhead < count) FetchText(memo.lines.at(k + kFetchAhead));
+        const QString &given = memo.lines.at(k);
         bool control = false;
-        double lineWidth = measure(given, &control);
-        QString text = given;
+        qsizetype before = 0;
+        double lineWidth = measure(given, &control, &before);
+        QString text;
         if (control) {
             // A control character prints as a blank; a closing CR is dropped.
+            text = given;
             if (text.endsWith(u'\r')) text.chop(1);
             for (QChar &c : text)
                 if (c.unicode() < 0x20) c = u' ';
-            lineWidth = measure(text, &control);
+            lineWidth = measure(text, &control, &before);
         }
+        qsizetype length = control ? text.size() : given.size();
         double x = kGapX;
         if (lineWidth > width) {
             // A line longer than the memo keeps its beginning: it starts at
             // the left and is cut at the memo's right edge.
-            text = text.left(CharactersBefore(memo.font, text, box.width() - kGapX));
+            length = before;
+            if (control) text.truncate(before);
         } else if (memo.alignment & (Qt::AlignRight | Qt::AlignHCenter)) {
             const double free = width - lineWidth;
             if (memo.alignment & Qt::AlignRight)
@@ -154,7 +192,10 @@ MemoLayout LayoutLines(const Memo &memo, MemoLayout layout) {
             else
                 x += free / 2;
         }
-        layout.lines.push_back({std::move(text), x, top});
+        if (control)
+            layout.lines.push_back({std::move(text), x, top});
+        else
+            layout.lines.push_back({QString(), x, top, &given, length});
         top += layout.lineHeight;
     }
     return layout;
@@ -280,12 +321,16 @@ private:
         const MemoLayout &layout = layouts_.Of(memo);
         const double baseline = BaselineInLine(memo.font, layout.lineHeight);
         for (auto it = FirstLineFrom(layout, box.top(), from_); it != layout.lines.end(); ++it) {
+            if (layout.lines.end() - it > kFetchAhead) {
+                const MemoLine &ahead = *(it + kFetchAhead);
+                FetchText(ahead.given ? *ahead.given : ahead.text, 4);
+            }
             const MemoLine &line = *it;
             if (!TopHere(box.top() + line.top)) break;
             const QPointF lineTop = QPointF(box.left(), box.top() + line.top) + shift_;
             TextStep step;
             step.object = memo.name;
-            step.text = line.text;
+            step.text = line.Text();
             step.font = memo.font;
             step.origin = QPointF(lineTop.x() + line.x, lineTop.y() + baseline);
             step.clip = QRectF(lineTop.x(), lineTop.y(), box.width(), layout.lineHeight);

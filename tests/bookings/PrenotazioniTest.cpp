@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QGroupBox>
+#include <QWheelEvent>
 
 #include "BookingFixture.h"
 #include "bookings/ExpPrenotazioni.h"
@@ -156,6 +157,26 @@ TEST_F(PrenotazioniTest, TheYearEditTakesDigitsAndEnterGoesToApri) {
     EXPECT_EQ(card->lblAnnoRit->text(), QStringLiteral("2024"));
 }
 
+// The proposed year comes selected: a year typed straight away replaces it,
+// and "Apri" opens the year typed, not the proposed one.
+TEST_F(PrenotazioniTest, AYearTypedAtOnceReplacesTheProposedOne) {
+    ShowCard();
+    EXPECT_EQ(card->txtAnno->selectedText(), QStringLiteral("2026"));
+    Type(card->txtAnno, QStringLiteral("2025"));
+    EXPECT_EQ(card->txtAnno->text(), QStringLiteral("2025"));
+    Press(card->txtAnno, Qt::Key_Return);
+    Press(card->btnApri, Qt::Key_Return);
+    EXPECT_EQ(card->lblFile->text(), ProgramPath(QStringLiteral("2025.car")));
+    EXPECT_EQ(card->Caption(), QStringLiteral(" Velmora - Prenotazione veicoli anno 2025"));
+
+    // So again on the next show: Backspace empties the proposed year.
+    card->cmdEsciClick();
+    ShowCard();
+    EXPECT_EQ(card->txtAnno->selectedText(), QStringLiteral("2026"));
+    Press(card->txtAnno, Qt::Key_Backspace);
+    EXPECT_EQ(card->txtAnno->text(), QString());
+}
+
 // "Apri" names the year's archive and clears the card; it opens no file.
 TEST_F(PrenotazioniTest, ApriOpensAnEmptyCardOfTheYear) {
     OpenYear(2026);
@@ -273,6 +294,61 @@ TEST_F(PrenotazioniTest, TheListsRefuseTyping) {
         EXPECT_EQ(list->text(), QString());
         EXPECT_EQ(Focused(), list);
     }
+}
+
+// The mouse wheel stands for Up and Down, which the lists refuse: turned over
+// a list, with the list focused or not, it changes nothing and takes no focus.
+TEST_F(PrenotazioniTest, TheWheelChangesNoList) {
+    OpenYear(2026);
+    WriteBookings(2026, {CompleteBooking(2026)});
+    card->cmdPrimoClick();
+    card->txtGiornoRic->setCurrentIndex(9);
+    for (ChoiceList *list : {card->txtGiornoRit, card->txtMeseRit, card->txtOreRit, card->txtMinutiRit,
+                             card->txtGiornoRic, card->txtMeseRic, card->txtOreRic, card->txtMinutiRic}) {
+        SCOPED_TRACE(list->objectName().toStdString());
+        EXPECT_NE(list->focusPolicy(), Qt::WheelFocus);
+        for (QWidget *focus : {static_cast<QWidget *>(card->txtCliente), static_cast<QWidget *>(list)}) {
+            focus->setFocus();
+            const QString text = list->text();
+            const int index = list->currentIndex();
+            for (int delta : {-120, 120, -240}) {
+                const QPointF at(list->width() / 2.0, list->height() / 2.0);
+                QWheelEvent wheel(at, list->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton,
+                                  Qt::NoModifier, Qt::NoScrollPhase, false);
+                QApplication::sendEvent(list, &wheel);
+            }
+            EXPECT_EQ(list->text(), text);
+            EXPECT_EQ(list->currentIndex(), index);
+            EXPECT_EQ(Focused(), focus);
+        }
+    }
+    EXPECT_EQ(card->txtGiornoRit->text(), QStringLiteral("04"));
+    EXPECT_EQ(card->txtGiornoRic->text(), QStringLiteral("10"));
+    EXPECT_EQ(card->txtOreRit->text(), QStringLiteral("09"));
+    EXPECT_TRUE(messages.Shown().empty());
+}
+
+// Nothing reaches a list by the clipboard or a drop either: its edit has no
+// menu to paste from, takes no drops and refuses the paste keys.
+TEST_F(PrenotazioniTest, NothingIsPastedIntoAList) {
+    OpenYear(2026);
+    QApplication::clipboard()->setText(QStringLiteral("Ma"));
+    for (ChoiceList *list : {card->txtGiornoRit, card->txtMeseRit, card->txtOreRit, card->txtMinutiRit,
+                             card->txtGiornoRic, card->txtMeseRic, card->txtOreRic, card->txtMinutiRic}) {
+        SCOPED_TRACE(list->objectName().toStdString());
+        EXPECT_EQ(list->Editor()->contextMenuPolicy(), Qt::NoContextMenu);
+        EXPECT_FALSE(list->Editor()->acceptDrops());
+        list->setFocus();
+        const QString text = list->text();
+        Press(list, Qt::Key_V, Qt::ControlModifier);
+        Press(list, Qt::Key_Insert, Qt::ShiftModifier);
+        EXPECT_EQ(list->text(), text);
+    }
+    // What "Salva" stores is what the lists show, the items put in.
+    Put(CompleteBooking(2026));
+    Save(kSavedNew);
+    EXPECT_EQ(Stored(2026, 1).Text("OreRit"), QStringLiteral("09"));
+    EXPECT_EQ(Stored(2026, 1).Text("OraRic"), QStringLiteral("18:00"));
 }
 
 // Leaving a list keeps its text only when the trimmed text is one of its

@@ -46,6 +46,33 @@ TEST_F(ContrattiNSCTest, ShowingOffersTheCurrentYearOnTheYearPanel) {
     EXPECT_EQ(card->Caption(), kCaption + QStringLiteral(" anno 2026"));
 }
 
+// The proposed year fills the edit: unless it is selected, the digits typed
+// would be refused and "Apri" would open the proposed year instead.
+TEST_F(ContrattiNSCTest, AYearTypedReplacesTheProposedOne) {
+    ASSERT_EQ(Focused(), card->txtAnno);
+    Type(card->txtAnno, QStringLiteral("2025"));
+    EXPECT_EQ(card->txtAnno->text(), QStringLiteral("2025"));
+    // The same after the four-digit warning has put the focus back.
+    card->txtAnno->setText(QStringLiteral("202"));
+    card->btnApri->setFocus();
+    messages.Expect(MsgKind::Warning, QStringLiteral("Attenzione: indicare l'anno solare utilizzando quattro cifre."));
+    Click(card->btnApri);
+    messages.Verify();
+    ASSERT_EQ(Focused(), card->txtAnno);
+    Type(card->txtAnno, QStringLiteral("2024"));
+    EXPECT_EQ(card->txtAnno->text(), QStringLiteral("2024"));
+    // And when the card is shown again after a close.
+    Press(card->txtAnno, Qt::Key_Return);
+    Press(card->btnApri, Qt::Key_Return);
+    ASSERT_TRUE(card->panContainer->isVisible());
+    card->Close();
+    card->Show();
+    ShowActive(card);
+    ASSERT_EQ(Focused(), card->txtAnno);
+    Type(card->txtAnno, QStringLiteral("2023"));
+    EXPECT_EQ(card->txtAnno->text(), QStringLiteral("2023"));
+}
+
 TEST_F(ContrattiNSCTest, ApriTakesFourDigitsOnly) {
     const QString warning = QStringLiteral("Attenzione: indicare l'anno solare utilizzando quattro cifre.");
     for (const char *year : {"202", "", "20a6"}) {

@@ -199,6 +199,26 @@ TEST_F(ImpPrenotazioniTest, TheYearNeedsFourDigits) {
     EXPECT_FALSE(other->isVisible());
 }
 
+// The proposed year comes selected: a year typed at once replaces it and
+// "Apri" opens that year, not the proposed one; on the next opening
+// Backspace empties the proposed year in one stroke.
+TEST_F(ImpPrenotazioniTest, AYearTypedAtOnceReplacesTheProposedOne) {
+    auto dlg = OpenOnYear();
+    EXPECT_EQ(Focused(), dlg->txtAnno);
+    EXPECT_EQ(dlg->txtAnno->selectedText(), QStringLiteral("2026"));
+    Type(dlg->txtAnno, QStringLiteral("2025"));
+    EXPECT_EQ(dlg->txtAnno->text(), QStringLiteral("2025"));
+    Press(dlg->txtAnno, Qt::Key_Return);
+    Press(dlg->btnApri, Qt::Key_Return);
+    EXPECT_EQ(dlg->lblFile->text(), ProgramPath(QStringLiteral("2025.car")));
+    EXPECT_TRUE(dlg->panAvvio->isVisible());
+
+    auto again = OpenOnYear();
+    EXPECT_EQ(again->txtAnno->selectedText(), QStringLiteral("2026"));
+    Press(again->txtAnno, Qt::Key_Backspace);
+    EXPECT_EQ(again->txtAnno->text(), QString());
+}
+
 // The year of the import is its own: last year's bookings are listed and
 // picked into a contract of this year.
 TEST_F(ImpPrenotazioniTest, TheYearIsTheDialogsOwn) {

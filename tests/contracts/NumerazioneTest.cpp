@@ -119,6 +119,30 @@ TEST_F(NumerazioneTest, AnotherTagShowsOneAndWritesNothing) {
     EXPECT_EQ(dlg->txtInizio->text(), QStringLiteral("250"));
 }
 
+// The number shown is selected when the dialog opens, so that the number the
+// user types replaces it: with the caret before it, typing 120 over "1"
+// would store 1201 (and over a five-digit number nothing at all).
+TEST_F(NumerazioneTest, ANumberTypedReplacesTheShownOne) {
+    const struct {
+        const char *stored;  // nullptr: no settings file
+        const char *typed;
+    } cases[] = {{nullptr, "120"}, {"12345", "7"}, {"250", "00300"}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.typed);
+        QFile::remove(folder.Path(kSettingsFile));
+        if (c.stored) WriteNumberingStart(QString::fromLatin1(c.stored));
+        auto dlg = Open();
+        ASSERT_EQ(Focused(), dlg->txtInizio);
+        Type(dlg->txtInizio, QString::fromLatin1(c.typed));
+        EXPECT_EQ(dlg->txtInizio->text(), QString::fromLatin1(c.typed));
+        Press(dlg->txtInizio, Qt::Key_Return);
+        Press(dlg->btnApplica, Qt::Key_Return);
+        EXPECT_FALSE(dlg->isVisible());
+        EXPECT_EQ(Stored(), QString::number(QString::fromLatin1(c.typed).toInt()));
+    }
+    EXPECT_TRUE(messages.Shown().empty());
+}
+
 // Digits, Backspace, Delete, Left and Right pass; every other key is refused;
 // five digits at most; Enter moves on to the button without pressing it.
 TEST_F(NumerazioneTest, OnlyDigitsCanBeTyped) {
