@@ -94,6 +94,8 @@ ChoiceList *DateList(QWidget *parent, const char *name, const QStringList &items
     // Nor may a paste from the edit's menu or a dropped text bring in what
     // typing cannot: a "Ma" pasted into an hour list would be saved as the
     // hour when "Salva" is clicked before the list is left.
+    // (The combo box hands its own menu request on to its edit's menu.)
+    list->setContextMenuPolicy(Qt::NoContextMenu);
     list->Editor()->setContextMenuPolicy(Qt::NoContextMenu);
     list->Editor()->setAcceptDrops(false);
     list->setGeometry(geometry);

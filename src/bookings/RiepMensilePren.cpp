@@ -108,6 +108,9 @@ PickupListing::PickupListing(QWidget *owner, const char *objectName, const QStri
     btnVisualizza->setFont(UiFont(QStringLiteral("Verdana"), 10, true));
     if (day_) setTabOrder(day_, cboSelezione);
     setTabOrder(cboSelezione, btnVisualizza);
+    // The grid lies under the panel: out of the Tab round, and out of reach
+    // of the keys, until a listing uncovers it.
+    grdRecords->setEnabled(false);
 
     connect(btnVisualizza, &QPushButton::clicked, this, &PickupListing::btnVisualizzaClick);
     icoGuida->onClick = [this] { icoGuidaClick(); };
@@ -147,6 +150,7 @@ void PickupListing::btnVisualizzaClick() {
         MessageDlg(MsgKind::Information, QStringLiteral("Nessuna prenotazione trovata."));
         return;
     }
+    grdRecords->setEnabled(true);
     panAnno->hide();
 }
 

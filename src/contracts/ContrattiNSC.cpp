@@ -187,6 +187,9 @@ void TfrmContrattiNSC::BuildLayout() {
     btnApri->setGeometry(150, 54, 110, 32);
     btnApri->setFont(UiFont(QStringLiteral("Verdana"), 10));
     txtAnno->SetEnterTarget(btnApri);
+    // The year is selected whenever the edit is entered, so that a year typed
+    // replaces it (a click then puts the caret where it falls).
+    txtAnno->onEnter = [this] { txtAnno->selectAll(); };
     imgGuida = new ImageButton(panAvvio);
     imgGuida->setObjectName(QStringLiteral("imgGuida"));
     imgGuida->setGeometry(296, 104, 37, 39);
@@ -231,7 +234,9 @@ void TfrmContrattiNSC::BuildLayout() {
     }, 6);
     fields.section = shpSezione02;
     fields.Place({
-        {{"Veicolo", "Tipo veicolo locato:", 3}, {"Marca", "Marca e modello:", 4}, {"Colore", "Colore:", 2},
+        // The vehicle type leaves room for its import button and still shows
+        // "Mezzo agricolo" whole.
+        {{"Veicolo", "Tipo veicolo locato:", 4}, {"Marca", "Marca e modello:", 3}, {"Colore", "Colore:", 2},
          {"Alimentazione", "Alimentazione:", 3}, {"Targa", "Targa:", 2}, {"Posti", "Posti:", 1}},
         {{"Impianti", "Accessori in dotazione:", 6}, {"Tariffa", "Tipologia tariffa:", 3},
          {"Importo", "Importo unitario:", 2}, {"Totale", "Importo totale:", 2}},
@@ -592,6 +597,9 @@ void TfrmContrattiNSC::FormShow() {
     txtAnno->setText(QString::number(Today().year()).rightJustified(4, u'0'));
     txtAnno->setFocus();
     ClearContractCard();
+    // The proposed year fills the edit: selected, the year typed replaces it,
+    // where with the caret before it every digit would be refused.
+    txtAnno->selectAll();
 }
 
 void TfrmContrattiNSC::FormClose(CloseAction &) {

@@ -26,6 +26,10 @@ QImage LoadLogoOrDefault(const QString &path) {
     // the other way round) still reads, and a file of any other content does not.
     QImage picture(path);
     if (picture.isNull()) return DefaultLogo();
+    // Qt reads a name ending in "@2x" as a picture for sharp screens, to be
+    // drawn at half its size; the logo is the picture's own pixels, whatever
+    // the file is called.
+    picture.setDevicePixelRatio(1);
     return picture;
 }
 
@@ -37,8 +41,10 @@ QByteArray LogoBitmapBytes(const QImage &picture) {
     QImage flat(picture.size(), QImage::Format_RGB32);
     flat.fill(Qt::white);
     {
+        QImage pixels = picture;
+        pixels.setDevicePixelRatio(1);  // every pixel in its place
         QPainter painter(&flat);
-        painter.drawImage(0, 0, picture);
+        painter.drawImage(0, 0, pixels);
     }
     QByteArray bytes;
     QBuffer buffer(&bytes);

@@ -123,6 +123,9 @@ void TfrmNumerazione::FormShow() {
     }
     if (Trim(txtInizio->text()).isEmpty()) txtInizio->setText(QStringLiteral("1"));
     txtInizio->setFocus();
+    // Selected, the number typed replaces the one shown; with the caret
+    // before it, typing 120 over "1" would give 1201.
+    txtInizio->selectAll();
 }
 
 void TfrmNumerazione::txtInizioEnter() { effInizio->show(); }

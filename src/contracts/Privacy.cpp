@@ -48,11 +48,11 @@ constexpr EditDef kEdits[] = {
 };
 
 // Where each edit stands in the window: x, y, width of the edit, with its
-// caption above it.
+// caption above it, as wide as the edit, clear of the two lines of the hint.
 constexpr QRect kPlaces[] = {
-    {24, 96, 200, 30},  {244, 96, 150, 30},  {24, 156, 652, 30}, {24, 216, 420, 30},
-    {464, 216, 212, 30}, {24, 276, 200, 30}, {244, 276, 330, 30}, {594, 276, 82, 30},
-    {24, 336, 652, 30}, {24, 396, 420, 30},  {464, 396, 150, 30},
+    {24, 110, 200, 30},  {244, 110, 150, 30}, {24, 170, 652, 30},  {24, 230, 420, 30},
+    {464, 230, 212, 30}, {24, 290, 200, 30},  {244, 290, 330, 30}, {594, 290, 82, 30},
+    {24, 350, 652, 30},  {24, 410, 420, 30},  {464, 410, 150, 30},
 };
 
 const QString kNoticeBody = QStringLiteral(
@@ -137,7 +137,7 @@ TfrmPrivacy::TfrmPrivacy(QWidget *owner) : Form(owner) {
         const EditDef &def = kEdits[i];
         const QRect at = kPlaces[i];
         auto *caption = new QLabel(QString::fromUtf8(def.caption), this);
-        caption->setGeometry(at.x(), at.y() - 22, at.width() + 40, 20);
+        caption->setGeometry(at.x(), at.y() - 22, at.width(), 20);
         caption->setFont(UiFont(QStringLiteral("Verdana"), 9, true));
         auto *ground = new BoxFrame(this, BoxLook{kAliceBlue, kSkyBlue, 0});
         ground->setObjectName(QStringLiteral("shp") + QString::fromLatin1(def.name).mid(3));

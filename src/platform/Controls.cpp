@@ -22,6 +22,7 @@ public:
     explicit TypingLimit(Edit *edit) : QValidator(edit), edit_(edit) {}
 
     State validate(QString &input, int &pos) const override {
+        if (FirstLineOnly(input, pos) == Invalid) return Invalid;
         const int max = edit_->maxLength_;
         if (max <= 0 || input.size() <= max || !edit_->isUndoAvailable()) return Acceptable;
         const int base = static_cast<int>(edit_->previous_.size()) - edit_->previousSelection_;
@@ -38,6 +39,28 @@ public:
     }
 
 private:
+    // With SetFirstLineOnly, text of several lines pasted or dropped by the
+    // user goes in up to its first line break, as into the system's one-line
+    // edits: the edit would show the breaks as blanks, and the record would
+    // carry them unseen into list lines, prints and exports. A first line
+    // that is empty brings nothing. Text put in by code is kept whole.
+    State FirstLineOnly(QString &input, int &pos) const {
+        if (!edit_->firstLineOnly_ || !edit_->isUndoAvailable()) return Acceptable;
+        const int base = static_cast<int>(edit_->previous_.size()) - edit_->previousSelection_;
+        const int inserted = static_cast<int>(input.size()) - base;
+        const int start = pos - inserted;
+        if (inserted <= 0 || start < 0) return Acceptable;
+        for (int i = start; i < start + inserted; ++i) {
+            const char16_t c = input.at(i).unicode();
+            if (c != u'\n' && c != u'\r' && c != u'\u2028' && c != u'\u2029') continue;
+            if (i == start) return Invalid;
+            input.remove(i, start + inserted - i);
+            pos = i;
+            break;
+        }
+        return Acceptable;
+    }
+
     Edit *edit_;
 };
 

@@ -43,6 +43,11 @@ public:
     void SetMaxLength(int length);
     int MaxLength() const { return maxLength_; }
     void SetPassword(bool masked) { setEchoMode(masked ? Password : Normal); }
+    // Text of several lines that the user pastes or drops goes in up to its
+    // first line break (a first line that is empty brings nothing), as into
+    // the system's one-line edits; text put in by code is kept whole. Off
+    // unless asked for.
+    void SetFirstLineOnly(bool firstLine) { firstLineOnly_ = firstLine; }
 
     KeyHandler onKeyDown;
     KeyHandler onKeyUp;
@@ -66,6 +71,7 @@ private:
     void Leave();
     int maxLength_ = 0;
     bool entered_ = false;  // the edit holds the window's focus
+    bool firstLineOnly_ = false;
     int userInput_ = 0;     // inside a key, mouse, menu or drop event of the user
     QString previous_;
     int previousSelection_ = 0;

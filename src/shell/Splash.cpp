@@ -35,8 +35,12 @@ TfrmSplash::TfrmSplash(QWidget *owner) : Form(owner) {
 
     lnkWeb = new ImageButton(this);
     lnkWeb->setObjectName(QStringLiteral("lnkWeb"));
-    MakeWebLink(lnkWeb, ProductWebAddress(), [link = lnkWeb] { link->move(74, 432 - link->height() / 2); });
-    shpWeb->setGeometry(18, 408, lnkWeb->geometry().right() + 14 - 18, 48);
+    // The plate is as wide as the link, sized when the window is first shown.
+    shpWeb->setGeometry(18, 408, 14, 48);
+    MakeWebLink(lnkWeb, ProductWebAddress(), [link = lnkWeb, shpWeb] {
+        link->move(74, 432 - link->height() / 2);
+        shpWeb->setGeometry(18, 408, link->geometry().right() + 14 - 18, 48);
+    });
 
     btnChiudi = new Button(QStringLiteral("Chiudi"), this);
     btnChiudi->setObjectName(QStringLiteral("btnChiudi"));

@@ -336,6 +336,7 @@ TEST_F(PrenotazioniTest, NothingIsPastedIntoAList) {
     for (ChoiceList *list : {card->txtGiornoRit, card->txtMeseRit, card->txtOreRit, card->txtMinutiRit,
                              card->txtGiornoRic, card->txtMeseRic, card->txtOreRic, card->txtMinutiRic}) {
         SCOPED_TRACE(list->objectName().toStdString());
+        EXPECT_EQ(list->contextMenuPolicy(), Qt::NoContextMenu);
         EXPECT_EQ(list->Editor()->contextMenuPolicy(), Qt::NoContextMenu);
         EXPECT_FALSE(list->Editor()->acceptDrops());
         list->setFocus();

@@ -375,6 +375,51 @@ TEST_F(ListingTest, DailyListingListsTheChosenDay) {
     EXPECT_EQ(Column(d.grdRecords, 19), (QStringList{U("02290745"), U("02291800")}));
 }
 
+// While the selection panel covers the grid, Tab and Shift+Tab go round the
+// panel's own controls: the covered grid never takes the focus (nor the
+// keys typed after it). Once the panel goes, the grid is the user's.
+TEST_F(ListingTest, TabStaysOnTheSelectionPanelWhileItCoversTheGrid) {
+    const auto goRound = [](PickupListing &d, int controls) {
+        QWidget *first = Focused();
+        ASSERT_NE(first, nullptr);
+        for (const Qt::KeyboardModifiers mods : {Qt::NoModifier, Qt::ShiftModifier}) {
+            for (int i = 0; i < 2 * controls; ++i) {
+                Press(Focused(), Qt::Key_Tab, mods);
+                QWidget *now = Focused();
+                ASSERT_NE(now, nullptr);
+                EXPECT_TRUE(d.panAnno->isAncestorOf(now)) << i << " " << now->objectName().toStdString();
+                EXPECT_FALSE(d.grdRecords->isAncestorOf(now) || now == d.grdRecords) << i;
+            }
+            EXPECT_EQ(Focused(), first);
+        }
+        EXPECT_FALSE(d.grdRecords->isEnabled());
+    };
+    {
+        TfrmRiepMensilePren &d = OpenMonthly();
+        EXPECT_EQ(Focused(), d.cboSelezione);
+        goRound(d, 2);
+        // An empty archive keeps the panel and, with it, the grid out of reach.
+        messages.Expect(MsgKind::Information, kNone);
+        Click(d.btnVisualizza);
+        messages.Verify();
+        EXPECT_TRUE(d.panAnno->isVisible());
+        EXPECT_FALSE(d.grdRecords->isEnabled());
+        WriteBookings(kYear, {PickedUp("01", "Gennaio", "10", "00", U("Gennaio01"))});
+        Click(d.btnVisualizza);
+        EXPECT_FALSE(d.panAnno->isVisible());
+        EXPECT_TRUE(d.grdRecords->isEnabled());
+        EXPECT_EQ(d.grdRecords->rowCount(), 1);
+    }
+    monthly.reset();
+    TfrmRiepGiornalieroPren &d = OpenDaily();
+    EXPECT_EQ(Focused(), d.cboGiorno);
+    goRound(d, 3);
+    Click(d.btnVisualizza);
+    EXPECT_FALSE(d.panAnno->isVisible());
+    EXPECT_TRUE(d.grdRecords->isEnabled());
+    EXPECT_EQ(d.grdRecords->rowCount(), 1);
+}
+
 // An archive with bookings, none of them on the chosen day or in the chosen
 // month: an empty grid without rows and without a message, exported as its
 // header alone. Day 31 of a month of 30 days and 30 February are such days.

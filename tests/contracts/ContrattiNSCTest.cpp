@@ -543,6 +543,23 @@ TEST_F(ContrattiNSCTest, CaptionsListsAndLimitsAreThoseOfTheCard) {
         EXPECT_TRUE(captions.contains(QString::fromUtf8(caption))) << caption;
 }
 
+// Every item of a combo's list shows whole in the combo once chosen: the
+// vehicle type "Mezzo agricolo" lost its first letter beside its import button.
+TEST_F(ContrattiNSCTest, CombosShowTheirLongestItemWhole) {
+    Click(card->btnApri);
+    for (ComboEdit *combo : {card->txtProvRes, card->txtProvNasc, card->txtVeicolo, card->txtAlimentazione,
+                             card->txtTariffa, card->txtLivello}) {
+        Edit *editor = combo->Editor();
+        ASSERT_GT(combo->count(), 0);
+        for (int i = 0; i < combo->count(); ++i) {
+            const QString item = combo->itemText(i);
+            // The edit's own margins take two pixels each side.
+            EXPECT_LE(editor->fontMetrics().horizontalAdvance(item), editor->width() - 4)
+                << combo->objectName().toStdString() << ": " << item.toStdString();
+        }
+    }
+}
+
 // The program makes the card at start: its lists are filled when it is
 // first shown, not before.
 TEST(ContrattiNSCStartTest, ConstructionFillsNoList) {

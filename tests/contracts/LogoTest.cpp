@@ -250,6 +250,30 @@ TEST_F(LogoTest, TransparentPartsOfAPictureAreWrittenWhite) {
     EXPECT_NEAR(half.green(), 0x7F, 2);
 }
 
+// A file named as a picture for sharp screens ("logo@2x.png") is read by Qt
+// at half its size for drawing: the logo is still the whole picture, pixel
+// for pixel, not its top-left quarter on white.
+TEST_F(LogoTest, APictureNamedForSharpScreensIsWrittenWhole) {
+    QImage picture(40, 20, QImage::Format_RGB32);
+    picture.fill(QColor(0, 0x80, 0));
+    picture.setPixelColor(39, 19, QColor(0xFF, 0, 0));
+    folder.Write(QStringLiteral("logo@2x.png"), Encoded(picture, "PNG"));
+    files.answers = {folder.Path(QStringLiteral("logo@2x.png"))};
+    WhileOpen([&](TfrmLogo &w) {
+        Click(w.btnSfoglia);
+        EXPECT_EQ(w.LogoPicture().devicePixelRatio(), 1.0);
+        Click(w.btnApplica);
+    });
+    const Stored stored = ReadStored(folder.Path(kLogoFileName));
+    ASSERT_EQ(stored.image.size(), QSize(40, 20));
+    EXPECT_EQ(stored.image.pixelColor(38, 18), QColor(0, 0x80, 0));
+    EXPECT_EQ(stored.image.pixelColor(39, 19), QColor(0xFF, 0, 0));
+
+    // The printed contract takes it whole as well.
+    folder.Write(QStringLiteral("Logo@2x.bmp"), Encoded(picture, "BMP"));
+    EXPECT_EQ(LoadLogoOrDefault(folder.Path(QStringLiteral("Logo@2x.bmp"))).devicePixelRatio(), 1.0);
+}
+
 TEST_F(LogoTest, ALogoThatCannotBeWrittenIsReportedAndTheEarlierOneKept) {
     const QByteArray before = Encoded(Filled({4, 4}, Qt::red), "BMP");
     folder.Write(kLogoFileName, before);

@@ -116,6 +116,26 @@ TEST_F(PrivacyTest, WindowLooksAsDesigned) {
     }
 }
 
+// Every text of the window reads whole: no label covers another, each
+// caption is as wide as its words, and none lies over an edit.
+TEST_F(PrivacyTest, NoTextIsCutOrCovered) {
+    auto n = Open();
+    std::vector<const QLabel *> labels;
+    for (const QLabel *label : n->findChildren<QLabel *>())
+        if (label->isVisibleTo(n.get()) && !label->text().isEmpty()) labels.push_back(label);
+    ASSERT_GE(labels.size(), n->Edits().size());
+    for (size_t i = 0; i < labels.size(); ++i) {
+        const QLabel *label = labels[i];
+        SCOPED_TRACE(label->text().toStdString());
+        EXPECT_TRUE(n->rect().contains(label->geometry()));
+        if (!label->wordWrap())
+            EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width());
+        for (size_t j = 0; j < i; ++j)
+            EXPECT_FALSE(label->geometry().intersects(labels[j]->geometry())) << labels[j]->text().toStdString();
+        for (const Edit *edit : n->Edits()) EXPECT_FALSE(label->geometry().intersects(edit->geometry()));
+    }
+}
+
 // Tax code and province turn to trimmed capitals as they are typed; the
 // other values are taken as typed; a value put in by the opener stays as the
 // card held it.

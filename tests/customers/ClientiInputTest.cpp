@@ -5,6 +5,8 @@
 // load or a pick.
 #include <QAbstractItemView>
 #include <QCheckBox>
+#include <QClipboard>
+#include <QGuiApplication>
 
 #include "CustomerFixture.h"
 #include "customers/Clienti.h"
@@ -234,6 +236,60 @@ TEST_F(ClientiInputTest, LoadedTextsAreShownAsStored) {
     EXPECT_EQ(card->txtCodFisc->text(), QStringLiteral("rssmra80a01h501u"));
     EXPECT_EQ(card->txtCarta->text(), QStringLiteral("4111-1111 aa"));
     EXPECT_EQ(card->txtProvNasc->text(), QStringLiteral("MI"));
+}
+
+// A text of several lines pasted into a field keeps its first line, as a
+// one-line edit of the system takes it: the rest would be stored unseen (the
+// field shows the breaks as blanks) and would split the customer's line in the
+// lists, cut the printed sheet short and break the rows of the export.
+TEST_F(ClientiInputTest, APastedTextKeepsItsFirstLine) {
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    const struct {
+        const char *control;
+        const char *pasted;
+        const char *expected;
+    } cases[] = {
+        {"txtQuestioni", "richiamare\r\nluned\u00ec", "richiamare"},
+        {"txtNote", "prima riga\nseconda riga", "prima riga"},
+        {"txtConducente", "Mario Verdi\rpatente B", "Mario Verdi"},
+        {"txtNumPat", "MI123\u2029MI456", "MI123"},
+        // The typing rules still act on what is kept.
+        {"txtCodFisc", "rssmra70b01l219x\nALTRO", "RSSMRA70B01L219X"},
+        {"txtProvRes", "mi\nroma", "MI"},
+        // A first line that is empty brings nothing.
+        {"txtTelCasa", "\n02 123", ""},
+        // A single line is taken whole.
+        {"txtDataNasc", "01/02/1970", "01/02/1970"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.control);
+        Edit *edit = EditNamed(c.control);
+        edit->setText(QString());
+        edit->setFocus();
+        clipboard->setText(QString::fromUtf8(c.pasted));
+        QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+        EXPECT_EQ(edit->text(), QString::fromUtf8(c.expected));
+    }
+
+    // Pasted after typed text, into the middle of it, the first line goes in
+    // where the caret stands and the rest of the typed text stays.
+    card->txtCognome->setText(QString());
+    card->txtCognome->setFocus();
+    Type(card->txtCognome, QStringLiteral("Rossi"));
+    card->txtCognome->setCursorPosition(2);
+    clipboard->setText(QStringLiteral("XY\nZ"));
+    QTest::keyClick(card->txtCognome, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(card->txtCognome->text(), QStringLiteral("RoXYssi"));
+    EXPECT_EQ(card->txtCognome->cursorPosition(), 4);
+
+    Type(card->txtNome, QStringLiteral("Mario"));
+    messages.Expect(MsgKind::Information, QStringLiteral("La scheda corrente \u00e8 stata inserita in archivio."));
+    Click(card->cmdSalva);
+    messages.Verify();
+    const Record stored = StoredCustomer(1);
+    EXPECT_EQ(stored.Text("Questioni"), QStringLiteral("richiamare"));
+    EXPECT_EQ(stored.Text("Note"), QStringLiteral("prima riga"));
+    EXPECT_EQ(stored.Text("Conducente"), QStringLiteral("Mario Verdi"));
 }
 
 }  // namespace

@@ -301,6 +301,52 @@ TEST(ReportTemplate, ALongMemoGoesOnOverFurtherPages) {
 // only where lines of both memos begin together, every 35 mm. Each page ends
 // at the last such place that fits, the whole band moves on as one, and every
 // line prints once, whole, in order.
+// A memo given as its lines (the list report's way) is laid out line for line
+// as the same text given whole: the same texts at the same places, whatever
+// the line (short, as wide as the memo, cut at its edge, with control
+// characters, accented or other code-page characters, empty) and the
+// alignment, over several pages.
+TEST(ReportTemplate, LinesGivenOneByOneAreLaidOutAsTheSameText) {
+    const QString wide = QStringLiteral("0123456789").repeated(20);
+    QStringList lines = {QStringLiteral("Breve"),
+                         wide,
+                         wide.left(1) + QStringLiteral("\u00e8\u20ac") + wide,
+                         QStringLiteral("Tab\tdentro e fine\r"),
+                         QString(),
+                         QStringLiteral("Citt\u00e0 \u2013 \u201cvirgolette\u201d"),
+                         QStringLiteral("   spazi   ")};
+    for (int edge = 120; edge < 140; ++edge) lines.append(QString(edge, u'x'));
+    lines += Numbered(90);
+    for (const Qt::Alignment alignment : {Qt::Alignment(Qt::AlignLeft), Qt::Alignment(Qt::AlignHCenter),
+                                          Qt::Alignment(Qt::AlignRight | Qt::AlignBottom)}) {
+        SCOPED_TRACE(int(alignment));
+        ListSheet asText;
+        asText.SetLines(lines);
+        asText.report.Get<Memo>(QStringLiteral("txtRiepilogo")).alignment = alignment;
+        ListSheet asLines;
+        asLines.SetLines(lines);
+        Memo &memo = asLines.report.Get<Memo>(QStringLiteral("txtRiepilogo"));
+        memo.SetLines(lines);
+        memo.alignment = alignment;
+        asText.report.Prepare();
+        asLines.report.Prepare();
+        const auto &expected = asText.report.PreparedPages();
+        const auto &actual = asLines.report.PreparedPages();
+        ASSERT_EQ(actual.size(), expected.size());
+        ASSERT_GT(actual.size(), 1u);
+        for (size_t p = 0; p < actual.size(); ++p) {
+            const std::vector<TextStep> want = TextSteps(expected[p], QStringLiteral("txtRiepilogo"));
+            const std::vector<TextStep> got = TextSteps(actual[p], QStringLiteral("txtRiepilogo"));
+            ASSERT_EQ(got.size(), want.size()) << "page " << p;
+            for (size_t k = 0; k < got.size(); ++k) {
+                EXPECT_EQ(got[k].text, want[k].text) << "page " << p << " line " << k;
+                EXPECT_EQ(got[k].origin, want[k].origin) << "page " << p << " line " << k;
+                EXPECT_EQ(got[k].clip, want[k].clip) << "page " << p << " line " << k;
+            }
+        }
+    }
+}
+
 TEST(ReportTemplate, ASplitBandBreaksWhereNoLineOfAnyMemoIsCut) {
     const double bodyTop = 10 + 8, bodyBottom = 210 - 10 - 8;
     const double gapY = Units(1);
