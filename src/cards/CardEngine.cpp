@@ -23,6 +23,10 @@ void CardEngine::Bind(std::string_view field, Kind kind, QWidget *control, Edit 
     if (!editor) return;
 
     editor->SetMaxLength(layout_.Fields()[index].capacity);
+    // A paste of several lines keeps its first line, as a one-line edit of
+    // the system takes it: a card's field is one line in every list, print
+    // and export, and a stored line break would cut it there.
+    editor->SetFirstLineOnly(true);
     auto *frame = new FocusFrame(control->parentWidget());
     frame->setObjectName(QStringLiteral("eff") + QString::fromLatin1(field.data(), int(field.size())));
     frame->Surround(control, 4);

@@ -332,10 +332,6 @@ void TfrmClienti::BindRules() {
                        txtProvNasc->Editor()})
         code->onTyping = [code] { KeepAsCode(code); };
     txtSesso->onTyping = [this] { KeepUpperCase(txtSesso); };
-    // A paste of several lines keeps its first line, as a one-line edit of
-    // the system takes it: the card's fields (the provinces' too) are all
-    // one line in every list, print and export of the customer.
-    for (Edit *field : findChildren<Edit *>()) field->SetFirstLineOnly(true);
     txtEmail->onTyping = [this] { KeepTrimmed(txtEmail); };
 
     // What the user left in these when going on (a paste, a pick from the

@@ -61,6 +61,19 @@ void EmptyCombo(QWidget *dialog, const char *name) {
         combo->setCurrentIndex(-1);
 }
 
+// DayComponentName, written straight into one buffer: the grid names 2,196
+// controls while the program starts.
+QString GridName(const char *prefix, int month, int day) {
+    char name[32];
+    size_t n = 0;
+    for (const char *c = prefix; *c && n < 24; ++c) name[n++] = *c;
+    for (const char *c = kMonths[month - 1].component; *c && n < 28; ++c) name[n++] = *c;
+    name[n++] = '_';
+    name[n++] = char('0' + day / 10 % 10);
+    name[n++] = char('0' + day % 10);
+    return QString::fromLatin1(name, qsizetype(n));
+}
+
 }  // namespace
 
 // ---- the day cells --------------------------------------------------------
@@ -235,7 +248,7 @@ void TfrmPlanning::BuildGrid() {
             cell.occ = new DayImage(panContainer, m, d);
             for (DayImage *image : {cell.lib, cell.occ}) {
                 const bool booked = image == cell.occ;
-                image->setObjectName(DayComponentName(booked ? "occ" : "lib", m, d));
+                image->setObjectName(GridName(booked ? "occ" : "lib", m, d));
                 image->setGeometry(place);
                 image->setCursor(Qt::PointingHandCursor);
                 image->setMouseTracking(true);
@@ -243,7 +256,7 @@ void TfrmPlanning::BuildGrid() {
             }
             cell.occ->hide();
             cell.mem = new QLabel(panMemGiorni);
-            cell.mem->setObjectName(DayComponentName("mem", m, d));
+            cell.mem->setObjectName(GridName("mem", m, d));
             cell.mem->hide();
         }
     }

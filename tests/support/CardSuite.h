@@ -37,7 +37,9 @@
 // instantiate the suite there with the traits of its cards.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QLabel>
 #include <algorithm>
 #include <utility>
@@ -369,6 +371,23 @@ TYPED_TEST_P(CardSuite, LongTextsAreShownWholeAndSavedCut) {
     }
 }
 
+// A paste of several lines into a field keeps its first line: a stored line
+// break would cut the field in every list, print and export.
+TYPED_TEST_P(CardSuite, APasteOfSeveralLinesKeepsItsFirstLine) {
+    Click(this->card->cmdNuovo);
+    for (const auto &fc : this->FieldControls()) {
+        Edit *editor = this->EditorOf(fc.control);
+        if (!editor || editor->isReadOnly() || this->IsItemList(fc.control) || this->IsCheckedText(fc.control))
+            continue;
+        SCOPED_TRACE(std::string(fc.field));
+        editor->setFocus();
+        editor->clear();
+        QApplication::clipboard()->setText(QStringLiteral("12\r\n34"));
+        editor->paste();
+        EXPECT_EQ(editor->text(), QStringLiteral("12").left(fc.capacity));  // a typed text stops at the capacity
+    }
+}
+
 // "Nuovo" empties the card (an amount shows its clear text), unticks the
 // boxes, forgets the attachments, the number and the list selections, and
 // puts the focus on the card's first place; the archive is not touched.
@@ -547,7 +566,8 @@ TYPED_TEST_P(CardSuite, FailedWritesLeaveTheArchiveWhole) {
 
 REGISTER_TYPED_TEST_SUITE_P(CardSuite, EveryFieldTakesItsCapacityAndHasAFrame, ArrowsFollowTheNavigationTable,
                             ALoadReplacesEveryField, MandatoryFieldsInTheirOrder, SavingAppendsThenWritesInPlace,
-                            LongTextsAreShownWholeAndSavedCut, NewCardClearsEverything,
+                            LongTextsAreShownWholeAndSavedCut, APasteOfSeveralLinesKeepsItsFirstLine,
+                            NewCardClearsEverything,
                             DuplicatingMakesANewCardThatSavesAsACopy, EnterWalksTheFieldsAndFramesFollowTheFocus,
                             CombosForgetTheirSelectionOnEntry, ArchiveFailuresAreReportedAndKeepTheCard,
                             FailedWritesLeaveTheArchiveWhole);
