@@ -12,7 +12,7 @@
 #include <benchmark/benchmark.h>
 
 #include "FleetArchive.h"
-#include "MedianReporter.h"
+#include "RegisterBench.h"
 
 #include <QApplication>
 #include <QDate>
@@ -135,10 +135,7 @@ private:
     std::unique_ptr<TfrmPrenotazioni> card_;
 };
 
-void BM_BareReadYear(benchmark::State &state) {
-    const QString path = ArchiveOf(kListingYear);
-    for (auto _ : state) benchmark::DoNotOptimize(bench::BareRead(path));
-}
+void BM_BareReadYear(benchmark::State &state) { bench::BareReadLoop(state, ArchiveOf(kListingYear)); }
 
 // The yearly listing shown: a new window each time, as the card makes one;
 // making and destroying it are left out of the timing.
@@ -165,10 +162,7 @@ void BM_YearlyListingShown(benchmark::State &state) {
     state.counters["rows"] = double(setup.listingRows);
 }
 
-void BM_BareReadSearch(benchmark::State &state) {
-    const QString path = ArchiveOf(kSearchYear);
-    for (auto _ : state) benchmark::DoNotOptimize(bench::BareRead(path));
-}
+void BM_BareReadSearch(benchmark::State &state) { bench::BareReadLoop(state, ArchiveOf(kSearchYear)); }
 
 // The search without its window, for information: the lines of every
 // booking built, then sorted.
@@ -195,26 +189,9 @@ void BM_BookingLinesBuiltAndSorted(benchmark::State &state) {
 void BM_BookingCercaToListShown(benchmark::State &state) {
     Setup &setup = Setup::Get();
     setup.OpenYear(kSearchYear);
-    for (auto _ : state) {
-        state.PauseTiming();
-        auto dialog = std::make_unique<TfrmTrovaPrenotazioni>();
-        dialog->Create();
-        dialog->Show();
-        QApplication::processEvents();
-        state.ResumeTiming();
-
-        dialog->btnCercaClick();
-        QApplication::processEvents();
-
-        state.PauseTiming();
-        setup.listed = dialog->lstRecords->count();
-        if (!dialog->panContainer->isVisible()) state.SkipWithError("the result list was not shown");
-        dialog->Close();
-        dialog.reset();
-        QApplication::processEvents();
-        state.ResumeTiming();
-    }
-    state.counters["listed"] = double(setup.listed);
+    bench::CercaToListShownLoop(
+        state, setup.listed, [] { return std::make_unique<TfrmTrovaPrenotazioni>(); },
+        [](TfrmTrovaPrenotazioni &dialog) { dialog.Show(); });
 }
 
 BENCHMARK(BM_BareReadYear)->Unit(benchmark::kMillisecond);
@@ -236,10 +213,8 @@ int main(int argc, char **argv) {
     vel::bench::MedianReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
 
-    const auto time = [&reporter](const char *name) {
-        const auto found = reporter.times.find(name);
-        return found == reporter.times.end() ? -1.0 : found->second;
-    };
+    const bench::Targets targets(reporter, true);
+    const auto time = [&targets](const char *name) { return targets.Time(name); };
     bool within = !reporter.failed && setup.boxes.failures == 0 &&
                   (setup.listingRows < 0 || setup.listingRows == kYearBookings) &&
                   (setup.listed < 0 || setup.listed == kSearchBookings);

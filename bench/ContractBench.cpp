@@ -18,15 +18,13 @@
 // The program exits with 1 when any target is missed.
 #include <benchmark/benchmark.h>
 
-#include "MedianReporter.h"
+#include "RegisterBench.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <cstdio>
 #include <memory>
-#include <unistd.h>
 
 #include "FleetArchive.h"
 #include "common/ArchiveFile.h"
@@ -132,30 +130,6 @@ void WriteContractArchive(const QString &path, int records, QRandomGenerator &g)
     for (int i = 1; i <= records; ++i) archive.AppendRecord(RandomContract(g, i));
 }
 
-// The contract search's own search without its window: every contract
-// listed, lines built and sorted.
-QStringList SearchContracts(const QString &path) {
-    const CriteriaMatch match(ContractRecord, {});
-    QStringList lines;
-    CollectListLines(
-        path, ContractRecord, [&match](const Record &r) { return match.Matches(r); }, ContractListLine, lines);
-    SortListLines(lines);
-    return lines;
-}
-
-// The export's answers as a user who exports and does not open the file;
-// any other box (a failure) is counted.
-class Answers final : public MessageService {
-public:
-    MsgButton Show(MsgKind, const QString &text) override {
-        if (text == ExportQuestion()) return MsgButton::Yes;
-        if (text == ExportDoneQuestion()) return MsgButton::No;
-        ++failures;
-        return MsgButton::Ok;
-    }
-    int failures = 0;
-};
-
 // The export's show handler, reachable from here.
 class ContractExport : public TfrmExpContratti {
 public:
@@ -183,7 +157,7 @@ public:
         card_.reset();
         SetMessageService(nullptr);
     }
-    Answers answers;
+    bench::ExportAnswers answers;
     qsizetype listed = -1;
     double addedMegabytes = -1;
     QByteArray written;  // the export's bytes, for the plain write
@@ -206,22 +180,12 @@ private:
         OpenYear(ProgramPath(QStringLiteral("1999.nsc")));
         export_->Show();
         QApplication::processEvents();
-        const double before = ResidentMegabytes();
-        OpenYear(ExportArchive());
-        export_->FormShow();
-        QApplication::processEvents();
-        addedMegabytes = ResidentMegabytes() - before;
+        addedMegabytes = bench::MegabytesAddedBy([this] {
+            OpenYear(ExportArchive());
+            export_->FormShow();
+        });
         export_->cmdEsportaClick();
-        QFile file(Xls());
-        if (file.open(QIODevice::ReadOnly)) written = file.readAll();
-    }
-    static double ResidentMegabytes() {
-        long pages = 0, resident = 0;
-        if (FILE *statm = std::fopen("/proc/self/statm", "r")) {
-            if (std::fscanf(statm, "%ld %ld", &pages, &resident) != 2) resident = 0;
-            std::fclose(statm);
-        }
-        return double(resident) * double(sysconf(_SC_PAGESIZE)) / (1024.0 * 1024.0);
+        written = bench::BytesOf(Xls());
     }
     QTemporaryDir dir_;
     std::unique_ptr<TfrmContrattiNSC> card_;
@@ -230,86 +194,41 @@ private:
 
 // ---- the search over 20,000 contracts ------------------------------------
 
-void BM_BareRead(benchmark::State &state) {
-    const QString path = Setup::Get().SearchArchive();
-    qint64 total = 0;
-    for (auto _ : state) {
-        const qint64 read = bench::BareRead(path);
-        if (read < 0) state.SkipWithError("cannot open");
-        total += read;
-    }
-    state.SetBytesProcessed(total);
-}
+void BM_BareRead(benchmark::State &state) { bench::BareReadLoop(state, Setup::Get().SearchArchive()); }
 
 // "Cerca" to the filled list shown: a new dialog for every search, as the
-// card makes one for every "Trova"; making, showing and destroying it are
-// left out of the timing.
+// card makes one for every "Trova".
 void BM_CercaToListShown(benchmark::State &state) {
     Setup &setup = Setup::Get();
     setup.OpenYear(setup.SearchArchive());
-    for (auto _ : state) {
-        state.PauseTiming();
-        auto dialog = std::make_unique<TfrmTrovaContrattiNSC>(frmContrattiNSC);
-        dialog->Create();
-        dialog->lblMemory->setText(QStringLiteral("contrattinsc"));
-        dialog->Show();
-        QApplication::processEvents();
-        state.ResumeTiming();
-
-        dialog->btnCercaClick();
-        QApplication::processEvents();
-
-        state.PauseTiming();
-        setup.listed = dialog->lstRecords->count();
-        if (!dialog->panContainer->isVisible()) state.SkipWithError("the result list was not shown");
-        dialog->Close();
-        dialog.reset();
-        QApplication::processEvents();
-        state.ResumeTiming();
-    }
-    state.counters["listed"] = double(setup.listed);
+    bench::CercaToListShownLoop(
+        state, setup.listed, [] { return std::make_unique<TfrmTrovaContrattiNSC>(frmContrattiNSC); },
+        [](TfrmTrovaContrattiNSC &dialog) {
+            dialog.lblMemory->setText(QStringLiteral("contrattinsc"));
+            dialog.Show();
+        });
 }
 
 // ---- the export of 5,000 contracts -----------------------------------------
 
 void BM_SearchEverything5000(benchmark::State &state) {
-    const QString path = Setup::Get().ExportArchive();
-    qsizetype listed = 0;
-    for (auto _ : state) {
-        const QStringList lines = SearchContracts(path);
-        listed = lines.size();
-        benchmark::DoNotOptimize(lines.constData());
-    }
-    state.counters["listed"] = double(listed);
+    bench::SearchEverythingLoop(state, Setup::Get().ExportArchive(), ContractRecord, ContractListLine);
 }
 
 void BM_ExportFill(benchmark::State &state) {
     Setup &setup = Setup::Get();
     setup.OpenYear(setup.ExportArchive());
-    for (auto _ : state) {
-        setup.Export().FormShow();
-        QApplication::processEvents();
-    }
-    state.counters["rows"] = double(setup.Export().grdRecords->rowCount());
+    bench::ExportFillLoop(state, setup.Export());
 }
 
 void BM_ExportWrite(benchmark::State &state) {
     Setup &setup = Setup::Get();
-    for (auto _ : state) setup.Export().cmdEsportaClick();
-    state.SetBytesProcessed(int64_t(state.iterations()) * setup.written.size());
-    state.counters["MB"] = double(setup.written.size()) / (1024.0 * 1024.0);
+    bench::ExportWriteLoop(state, setup.Export(), setup.written);
 }
 
 void BM_PlainWrite(benchmark::State &state) {
     Setup &setup = Setup::Get();
-    for (auto _ : state) {
-        QFile file(setup.Plain());
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-            file.write(setup.written) != setup.written.size())
-            state.SkipWithError("cannot write");
-        file.close();
-    }
-    state.SetBytesProcessed(int64_t(state.iterations()) * setup.written.size());
+    bench::PlainWriteLoop(state, setup.Plain(), setup.written);
 }
 
 BENCHMARK(BM_BareRead)->Unit(benchmark::kMillisecond);
@@ -331,21 +250,15 @@ int main(int argc, char **argv) {
     vel::bench::MedianReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
 
-    const auto time = [&reporter](const char *name) {
-        const auto found = reporter.times.find(name);
-        return found == reporter.times.end() ? -1.0 : found->second;
+    bench::Targets targets(reporter, setup.answers.failures == 0 && !setup.written.isEmpty() &&
+                                         (setup.listed < 0 || setup.listed == kSearchContracts));
+    const auto time = [&targets](const char *name) { return targets.Time(name); };
+    const auto check = [&targets](const char *what, double value, double allowed) {
+        targets.Check(what, value, allowed);
     };
-    bool within = setup.answers.failures == 0 && !setup.written.isEmpty() &&
-                  (setup.listed < 0 || setup.listed == kSearchContracts);
-    if (!within)
+    if (!targets.Within())
         std::printf("\na search or the export failed (%d failure boxes, %lld lines listed)\n", setup.answers.failures,
                     static_cast<long long>(setup.listed));
-    const auto check = [&within](const char *what, double value, double allowed) {
-        if (value < 0) return;
-        const bool ok = value <= allowed;
-        within = within && ok;
-        std::printf("  %-52s %7.2f  (allowed %.0f)%s\n", what, value, allowed, ok ? "  ok" : "  OVER");
-    };
     std::printf("\nsearch: %d contracts; export: %d contracts, file of %.1f MB\n", kSearchContracts,
                 kExportContracts, double(setup.written.size()) / (1024.0 * 1024.0));
     const double read = time("BM_BareRead"), shown = time("BM_CercaToListShown");
@@ -357,5 +270,5 @@ int main(int argc, char **argv) {
     check("MB added by the filled grid", setup.addedMegabytes, kAllowedMegabytes);
     benchmark::Shutdown();
     setup.Release();
-    return within ? 0 : 1;
+    return targets.Within() ? 0 : 1;
 }

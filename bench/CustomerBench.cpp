@@ -18,15 +18,13 @@
 // The program exits with 1 when any of them is missed.
 #include <benchmark/benchmark.h>
 
-#include "MedianReporter.h"
+#include "RegisterBench.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <cstdio>
 #include <memory>
-#include <unistd.h>
 #include <vector>
 
 #include "FleetArchive.h"
@@ -119,29 +117,6 @@ Record RandomCustomer(QRandomGenerator &g) {
     return r;
 }
 
-// The customer search's search without its window, every record listed.
-QStringList SearchEverything(const QString &path) {
-    const CriteriaMatch match(CustomerRecord, {});
-    QStringList lines;
-    CollectListLines(
-        path, CustomerRecord, [&match](const Record &r) { return match.Matches(r); }, CustomerListLine, lines);
-    SortListLines(lines);
-    return lines;
-}
-
-// The export's questions answered as a user who exports and does not open
-// the file; any other box (a failure) is counted.
-class Answers final : public MessageService {
-public:
-    MsgButton Show(MsgKind, const QString &text) override {
-        if (text == ExportQuestion()) return MsgButton::Yes;
-        if (text == ExportDoneQuestion()) return MsgButton::No;
-        ++failures;
-        return MsgButton::Ok;
-    }
-    int failures = 0;
-};
-
 // The export's show handler, reachable from here.
 class CustomerExport : public TfrmExpClienti {
 public:
@@ -163,7 +138,7 @@ public:
         export_.reset();
         SetMessageService(nullptr);
     }
-    Answers answers;
+    bench::ExportAnswers answers;
     double addedMegabytes = -1;
     QByteArray written;  // the export's bytes, for the plain write
     qsizetype listedNarrow = -1, listedEverything = -1;
@@ -185,107 +160,48 @@ private:
         SetProgramFolder(empty_.path());
         export_->Show();
         QApplication::processEvents();
-        const double before = ResidentMegabytes();
-        SetProgramFolder(dir_.path());
-        export_->FormShow();
-        QApplication::processEvents();
-        addedMegabytes = ResidentMegabytes() - before;
+        addedMegabytes = bench::MegabytesAddedBy([this] {
+            SetProgramFolder(dir_.path());
+            export_->FormShow();
+        });
         export_->cmdEsportaClick();
-        QFile file(Xls());
-        if (file.open(QIODevice::ReadOnly)) written = file.readAll();
-    }
-    static double ResidentMegabytes() {
-        long pages = 0, resident = 0;
-        if (FILE *statm = std::fopen("/proc/self/statm", "r")) {
-            if (std::fscanf(statm, "%ld %ld", &pages, &resident) != 2) resident = 0;
-            std::fclose(statm);
-        }
-        return double(resident) * double(sysconf(_SC_PAGESIZE)) / (1024.0 * 1024.0);
+        written = bench::BytesOf(Xls());
     }
     QTemporaryDir dir_, empty_;
     std::unique_ptr<CustomerExport> export_;
 };
 
-void BM_BareRead(benchmark::State &state) {
-    const QString path = Setup::Get().Archive();
-    qint64 total = 0;
-    for (auto _ : state) {
-        const qint64 read = bench::BareRead(path);
-        if (read < 0) state.SkipWithError("cannot open");
-        total += read;
-    }
-    state.SetBytesProcessed(total);
-}
+void BM_BareRead(benchmark::State &state) { bench::BareReadLoop(state, Setup::Get().Archive()); }
 
-// "Cerca" to the filled list shown: a new dialog for every search, as the
-// program makes one for every search; making, showing, typing the criteria
-// and destroying it are left out of the timing.
+// "Cerca" to the filled list shown, with the criteria typed or none.
 void CercaToListShown(benchmark::State &state, bool narrow, qsizetype &listed) {
-    for (auto _ : state) {
-        state.PauseTiming();
-        auto dialog = std::make_unique<TfrmTrovaClienti>();
-        dialog->Create();
-        dialog->Show();
-        if (narrow) {
-            dialog->txtCognome->setText(QString::fromLatin1(kSurnameCriterion));
-            dialog->txtComuneRes->setText(QString::fromLatin1(kTownCriterion));
-        }
-        QApplication::processEvents();
-        state.ResumeTiming();
-
-        dialog->btnCercaClick();
-        QApplication::processEvents();
-
-        state.PauseTiming();
-        listed = dialog->lstRecords->count();
-        if (!dialog->panContainer->isVisible()) state.SkipWithError("the result list was not shown");
-        dialog->Close();
-        dialog.reset();
-        QApplication::processEvents();
-        state.ResumeTiming();
-    }
-    state.counters["listed"] = double(listed);
+    bench::CercaToListShownLoop(
+        state, listed, [] { return std::make_unique<TfrmTrovaClienti>(); },
+        [narrow](TfrmTrovaClienti &dialog) {
+            dialog.Show();
+            if (narrow) {
+                dialog.txtCognome->setText(QString::fromLatin1(kSurnameCriterion));
+                dialog.txtComuneRes->setText(QString::fromLatin1(kTownCriterion));
+            }
+        });
 }
 void BM_CercaTwoCriteria(benchmark::State &state) { CercaToListShown(state, true, Setup::Get().listedNarrow); }
 void BM_CercaEverything(benchmark::State &state) { CercaToListShown(state, false, Setup::Get().listedEverything); }
 
 void BM_SearchEverything(benchmark::State &state) {
-    const QString path = Setup::Get().Archive();
-    qsizetype listed = 0;
-    for (auto _ : state) {
-        const QStringList lines = SearchEverything(path);
-        listed = lines.size();
-        benchmark::DoNotOptimize(lines.constData());
-    }
-    state.counters["listed"] = double(listed);
+    bench::SearchEverythingLoop(state, Setup::Get().Archive(), CustomerRecord, CustomerListLine);
 }
 
-void BM_ExportFill(benchmark::State &state) {
-    CustomerExport &dialog = Setup::Get().Export();
-    for (auto _ : state) {
-        dialog.FormShow();
-        QApplication::processEvents();
-    }
-    state.counters["rows"] = double(dialog.grdRecords->rowCount());
-}
+void BM_ExportFill(benchmark::State &state) { bench::ExportFillLoop(state, Setup::Get().Export()); }
 
 void BM_ExportWrite(benchmark::State &state) {
     Setup &setup = Setup::Get();
-    for (auto _ : state) setup.Export().cmdEsportaClick();
-    state.SetBytesProcessed(int64_t(state.iterations()) * setup.written.size());
-    state.counters["MB"] = double(setup.written.size()) / (1024.0 * 1024.0);
+    bench::ExportWriteLoop(state, setup.Export(), setup.written);
 }
 
 void BM_PlainWrite(benchmark::State &state) {
     Setup &setup = Setup::Get();
-    for (auto _ : state) {
-        QFile file(setup.Plain());
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-            file.write(setup.written) != setup.written.size())
-            state.SkipWithError("cannot write");
-        file.close();
-    }
-    state.SetBytesProcessed(int64_t(state.iterations()) * setup.written.size());
+    bench::PlainWriteLoop(state, setup.Plain(), setup.written);
 }
 
 BENCHMARK(BM_BareRead)->Unit(benchmark::kMillisecond);
@@ -308,22 +224,17 @@ int main(int argc, char **argv) {
     vel::bench::MedianReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
 
-    const auto time = [&reporter](const char *name) {
-        const auto found = reporter.times.find(name);
-        return found == reporter.times.end() ? -1.0 : found->second;
+    bench::Targets targets(reporter, setup.answers.failures == 0 && !setup.written.isEmpty() &&
+                                         (setup.listedEverything < 0 || setup.listedEverything == kRecords) &&
+                                         setup.listedNarrow != 0);
+    const auto time = [&targets](const char *name) { return targets.Time(name); };
+    const auto check = [&targets](const char *what, double value, double allowed) {
+        targets.Check(what, value, allowed);
     };
-    bool within = setup.answers.failures == 0 && !setup.written.isEmpty() &&
-                  (setup.listedEverything < 0 || setup.listedEverything == kRecords) && setup.listedNarrow != 0;
-    if (!within)
+    if (!targets.Within())
         std::printf("\nthe search or the export failed (%d failure boxes, %lld and %lld lines listed)\n",
                     setup.answers.failures, static_cast<long long>(setup.listedNarrow),
                     static_cast<long long>(setup.listedEverything));
-    const auto check = [&within](const char *what, double value, double allowed) {
-        if (value < 0) return;
-        const bool ok = value <= allowed;
-        within = within && ok;
-        std::printf("  %-52s %7.2f  (allowed %.0f)%s\n", what, value, allowed, ok ? "  ok" : "  OVER");
-    };
     std::printf("\n%d customers, archive of %.1f MB, file of %.1f MB, %lld listed by two criteria\n", kRecords,
                 double(kRecords) * CustomerRecord.Size() / (1024.0 * 1024.0),
                 double(setup.written.size()) / (1024.0 * 1024.0), static_cast<long long>(setup.listedNarrow));
@@ -341,5 +252,5 @@ int main(int argc, char **argv) {
     check("MB added by the filled grid", setup.addedMegabytes, kAllowedMegabytes);
     benchmark::Shutdown();
     setup.Release();
-    return within ? 0 : 1;
+    return targets.Within() ? 0 : 1;
 }

@@ -14,18 +14,12 @@
 // The program exits with 1 when any of the three is missed.
 #include <benchmark/benchmark.h>
 
-#include "MedianReporter.h"
+#include "RegisterBench.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <cstdio>
-#include <map>
-#include <set>
-#include <string>
-#include <unistd.h>
-#include <vector>
 
 #include "FleetArchive.h"
 #include "common/ListLines.h"
@@ -43,19 +37,6 @@ constexpr int kRecords = 50000;
 constexpr double kAllowedFillOverSearch = 5.0;
 constexpr double kAllowedWriteOverPlain = 3.0;
 constexpr double kAllowedMegabytes = 100.0;
-
-// The export's questions answered as a user who exports and does not open
-// the file; any other box (a failure) is counted.
-class ExportAnswers final : public MessageService {
-public:
-    MsgButton Show(MsgKind, const QString &text) override {
-        if (text == ExportQuestion()) return MsgButton::Yes;
-        if (text == ExportDoneQuestion()) return MsgButton::No;
-        ++failures;
-        return MsgButton::Ok;
-    }
-    int failures = 0;
-};
 
 // The dialog's show handler, reachable from here.
 class FleetExport : public TfrmExpFlotta {
@@ -78,7 +59,7 @@ public:
         dialog_.reset();
         SetMessageService(nullptr);
     }
-    ExportAnswers answers;
+    bench::ExportAnswers answers;
     double addedMegabytes = -1;
     QByteArray written;  // the export's bytes, for the plain write
 
@@ -95,22 +76,12 @@ private:
         SetProgramFolder(empty_.path());
         dialog_->Show();
         QApplication::processEvents();
-        const double before = ResidentMegabytes();
-        SetProgramFolder(dir_.path());
-        dialog_->FormShow();
-        QApplication::processEvents();
-        addedMegabytes = ResidentMegabytes() - before;
+        addedMegabytes = bench::MegabytesAddedBy([this] {
+            SetProgramFolder(dir_.path());
+            dialog_->FormShow();
+        });
         dialog_->cmdEsportaClick();
-        QFile file(Xls());
-        if (file.open(QIODevice::ReadOnly)) written = file.readAll();
-    }
-    static double ResidentMegabytes() {
-        long pages = 0, resident = 0;
-        if (FILE *statm = std::fopen("/proc/self/statm", "r")) {
-            if (std::fscanf(statm, "%ld %ld", &pages, &resident) != 2) resident = 0;
-            std::fclose(statm);
-        }
-        return double(resident) * double(sysconf(_SC_PAGESIZE)) / (1024.0 * 1024.0);
+        written = bench::BytesOf(Xls());
     }
     QTemporaryDir dir_, empty_;
     std::unique_ptr<FleetExport> dialog_;
@@ -118,45 +89,22 @@ private:
 
 // (a) The vehicle search with no criterion: every record listed.
 void BM_SearchEverything(benchmark::State &state) {
-    const QString path = Setup::Get().Archive();
-    qsizetype listed = 0;
-    for (auto _ : state) {
-        const QStringList lines = bench::SearchFleet(path);
-        listed = lines.size();
-        benchmark::DoNotOptimize(lines.constData());
-    }
-    state.counters["listed"] = double(listed);
+    bench::SearchEverythingLoop(state, Setup::Get().Archive(), VehicleRecord, VehicleListLine);
 }
 
 // (b) The export dialog's fill, as its show makes it, and the first paint.
-void BM_ExportFill(benchmark::State &state) {
-    FleetExport &dialog = Setup::Get().Dialog();
-    for (auto _ : state) {
-        dialog.FormShow();
-        QApplication::processEvents();
-    }
-    state.counters["rows"] = double(dialog.grdRecords->rowCount());
-}
+void BM_ExportFill(benchmark::State &state) { bench::ExportFillLoop(state, Setup::Get().Dialog()); }
 
 // (c) The spreadsheet picture: the grid written to "Flotta_Automezzi.xls".
 void BM_ExportWrite(benchmark::State &state) {
     Setup &setup = Setup::Get();
-    for (auto _ : state) setup.Dialog().cmdEsportaClick();
-    state.SetBytesProcessed(int64_t(state.iterations()) * setup.written.size());
-    state.counters["MB"] = double(setup.written.size()) / (1024.0 * 1024.0);
+    bench::ExportWriteLoop(state, setup.Dialog(), setup.written);
 }
 
 // (d) A plain buffered write of the same bytes, beside it.
 void BM_PlainWrite(benchmark::State &state) {
     Setup &setup = Setup::Get();
-    for (auto _ : state) {
-        QFile file(setup.Plain());
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-            file.write(setup.written) != setup.written.size())
-            state.SkipWithError("cannot write");
-        file.close();
-    }
-    state.SetBytesProcessed(int64_t(state.iterations()) * setup.written.size());
+    bench::PlainWriteLoop(state, setup.Plain(), setup.written);
 }
 
 BENCHMARK(BM_SearchEverything)->Unit(benchmark::kMillisecond);
@@ -174,18 +122,12 @@ int main(int argc, char **argv) {
     vel::bench::MedianReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
 
-    auto time = [&reporter](const char *name) {
-        const auto found = reporter.times.find(name);
-        return found == reporter.times.end() ? -1.0 : found->second;
+    bench::Targets targets(reporter, setup.answers.failures == 0 && !setup.written.isEmpty(), 48);
+    const auto time = [&targets](const char *name) { return targets.Time(name); };
+    const auto check = [&targets](const char *what, double value, double allowed) {
+        targets.Check(what, value, allowed);
     };
-    bool within = setup.answers.failures == 0 && !setup.written.isEmpty();
-    if (!within) std::printf("\nthe export failed (%d failure boxes)\n", setup.answers.failures);
-    auto check = [&within](const char *what, double value, double allowed) {
-        if (value < 0) return;
-        const bool ok = value <= allowed;
-        within = within && ok;
-        std::printf("  %-48s %7.2f  (allowed %.0f)%s\n", what, value, allowed, ok ? "  ok" : "  OVER");
-    };
+    if (!targets.Within()) std::printf("\nthe export failed (%d failure boxes)\n", setup.answers.failures);
     std::printf("\n%d records, file of %.1f MB\n", kRecords, double(setup.written.size()) / (1024.0 * 1024.0));
     const double search = time("BM_SearchEverything"), fill = time("BM_ExportFill");
     const double write = time("BM_ExportWrite"), plain = time("BM_PlainWrite");
@@ -196,5 +138,5 @@ int main(int argc, char **argv) {
     check("MB added by the filled grid", setup.addedMegabytes, kAllowedMegabytes);
     benchmark::Shutdown();
     setup.Release();
-    return within ? 0 : 1;
+    return targets.Within() ? 0 : 1;
 }

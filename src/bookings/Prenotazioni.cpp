@@ -71,28 +71,11 @@ QLabel *ListCaption(QWidget *parent, const QString &text, const QRect &geometry)
     return caption;
 }
 
-// The mouse wheel over a list would walk its items as Up and Down do, which
-// the lists refuse: a wheel turned while the pointer rests on a list must
-// neither change the booking's date or time nor take the focus.
-class WheelRefused : public QObject {
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject *, QEvent *event) override {
-        if (event->type() != QEvent::Wheel) return false;
-        event->accept();
-        return true;
-    }
-};
-
 ChoiceList *DateList(QWidget *parent, const char *name, const QStringList &items, const QRect &geometry) {
     auto *list = new ChoiceList(parent);
     list->setObjectName(QString::fromLatin1(name));
-    list->setFocusPolicy(Qt::StrongFocus);
-    list->installEventFilter(new WheelRefused(list));
-    // Nor may a paste from the edit's menu or a dropped text bring in what
-    // typing cannot: a "Ma" pasted into an hour list would be saved as the
+    // Neither a paste from the edit's menu nor a dropped text may bring in
+    // what typing cannot: a "Ma" pasted into an hour list would be saved as the
     // hour when "Salva" is clicked before the list is left.
     // (The combo box hands its own menu request on to its edit's menu.)
     list->setContextMenuPolicy(Qt::NoContextMenu);

@@ -8,6 +8,7 @@
 #include "common/TextRules.h"
 #include "dialogs/OpenURL.h"
 #include "platform/MessageBox.h"
+#include "pictures/Pictures.h"
 #include "platform/Platform.h"
 
 namespace vel {
@@ -47,12 +48,14 @@ TfrmStampaContrattoNSC::TfrmStampaContrattoNSC(QWidget *owner) : Form(owner) {
     imgEsporta01->setTextFormat(Qt::RichText);
     imgEsporta01->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     imgEsporta01->setFont(UiFont(QStringLiteral("Verdana"), 10));
-    imgEsporta01->setText(QStringLiteral(
+    // Rich text lays its document out as it is set: when first shown, not
+    // while the program creates its windows.
+    WhenFirstShown(imgEsporta01, [label = imgEsporta01] { label->setText(QStringLiteral(
         "<p style=\"font-size:13pt; font-weight:bold; color:#1E3A5F;\">Esportazione e stampa del contratto</p>"
         "<p>Il pulsante in basso esporta il testo completo del contratto di autonoleggio senza conducente "
         "in un documento in formato RTF.</p>"
         "<p>Aperto il documento con un programma di videoscrittura, \u00e8 possibile adattarne il testo "
-        "prima di stamparlo su carta.</p>"));
+        "prima di stamparlo su carta.</p>")); });
 
     btnAnnulla = new Button(QStringLiteral("Annulla"), this);
     btnAnnulla->setObjectName(QStringLiteral("btnAnnulla"));

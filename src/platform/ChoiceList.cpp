@@ -65,6 +65,12 @@ void ChoiceList::Empty() {
 // them (Tab, the arrows that walk the list, the keys that open it). The key
 // rule refuses every one of them, so they go through the handler first.
 bool ChoiceList::event(QEvent *e) {
+    // The wheel would walk the items as Up and Down do, which the list
+    // refuses: focused or not, it changes nothing.
+    if (e->type() == QEvent::Wheel) {
+        e->accept();
+        return true;
+    }
     if (e->type() == QEvent::KeyPress) {
         auto *k = static_cast<QKeyEvent *>(e);
         switch (k->key()) {

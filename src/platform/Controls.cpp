@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QResizeEvent>
 #include <QValidator>
+#include <QWheelEvent>
 #include <algorithm>
 
 namespace vel {
@@ -275,6 +276,25 @@ ComboEdit::ComboEdit(QWidget *parent) : QComboBox(parent) {
     setInsertPolicy(QComboBox::NoInsert);
     setCompleter(nullptr);
     setDuplicatesEnabled(true);
+    // Neither the wheel nor a click on the list takes the focus by itself
+    // from the wheel: only a click or the keyboard does.
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+// The wheel changes only the combo the user is in; elsewhere it is left to
+// the window, which does nothing with it.
+static bool WheelForTheFocusedOnly(QComboBox *combo, QWheelEvent *event) {
+    if (combo->hasFocus()) return false;
+    event->ignore();
+    return true;
+}
+
+void ComboEdit::wheelEvent(QWheelEvent *event) {
+    if (!WheelForTheFocusedOnly(this, event)) QComboBox::wheelEvent(event);
+}
+
+void ListCombo::wheelEvent(QWheelEvent *event) {
+    if (!WheelForTheFocusedOnly(this, event)) QComboBox::wheelEvent(event);
 }
 
 void ComboEdit::changeEvent(QEvent *event) {
@@ -306,7 +326,10 @@ void ComboEdit::ClearSelectionKeepText() {
     editor_->setText(keep);
 }
 
-ListCombo::ListCombo(QWidget *parent) : QComboBox(parent) { setEditable(false); }
+ListCombo::ListCombo(QWidget *parent) : QComboBox(parent) {
+    setEditable(false);
+    setFocusPolicy(Qt::StrongFocus);
+}
 
 void ListCombo::keyPressEvent(QKeyEvent *event) {
     if (onKeyDown) {

@@ -94,6 +94,10 @@ public:
 
 protected:
     void changeEvent(QEvent *event) override;
+    // The wheel acts on the combo that has the focus only, as on the desktop
+    // the program comes from: a wheel turned while the pointer passes over
+    // another combo would change its value unseen.
+    void wheelEvent(QWheelEvent *event) override;
 
 private:
     Edit *editor_;
@@ -108,6 +112,8 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    // As a combo edit: the wheel acts on the focused list only.
+    void wheelEvent(QWheelEvent *event) override;
 };
 
 // A push button that is never a default button: Enter in an edit presses

@@ -1,6 +1,4 @@
 #include <QCheckBox>
-#include <QDir>
-#include <QFile>
 #include <memory>
 
 #include "ContractFixture.h"
@@ -10,66 +8,50 @@
 #include "common/ListLines.h"
 #include "contracts/DaSaldare.h"
 #include "platform/QtPrint.h"
-#include "support/ReadFault.h"
+#include "support/ResultListSuite.h"
 
 namespace vel::test {
 namespace {
 
 const QString kYes = QStringLiteral("S\u00ec");
-const QString kArchiveFailure = QStringLiteral(
-    "Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\rAccertarsi di possedere i privilegi di "
-    "scrittura nella cartella di installazione del programma.");
+Record Rental(const char *number, const char *customer, const QString &flag, const char *note = "") {
+    return Contract({{"NumContratto", QString::fromUtf8(number)},
+                     {"Data", QStringLiteral("01/03/2026")},
+                     {"Cliente", QString::fromUtf8(customer)},
+                     {"Targa", QStringLiteral("AB123CD")},
+                     {"Totale", QStringLiteral("150,00")},
+                     {"DaSaldare", flag},
+                     {"Note", QString::fromUtf8(note)},
+                     {"File01", QString::fromUtf8(customer) + QStringLiteral(".pdf")}});
+}
 
-class DaSaldareTest : public ContractTest {
+struct ContractsToBePaid {
+    using Window = TfrmDaSaldare;
+    static QWidget *Owner() { return frmContrattiNSC; }
+    // The card has the year open, as its "Apri" leaves it.
+    static void Prepare() { frmContrattiNSC->lblFile->setText(ProgramPath(ContractArchive())); }
+    static const char *ObjectName() { return "frmDaSaldare"; }
+    static QString ReportTitle() { return QStringLiteral("Riepilogo contratti N.S.C. da saldare"); }
+    static QString Archive() { return ContractArchive(); }
+    static const RecordLayout &Layout() { return ContractRecord; }
+    static Record Flagged(int i) { return Rental(QByteArray::number(i).constData(), "Rossi", kYes); }
+    static Record Unflagged() { return Rental("1", "Rossi", QStringLiteral("No")); }
+    static std::vector<Record> FindRecords() {
+        return {Rental("1", "Rossi", kYes, "saldo a fine mese"), Rental("2", "Verdi", kYes, "acconto versato"),
+                Rental("3", "Neri", kYes, "saldo con bonifico")};
+    }
+    static QString FindText() { return QStringLiteral("n. "); }
+    static std::vector<int> FindRows() { return {0, 1, 2}; }
+};
+INSTANTIATE_TYPED_TEST_SUITE_P(DaSaldare, ResultListSuite, ContractsToBePaid);
+
+class DaSaldareTest : public ResultListSuite<ContractsToBePaid> {
 protected:
-    void SetUp() override {
-        ContractTest::SetUp();
-        PointCardAt();
-    }
-    // The list as the contract card opens it: owned by the card, no tag.
-    std::unique_ptr<TfrmDaSaldare> Open() {
-        auto dlg = std::make_unique<TfrmDaSaldare>(frmContrattiNSC);
-        dlg->Create();
-        dlg->Show();
-        ShowActive(dlg.get());
-        return dlg;
-    }
-    static Record Rental(const char *number, const char *customer, const QString &flag, const char *note = "") {
-        return Contract({{"NumContratto", QString::fromUtf8(number)},
-                         {"Data", QStringLiteral("01/03/2026")},
-                         {"Cliente", QString::fromUtf8(customer)},
-                         {"Targa", QStringLiteral("AB123CD")},
-                         {"Totale", QStringLiteral("150,00")},
-                         {"DaSaldare", flag},
-                         {"Note", QString::fromUtf8(note)},
-                         {"File01", QString::fromUtf8(customer) + QStringLiteral(".pdf")}});
+    static void WriteContracts(const std::vector<Record> &contracts, int year = kContractYear) {
+        vel::test::WriteContracts(contracts, year);
     }
     static QString Card(const char *control) { return ControlTextOf(frmContrattiNSC, control); }
 };
-
-TEST_F(DaSaldareTest, WindowLooksAsDesigned) {
-    auto dlg = Open();
-    EXPECT_EQ(dlg->objectName(), QStringLiteral("frmDaSaldare"));
-    EXPECT_EQ(dlg->Caption(), QStringLiteral(" Riepilogo contratti N.S.C. da saldare"));
-    EXPECT_EQ(dlg->size(), QSize(862, 560));
-    EXPECT_FALSE(dlg->windowFlags() & Qt::WindowCloseButtonHint);
-    EXPECT_TRUE(dlg->panContainer->isVisible());
-    EXPECT_EQ(Focused(), dlg->txtTrova);
-    EXPECT_EQ(dlg->btnTrova->text(), QStringLiteral("Trova"));
-    EXPECT_EQ(dlg->btnStampa->text(), QStringLiteral("Stampa"));
-    EXPECT_EQ(dlg->btnChiudi->text(), QStringLiteral("Chiudi"));
-    EXPECT_EQ(dlg->lblIstruzioni01->text(),
-              U("Immettere una o pi\xc3\xb9 parole consecutive presenti nella scheda in elenco da cercare e premere "
-                "il pulsante Trova."));
-    EXPECT_EQ(dlg->lblIstruzioni02->text(),
-              U("Per spostarsi sulla voce successiva contenente la stessa chiave di ricerca, fare di nuovo clic su "
-                "Trova."));
-    EXPECT_EQ(dlg->lblIstruzioni03->text(), U("Per richiamare i dati di una scheda, selezionarla con un doppio clic."));
-    // No count, no criteria, no tag.
-    EXPECT_EQ(dlg->findChild<QWidget *>(QStringLiteral("lblTrovate")), nullptr);
-    EXPECT_EQ(dlg->findChild<QWidget *>(QStringLiteral("lblMemory")), nullptr);
-    EXPECT_EQ(dlg->findChild<QWidget *>(QStringLiteral("panAvvio")), nullptr);
-}
 
 // Only a flag stored exactly as "Sì" lists a contract, in the order of the
 // file, whatever the numbers and dates.
@@ -102,58 +84,9 @@ TEST_F(DaSaldareTest, ListsTheYearTheCardHasOpen) {
     EXPECT_EQ(LinesOf(dlg->lstRecords), QStringList{ContractListLine(Rental("1", "Anno Scorso", kYes))});
 }
 
-TEST_F(DaSaldareTest, NothingToBePaidGivesAnEmptyList) {
-    struct Case {
-        const char *label;
-        bool archive;
-    };
-    for (const Case c : {Case{"no archive for the year", false}, Case{"no flagged contract", true}}) {
-        SCOPED_TRACE(c.label);
-        if (c.archive) WriteContracts({Rental("1", "Rossi", QStringLiteral("No"))});
-        auto dlg = Open();
-        EXPECT_TRUE(folder.Exists(ContractArchive()));  // a missing archive is created empty
-        EXPECT_EQ(dlg->lstRecords->count(), 0);
-        messages.Expect(MsgKind::Plain, QStringLiteral("Ricerca non applicabile: la lista non contiene nessuna voce."));
-        Click(dlg->btnTrova);
-        messages.Verify();
-        printer.printed.clear();
-        Click(dlg->btnStampa);
-        ASSERT_EQ(printer.printed.size(), 1u);
-        EXPECT_EQ(printer.printed[0].title, QStringLiteral("Riepilogo contratti N.S.C. da saldare"));
-        EXPECT_EQ(StringsOf(printer.printed[0].pages[0]),
-                  (QStringList{QStringLiteral("Riepilogo contratti N.S.C. da saldare"),
-                               QStringLiteral("Stampa eseguita in data 14/03/2026")}));
-    }
-}
-
-// An archive that cannot be opened, or that fails part way: the failure is
-// said and nothing is listed, so that no part passes for every contract
-// still to be paid.
-TEST_F(DaSaldareTest, AnArchiveThatFailsIsReported) {
-    folder.Block(ContractArchive());
-    messages.Expect(MsgKind::Error, kArchiveFailure);
-    {
-        auto dlg = Open();
-        messages.Verify();
-        EXPECT_EQ(dlg->lstRecords->count(), 0);
-        EXPECT_TRUE(dlg->isVisible());
-    }
-    QDir(folder.Path(QString())).rmdir(ContractArchive());
-    std::vector<Record> many;
-    for (int i = 1; i <= 200; ++i) many.push_back(Rental(QByteArray::number(i).constData(), "Rossi", kYes));
-    WriteContracts(many);
-    ReadFault badSectors(folder.Path(ContractArchive()), qint64(100) * ContractRecord.Size());
-    messages.Expect(MsgKind::Error, kArchiveFailure);
-    auto dlg = Open();
-    messages.Verify();
-    EXPECT_GE(badSectors.Refused(), 1);
-    // No part of the list passes for the whole.
-    EXPECT_EQ(dlg->lstRecords->count(), 0);
-    EXPECT_TRUE(dlg->isVisible());
-    EXPECT_EQ(Focused(), dlg->txtTrova);
-}
-
-TEST_F(DaSaldareTest, TrovaAndStampaWorkOnTheList) {
+// A new text, typed after a find, is searched from the first line, not from
+// the line after the last hit.
+TEST_F(DaSaldareTest, ANewTrovaTextStartsFromTheFirstLine) {
     WriteContracts({Rental("1", "Rossi", kYes, "saldo a fine mese"), Rental("2", "Verdi", kYes, "acconto versato"),
                     Rental("3", "Neri", kYes, "saldo con bonifico")});
     auto dlg = Open();
@@ -173,22 +106,6 @@ TEST_F(DaSaldareTest, TrovaAndStampaWorkOnTheList) {
     EXPECT_EQ(dlg->lstRecords->currentRow(), 2);
     Click(dlg->btnTrova);
     EXPECT_EQ(dlg->lstRecords->currentRow(), 0);
-
-    Click(dlg->btnStampa);
-    ASSERT_EQ(printer.printed.size(), 1u);
-    EXPECT_EQ(StringsOf(printer.printed[0].pages[0]),
-              QStringList{QStringLiteral("Riepilogo contratti N.S.C. da saldare")} + LinesOf(dlg->lstRecords) +
-                  QStringList{QStringLiteral("Stampa eseguita in data 14/03/2026")});
-
-    // A new opening forgets the last find: the same text starts from the first line.
-    Click(dlg->btnChiudi);
-    EXPECT_FALSE(dlg->isVisible());
-    EXPECT_EQ(dlg->lstRecords->count(), 0);
-    auto next = Open();
-    next->lstRecords->setCurrentRow(2);
-    Type(next->txtTrova, QStringLiteral("n. "));
-    Click(next->btnTrova);
-    EXPECT_EQ(next->lstRecords->currentRow(), 0);
 }
 
 // A double-click loads the contract whose line equals the chosen one, the
@@ -224,25 +141,6 @@ TEST_F(DaSaldareTest, PickLoadsTheLastContractWithTheLine) {
     EXPECT_EQ(Card("txtCliente"), QStringLiteral("Verdi Anna"));
     EXPECT_EQ(Card("lblFile01"), QStringLiteral("Verdi Anna.pdf"));
     EXPECT_TRUE(flag->isChecked());
-    EXPECT_TRUE(messages.Shown().empty());
-}
-
-TEST_F(DaSaldareTest, PickWithoutALineOrArchiveJustCloses) {
-    WriteContracts({Rental("1", "Rossi", kYes)});
-    frmContrattiNSC->lblPosizione->setText(QStringLiteral("5"));
-    {
-        auto dlg = Open();
-        DoubleClickBelowLines(dlg->lstRecords);
-        EXPECT_FALSE(dlg->isVisible());
-    }
-    {
-        auto dlg = Open();
-        QFile::remove(folder.Path(ContractArchive()));
-        folder.Block(ContractArchive());
-        DoubleClickLine(dlg->lstRecords, 0);
-        EXPECT_FALSE(dlg->isVisible());
-    }
-    EXPECT_EQ(frmContrattiNSC->lblPosizione->text(), QStringLiteral("5"));
     EXPECT_TRUE(messages.Shown().empty());
 }
 

@@ -1,9 +1,8 @@
 // The call-back list: the customers whose box "Da ricontattare" is ticked,
-// listed as the list opens, with the open questions at the end of each line;
-// "Trova", "Stampa", and the double-click that loads the customer into the
-// customer card.
+// listed as the list opens, with the open questions at the end of each line,
+// and the double-click that loads the customer into the customer card. What
+// every such list does ("Trova", "Stampa", failures) runs in ResultListSuite.
 #include <QCheckBox>
-#include <QDir>
 #include <QFile>
 #include <memory>
 #include <vector>
@@ -17,15 +16,12 @@
 #include "common/ListLines.h"
 #include "customers/Clienti.h"
 #include "customers/Ricontatta.h"
-#include "support/ReadFault.h"
+#include "support/ResultListSuite.h"
 
 namespace vel::test {
 namespace {
 
 const QString kYes = U("S\xc3\xac");
-const QString kArchiveFailed = QStringLiteral(
-    "Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\rAccertarsi di possedere i privilegi di "
-    "scrittura nella cartella di installazione del programma.");
 
 Record Person(const char *surname, const char *name, const QString &flag, const char *questions = "",
               const char *note = "") {
@@ -33,16 +29,28 @@ Record Person(const char *surname, const char *name, const QString &flag, const 
                      {"Questioni", U(questions)}, {"Note", U(note)}, {"Recapito", U("06 1234567")}});
 }
 
-class RicontattaTest : public ProgramTest {
-protected:
-    // The list as the customer card opens it: owned by the card, no tag.
-    std::unique_ptr<TfrmRicontatta> Open() {
-        auto dlg = std::make_unique<TfrmRicontatta>(frmClienti);
-        dlg->Create();
-        dlg->Show();
-        ShowActive(dlg.get());
-        return dlg;
+struct CallBackCustomers {
+    using Window = TfrmRicontatta;
+    static QWidget *Owner() { return frmClienti; }
+    static const char *ObjectName() { return "frmRicontatta"; }
+    static QString ReportTitle() { return QStringLiteral("Riepilogo clienti da ricontattare"); }
+    static QString Archive() { return kCustomerArchive; }
+    static const RecordLayout &Layout() { return CustomerRecord; }
+    static Record Flagged(int i) {
+        return Person(QStringLiteral("Cliente %1").arg(i, 3, 10, QChar('0')).toUtf8().constData(), "", kYes);
     }
+    static Record Unflagged() { return Person("Bianchi", "Anna", QStringLiteral("No")); }
+    static std::vector<Record> FindRecords() {
+        return {Person("Rossi", "Mario", kYes, "Richiamare in serata"), Person("Bianchi", "Anna", kYes, "Richiamare domani"),
+                Person("Conti", "Paolo", kYes, "Fattura contestata")};
+    }
+    static QString FindText() { return QStringLiteral("richiamare"); }
+    static std::vector<int> FindRows() { return {0, 2}; }
+};
+INSTANTIATE_TYPED_TEST_SUITE_P(Ricontatta, ResultListSuite, CallBackCustomers);
+
+class RicontattaTest : public ResultListSuite<CallBackCustomers> {
+protected:
     // What a pick writes, as the receiver of the customer card's tag sees it:
     // the record number and the surname of every record applied, in order.
     struct Applied {
@@ -57,36 +65,12 @@ protected:
     // again when the next test builds the windows.
     void TearDown() override {
         if (recording_) RegisterPick(QStringLiteral("frmTrovaClienti"), QStringLiteral("clienti"), {});
-        ProgramTest::TearDown();
+        ResultListSuite::TearDown();
     }
 
 private:
     bool recording_ = false;
 };
-
-TEST_F(RicontattaTest, WindowLooksAsDesigned) {
-    auto dlg = Open();
-    EXPECT_EQ(dlg->objectName(), QStringLiteral("frmRicontatta"));
-    EXPECT_EQ(dlg->Caption(), QStringLiteral(" Riepilogo clienti da ricontattare"));
-    EXPECT_EQ(dlg->size(), QSize(862, 560));
-    EXPECT_FALSE(dlg->windowFlags() & Qt::WindowCloseButtonHint);
-    EXPECT_TRUE(dlg->panContainer->isVisible());
-    EXPECT_EQ(Focused(), dlg->txtTrova);
-    EXPECT_EQ(dlg->btnTrova->text(), QStringLiteral("Trova"));
-    EXPECT_EQ(dlg->btnStampa->text(), QStringLiteral("Stampa"));
-    EXPECT_EQ(dlg->btnChiudi->text(), QStringLiteral("Chiudi"));
-    EXPECT_EQ(dlg->lblIstruzioni01->text(),
-              U("Immettere una o pi\xc3\xb9 parole consecutive presenti nella scheda in elenco da cercare e premere "
-                "il pulsante Trova."));
-    EXPECT_EQ(dlg->lblIstruzioni02->text(),
-              U("Per spostarsi sulla voce successiva contenente la stessa chiave di ricerca, fare di nuovo clic su "
-                "Trova."));
-    EXPECT_EQ(dlg->lblIstruzioni03->text(), U("Per richiamare i dati di una scheda, selezionarla con un doppio clic."));
-    // No criteria, no count, no tag.
-    EXPECT_EQ(dlg->findChild<QWidget *>(QStringLiteral("panAvvio")), nullptr);
-    EXPECT_EQ(dlg->findChild<QWidget *>(QStringLiteral("lblTrovate")), nullptr);
-    EXPECT_EQ(dlg->findChild<QWidget *>(QStringLiteral("lblMemory")), nullptr);
-}
 
 // Only a flag stored exactly as "Sì" lists a customer; the line ends with the
 // open questions, not the note; the list runs in the order of its lines.
@@ -111,105 +95,6 @@ TEST_F(RicontattaTest, ListsTheFlaggedCustomersWithTheirQuestions) {
     EXPECT_EQ(dlg->lstRecords->Line(1).size(), 99);  // no questions, nothing after the columns
     ExpectResultListLook(dlg->lstRecords, 1600);
     EXPECT_TRUE(messages.Shown().empty());
-}
-
-TEST_F(RicontattaTest, NobodyToCallBackGivesAnEmptyList) {
-    for (const bool archive : {false, true}) {
-        SCOPED_TRACE(archive ? "no flagged customer" : "no archive at all");
-        if (archive) WriteCustomers({Person("Bianchi", "Anna", QStringLiteral("No"))});
-        auto dlg = Open();
-        EXPECT_TRUE(folder.Exists(kCustomerArchive));  // a missing archive is created empty
-        EXPECT_EQ(dlg->lstRecords->count(), 0);
-        messages.Expect(MsgKind::Plain, QStringLiteral("Ricerca non applicabile: la lista non contiene nessuna voce."));
-        Click(dlg->btnTrova);
-        messages.Verify();
-        printer.printed.clear();
-        Click(dlg->btnStampa);
-        ASSERT_EQ(printer.printed.size(), 1u);
-        EXPECT_EQ(printer.printed[0].title, QStringLiteral("Riepilogo clienti da ricontattare"));
-        EXPECT_EQ(StringsOf(printer.printed[0].pages[0]),
-                  (QStringList{QStringLiteral("Riepilogo clienti da ricontattare"),
-                               QStringLiteral("Stampa eseguita in data 14/03/2026")}));
-    }
-}
-
-TEST_F(RicontattaTest, TrovaAndStampaWorkOnTheList) {
-    WriteCustomers({Person("Rossi", "Mario", kYes, "Richiamare in serata"),
-                    Person("Bianchi", "Anna", kYes, "Richiamare domani"),
-                    Person("Conti", "Paolo", kYes, "Fattura contestata")});
-    auto dlg = Open();
-    Type(dlg->txtTrova, QStringLiteral("RICHIAMARE"));
-    Press(dlg->txtTrova, Qt::Key_Return);
-    EXPECT_EQ(Focused(), dlg->btnTrova);
-    EXPECT_EQ(SelectedRow(dlg->lstRecords), -1);  // Enter did not find
-    Click(dlg->btnTrova);
-    EXPECT_EQ(dlg->lstRecords->currentRow(), 0);
-    Click(dlg->btnTrova);
-    EXPECT_EQ(dlg->lstRecords->currentRow(), 2);
-    Click(dlg->btnTrova);
-    EXPECT_EQ(dlg->lstRecords->currentRow(), 0);
-
-    Click(dlg->btnStampa);
-    ASSERT_EQ(printer.printed.size(), 1u);
-    EXPECT_EQ(StringsOf(printer.printed[0].pages[0]),
-              QStringList{QStringLiteral("Riepilogo clienti da ricontattare")} + LinesOf(dlg->lstRecords) +
-                  QStringList{QStringLiteral("Stampa eseguita in data 14/03/2026")});
-
-    // A new opening forgets the last find: the same text starts from the
-    // first line again.
-    Click(dlg->btnChiudi);
-    EXPECT_FALSE(dlg->isVisible());
-    EXPECT_EQ(dlg->lstRecords->count(), 0);
-    auto next = Open();
-    next->lstRecords->setCurrentRow(2);
-    Type(next->txtTrova, QStringLiteral("richiamare"));
-    Click(next->btnTrova);
-    EXPECT_EQ(next->lstRecords->currentRow(), 0);
-}
-
-TEST_F(RicontattaTest, PrintFailureIsReportedAndTheListStays) {
-    WriteCustomers({Person("Rossi", "Mario", kYes), Person("Bianchi", "Anna", kYes)});
-    auto dlg = Open();
-    dlg->lstRecords->setCurrentRow(1);
-    printer.failWith = QStringLiteral("la stampante non risponde");
-    messages.Expect(MsgKind::Error, PrintFailureMessage(QStringLiteral("la stampante non risponde")));
-    Click(dlg->btnStampa);
-    messages.Verify();
-    EXPECT_TRUE(dlg->isVisible());
-    EXPECT_EQ(dlg->lstRecords->count(), 2);
-    EXPECT_EQ(dlg->lstRecords->currentRow(), 1);
-}
-
-// An archive that cannot be opened, or fails part way: a list of some of the
-// customers to call back would pass for all of them, so the failure is said
-// and no line is shown; the list stays open.
-TEST_F(RicontattaTest, AnArchiveThatFailsIsReportedAndListsNothing) {
-    folder.Block(kCustomerArchive);
-    messages.Expect(MsgKind::Error, kArchiveFailed);
-    {
-        auto dlg = Open();
-        messages.Verify();
-        EXPECT_EQ(dlg->lstRecords->count(), 0);
-        EXPECT_TRUE(dlg->isVisible());
-        EXPECT_EQ(Focused(), dlg->txtTrova);
-    }
-    QDir(folder.Path(QString())).rmdir(kCustomerArchive);
-    std::vector<Record> many;
-    for (int i = 0; i < 200; ++i)
-        many.push_back(Person(QStringLiteral("Cliente %1").arg(i, 3, 10, QChar('0')).toUtf8().constData(), "", kYes));
-    WriteCustomers(many);
-    {
-        ReadFault badSectors(folder.Path(kCustomerArchive), qint64(100) * CustomerRecord.Size());
-        messages.Expect(MsgKind::Error, kArchiveFailed);
-        auto dlg = Open();
-        messages.Verify();
-        EXPECT_GE(badSectors.Refused(), 1);
-        EXPECT_EQ(dlg->lstRecords->count(), 0);
-        EXPECT_TRUE(dlg->isVisible());
-    }
-    // Readable again, the next opening lists every one.
-    auto dlg = Open();
-    EXPECT_EQ(dlg->lstRecords->count(), 200);
 }
 
 // A double-click applies every record whose line equals the chosen one, in
@@ -271,7 +156,8 @@ TEST_F(RicontattaTest, TheCardsCommandLoadsTheCustomerIntoTheCard) {
     EXPECT_TRUE(messages.Shown().empty());
 }
 
-TEST_F(RicontattaTest, PickWithoutALineOrArchiveJustCloses) {
+// The same, seen by the receiver of the card's tag: nothing reaches it.
+TEST_F(RicontattaTest, PickWithoutALineOrArchiveAppliesNothing) {
     WriteCustomers({Person("Rossi", "Mario", kYes)});
     Applied applied;
     RecordPicks(applied);

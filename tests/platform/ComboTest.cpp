@@ -2,7 +2,9 @@
 // list-only one the user can empty with Backspace.
 #include <QAbstractItemView>
 #include <QCompleter>
+#include <QApplication>
 #include <QVBoxLayout>
+#include <QWheelEvent>
 #include <gtest/gtest.h>
 
 #include "QtPrint.h"
@@ -138,6 +140,38 @@ TEST(ListCombo, BackspaceEmptiesTheChoice) {
     EXPECT_EQ(combo.currentIndex(), -1);
     EXPECT_TRUE(combo.currentText().isEmpty());
     EXPECT_EQ(combo.count(), int(kCities.size())) << "emptying the choice keeps the list";
+}
+
+// The wheel changes the combo the user is in, never one the pointer only
+// passes over, and gives no combo the focus.
+TEST(Combos, TheWheelActsOnTheFocusedComboOnly) {
+    QWidget window;
+    auto *layout = new QVBoxLayout(&window);
+    auto *edit = new Edit(&window);
+    auto *free = new ComboEdit(&window);
+    free->SetSuggestions(kCities);
+    auto *listOnly = new ListCombo(&window);
+    listOnly->addItems(kCities);
+    for (QWidget *w : {static_cast<QWidget *>(edit), static_cast<QWidget *>(free), static_cast<QWidget *>(listOnly)})
+        layout->addWidget(w);
+    ShowActive(&window);
+    auto turn = [](QComboBox *combo) {
+        const QPointF at(combo->width() / 2.0, combo->height() / 2.0);
+        QWheelEvent wheel(at, combo->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
+                          Qt::NoScrollPhase, false);
+        QApplication::sendEvent(combo, &wheel);
+    };
+    for (QComboBox *combo : {static_cast<QComboBox *>(free), static_cast<QComboBox *>(listOnly)}) {
+        SCOPED_TRACE(combo->metaObject()->className());
+        combo->setCurrentIndex(0);
+        edit->setFocus();
+        turn(combo);
+        EXPECT_EQ(combo->currentIndex(), 0);
+        EXPECT_EQ(QApplication::focusWidget(), edit);
+        combo->setFocus();
+        turn(combo);
+        EXPECT_EQ(combo->currentIndex(), 1);
+    }
 }
 
 }  // namespace
