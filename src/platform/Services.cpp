@@ -1,6 +1,7 @@
 #include "Services.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -14,6 +15,7 @@
 #include <QtMath>
 #include <algorithm>
 #include <exception>
+#include <iterator>
 #include <stdexcept>
 
 #include "MessageBox.h"
@@ -146,6 +148,19 @@ void OpenAtFullSize(QPrintPreviewDialog &dialog, const QPageLayout &layout) {
     dialog.move(screen.center() - QPoint(size.width() / 2, size.height() / 2));
 }
 
+// The sheet keeps the layout its report gives it: the preview offers no
+// other orientation and no page setup, which would print a portrait sheet
+// laid on a landscape page, cut. The actions are known by their texts as
+// the preview itself translates them.
+void OfferNoOtherLayout(QPrintPreviewDialog &dialog) {
+    const QString hidden[] = {QCoreApplication::translate("QPrintPreviewDialog", "Portrait"),
+                              QCoreApplication::translate("QPrintPreviewDialog", "Landscape"),
+                              QCoreApplication::translate("QPrintPreviewDialog", "Page setup")};
+    for (QAction *action : dialog.findChildren<QAction *>())
+        if (std::find(std::begin(hidden), std::end(hidden), action->text()) != std::end(hidden))
+            action->setVisible(false);
+}
+
 class RealPrinting final : public PrintService {
 public:
     bool Print(QWidget *parent, const PrintJob &job) override {
@@ -178,6 +193,7 @@ public:
                 QMetaObject::invokeMethod(&dialog, &QDialog::reject, Qt::QueuedConnection);
             }
         });
+        OfferNoOtherLayout(dialog);
         OpenAtFullSize(dialog, job.layout);
         dialog.exec();
         if (failure) std::rethrow_exception(failure);

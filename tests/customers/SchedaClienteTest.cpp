@@ -11,6 +11,7 @@
 #include "customers/SchedaCliente.h"
 #include "platform/QtPrint.h"
 #include "report/PageImages.h"
+#include "support/CardSheetChecks.h"
 #include "support/WriteLimit.h"
 
 namespace vel::test {
@@ -20,23 +21,7 @@ using report::Memo;
 using report::Report;
 
 const QString kPdf = QStringLiteral("Cliente.pdf");
-const QString kDone =
-    QStringLiteral("L'esportazione della scheda in PDF \u00e8 terminata con successo.\r\n\r\nSi vuole aprire il file?");
-const QColor kDarkOrange(0xFF, 0x8C, 0x00);
-const QColor kTeal(0x00, 0x80, 0x80);
-
-QString Row(const char *prefix, int k) {
-    return QString::fromLatin1(prefix) + QStringLiteral("%1").arg(k, 2, 10, QLatin1Char('0'));
-}
-
-void Put(QWidget *control, const QString &text) {
-    if (auto *edit = qobject_cast<Edit *>(control))
-        edit->setText(text);
-    else if (auto *combo = qobject_cast<ComboEdit *>(control))
-        combo->setText(text);
-    else
-        FAIL() << "not a text control";
-}
+using namespace sheet;
 
 class SchedaClienteTest : public CustomerTest {
 protected:
@@ -48,11 +33,7 @@ protected:
 
     // The rows of the sheet: each caption with the card's controls that make
     // its value, and the value for the texts FillCard types.
-    struct RowCase {
-        const char *caption;
-        std::vector<QWidget *> controls;
-        QString value;
-    };
+    using RowCase = sheet::RowCase;
     std::vector<RowCase> Rows() const {
         TfrmClienti &c = *card;
         return {
@@ -84,8 +65,7 @@ protected:
     }
     // Types every row's texts with blanks and a tab around them.
     void FillCard() {
-        for (const RowCase &row : Rows())
-            if (row.controls.size() == 1) Put(row.controls[0], QStringLiteral("  ") + row.value + QStringLiteral(" \t"));
+        TypeSingleRows(Rows());
         Put(card->txtCognome, QStringLiteral(" Rossi "));
         Put(card->txtNome, QStringLiteral("  Maria Luisa "));
         Put(card->txtComuneNasc, QStringLiteral("Milano "));
@@ -147,24 +127,11 @@ TEST_F(SchedaClienteTest, EveryRowTakesItsCaptionAndTheCardsTrimmedTexts) {
     card->lblDesc01->setText(QStringLiteral("DESCRIZIONE-NON-STAMPATA"));
 
     auto repScheda = Filled();
-    EXPECT_EQ(repScheda->Page().orientation, QPageLayout::Portrait);
-    EXPECT_EQ(MemoText(*repScheda, QStringLiteral("txtTitolo")), QStringLiteral("SCHEDA ANAGRAFICA CLIENTE"));
-    const std::vector<RowCase> rows = Rows();
-    ASSERT_EQ(rows.size(), 24u);
-    for (int k = 1; k <= 24; ++k) {
-        EXPECT_EQ(MemoText(*repScheda, Row("titCampo", k)), QString::fromUtf8(rows[size_t(k - 1)].caption)) << k;
-        EXPECT_EQ(MemoText(*repScheda, Row("txtCampo", k)), rows[size_t(k - 1)].value) << k;
-    }
+    ASSERT_NO_FATAL_FAILURE(ExpectRows(*repScheda, QStringLiteral("SCHEDA ANAGRAFICA CLIENTE"), Rows()));
 
-    repScheda->Prepare();
-    ASSERT_EQ(repScheda->PreparedPages().size(), 1u);
-    const QStringList texts = repScheda->PreparedPages().front().Texts();
-    EXPECT_EQ(texts.size(), 1 + 48 + 1);
-    EXPECT_TRUE(texts.contains(QStringLiteral("Deposito [da restituire]")));  // printed literally
+    QStringList texts;
+    ASSERT_NO_FATAL_FAILURE(ExpectPrepared(*repScheda, QStringLiteral("Deposito [da restituire]"), texts));
     for (const QString &text : texts) {
-        EXPECT_FALSE(text.contains(QStringLiteral("Campo")) || text.contains(QStringLiteral("Titolo Scheda")) ||
-                     text.contains(QStringLiteral("Termine scheda")))
-            << text.toStdString();
         EXPECT_FALSE(text.contains(QStringLiteral("99999")) || text.contains(QStringLiteral("NON-STAMPAT")) ||
                      text.contains(QStringLiteral("non-stampato")) || text == QStringLiteral("Q"))
             << text.toStdString();

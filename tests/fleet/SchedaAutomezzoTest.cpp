@@ -9,6 +9,7 @@
 #include "common/TextRules.h"
 #include "platform/QtPrint.h"
 #include "report/PageImages.h"
+#include "support/CardSheetChecks.h"
 
 namespace vel::test {
 namespace {
@@ -18,23 +19,7 @@ using report::PreparedPage;
 using report::Report;
 
 const QString kPdf = QStringLiteral("Automezzo.pdf");
-const QString kDone =
-    QStringLiteral("L'esportazione della scheda in PDF \u00e8 terminata con successo.\r\n\r\nSi vuole aprire il file?");
-const QColor kDarkOrange(0xFF, 0x8C, 0x00);
-const QColor kTeal(0x00, 0x80, 0x80);
-
-QString Row(const char *prefix, int k) {
-    return QString::fromLatin1(prefix) + QStringLiteral("%1").arg(k, 2, 10, QLatin1Char('0'));
-}
-
-void Put(QWidget *control, const QString &text) {
-    if (auto *edit = qobject_cast<Edit *>(control))
-        edit->setText(text);
-    else if (auto *combo = qobject_cast<ComboEdit *>(control))
-        combo->setText(text);
-    else
-        FAIL() << "not a text control";
-}
+using namespace sheet;
 
 class SchedaAutomezzoTest : public FleetTest {
 protected:
@@ -46,11 +31,7 @@ protected:
 
     // The rows of the sheet: each caption with the card's controls that make
     // its value, typed with blanks around them.
-    struct RowCase {
-        const char *caption;
-        std::vector<QWidget *> controls;
-        QString value;  // the value the row shows for the texts typed below
-    };
+    using RowCase = sheet::RowCase;
     std::vector<RowCase> Rows() const {
         TfrmFlotta &c = *card;
         return {
@@ -82,11 +63,7 @@ protected:
     }
     // Types every row's texts with blanks and a tab around them.
     void FillCard() {
-        for (const RowCase &row : Rows()) {
-            if (row.controls.size() == 1) {
-                Put(row.controls[0], QStringLiteral("  ") + row.value + QStringLiteral(" \t"));
-            }
-        }
+        TypeSingleRows(Rows());
         Put(card->txtMarca, QStringLiteral(" Fiat "));
         Put(card->txtModello, QStringLiteral("  Panda 4x4 "));
         Put(card->txtDataAcq, QStringLiteral(" 01/06/2021"));
@@ -179,26 +156,13 @@ TEST_F(SchedaAutomezzoTest, EveryRowTakesItsCaptionAndTheCardsTrimmedTexts) {
     card->lblFile01->setText(QStringLiteral("libretto.pdf"));
 
     auto repScheda = Filled();
-    EXPECT_EQ(repScheda->Page().orientation, QPageLayout::Portrait);
-    EXPECT_EQ(MemoText(*repScheda, QStringLiteral("txtTitolo")), QStringLiteral("SCHEDA AUTOMEZZO"));
-    const std::vector<RowCase> rows = Rows();
-    ASSERT_EQ(rows.size(), 24u);
-    for (int k = 1; k <= 24; ++k) {
-        EXPECT_EQ(MemoText(*repScheda, Row("titCampo", k)), QString::fromUtf8(rows[size_t(k - 1)].caption)) << k;
-        EXPECT_EQ(MemoText(*repScheda, Row("txtCampo", k)), rows[size_t(k - 1)].value) << k;
-    }
+    ASSERT_NO_FATAL_FAILURE(ExpectRows(*repScheda, QStringLiteral("SCHEDA AUTOMEZZO"), Rows()));
 
     // The prepared sheet: one page, every placeholder replaced, the texts
     // printed literally (brackets included), nothing of the fields left out.
-    repScheda->Prepare();
-    ASSERT_EQ(repScheda->PreparedPages().size(), 1u);
-    const QStringList texts = repScheda->PreparedPages().front().Texts();
-    EXPECT_EQ(texts.size(), 1 + 48 + 1);
-    EXPECT_TRUE(texts.contains(QStringLiteral("Tagliando a [marzo]")));
+    QStringList texts;
+    ASSERT_NO_FATAL_FAILURE(ExpectPrepared(*repScheda, QStringLiteral("Tagliando a [marzo]"), texts));
     for (const QString &text : texts) {
-        EXPECT_FALSE(text.contains(QStringLiteral("Campo")) || text.contains(QStringLiteral("Titolo Scheda")) ||
-                     text.contains(QStringLiteral("Termine scheda")))
-            << text.toStdString();
         EXPECT_FALSE(text.contains(QStringLiteral("NON-STAMPAT")) || text.contains(QStringLiteral("libretto")))
             << text.toStdString();
     }

@@ -142,7 +142,7 @@ TEST_F(ReportOutputTest, ALandscapePageGoesToThePrinterInLandscape) {
 // The real preview window, as the vehicle card's "Anteprima" and the
 // planner's preview open it: the page at its real size (zoom 100 %), in a
 // window that takes most of the screen and shows the page's whole width
-// where the screen allows.
+// where the screen allows; no other orientation or page setup is offered.
 TEST(ReportPreviewWindow, OpensAtFullSizeInAWindowThatShowsThePage) {
     MessageScript messages;
     for (const auto orientation : {QPageLayout::Portrait, QPageLayout::Landscape}) {
@@ -157,6 +157,7 @@ TEST(ReportPreviewWindow, OpensAtFullSizeInAWindowThatShowsThePage) {
             double zoom = 0;
             QString zoomText;
             QStringList fitting;  // the toolbar's fit buttons still pressed
+            QStringList relayout;  // orientation and page setup buttons offered
             int pages = 0;
             QRect geometry, screen;
             int pageWidth = 0;  // the sheet's width at 100 %, in pixels
@@ -184,6 +185,10 @@ TEST(ReportPreviewWindow, OpensAtFullSizeInAWindowThatShowsThePage) {
             for (QAction *action : dialog->findChildren<QAction *>())
                 if (action->objectName().startsWith(QLatin1String("fit")) && action->isChecked())
                     seen.fitting.append(action->objectName());
+            for (QAction *action : dialog->findChildren<QAction *>())
+                for (const char *text : {"Portrait", "Landscape", "Page setup"})
+                    if (action->isVisible() && action->text() == QCoreApplication::translate("QPrintPreviewDialog", text))
+                        seen.relayout.append(action->text());
             seen.geometry = dialog->geometry();
             seen.screen = dialog->screen()->availableGeometry();
             seen.pageWidth = qRound(card.page.SheetSize().width() / 25.4 * dialog->logicalDpiX());
@@ -198,6 +203,7 @@ TEST(ReportPreviewWindow, OpensAtFullSizeInAWindowThatShowsThePage) {
         EXPECT_DOUBLE_EQ(seen.zoom, 1.0);
         EXPECT_TRUE(seen.zoomText.startsWith(QStringLiteral("100"))) << seen.zoomText.toStdString();
         EXPECT_TRUE(seen.fitting.isEmpty()) << seen.fitting.join(u' ').toStdString();
+        EXPECT_TRUE(seen.relayout.isEmpty()) << seen.relayout.join(u' ').toStdString();
         EXPECT_EQ(seen.pages, 1);
         // Most of the screen, within it: the page's whole width, or nine
         // tenths of the screen's when the page is wider.
