@@ -26,6 +26,7 @@ void FieldRows::Place(const std::vector<std::vector<FieldPlace>> &rows, int top)
                 control = combo;
             } else {
                 auto *edit = new Edit(section);
+                if (readOnly.contains(field)) edit->setReadOnly(true);
                 edit->setFont(font);
                 control = edit;
             }

@@ -27,6 +27,10 @@ struct FieldRows {
     QWidget *section;
     QFont font;
     QSet<QString> combos;  // fields shown as combo edits
+    // Fields shown read-only: made so before their font is set, since an
+    // edit made read-only measures its caret in its font, which would load
+    // the font while the program creates its windows.
+    QSet<QString> readOnly;
     int left, right;       // horizontal bounds inside the section
     int rowHeight = 50;
     // Caption labels get these names in order ("lblCampo01", ...) when set.

@@ -220,6 +220,8 @@ void TfrmContrattiNSC::BuildLayout() {
                      10, 803};
     fields.rowHeight = 47;
     fields.captionPrefix = QStringLiteral("lblCampo");
+    // The dates come from the picker, "Nuovo", a load or an import only.
+    fields.readOnly = {QStringLiteral("DataInizio"), QStringLiteral("DataFine")};
     fields.Place({
         {{"Ditta", "Ditta autonoleggio:", 6}, {"NumContratto", "Contratto n.", 2}, {"Data", "Data stipula:", 2},
          {"Luogo", "Luogo stipula:", 3}},
@@ -303,9 +305,6 @@ void TfrmContrattiNSC::BuildLayout() {
     txtPrivacy = edit("Privacy");
     txtNote = edit("Note");
     for (Edit *amount : {txtImporto, txtTotale, txtCauzione}) amount->setText(QStringLiteral("0,00"));
-    // The dates come from the picker, "Nuovo", a load or an import only.
-    txtDataInizio->setReadOnly(true);
-    txtDataFine->setReadOnly(true);
 
     // The buttons that stand at the right of their fields.
     auto besides = [](QWidget *field, int room) {

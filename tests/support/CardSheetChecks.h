@@ -54,7 +54,7 @@ inline QString MemoText(const report::Report &r, const QString &name) { return r
 
 // The filled sheet: portrait, its title, and each of the 24 rows with its
 // caption and value.
-inline void ExpectRows(const report::Report &sheet, const QString &title, const std::vector<RowCase> &rows) {
+inline void ExpectRows(report::Report &sheet, const QString &title, const std::vector<RowCase> &rows) {
     EXPECT_EQ(sheet.Page().orientation, QPageLayout::Portrait);
     EXPECT_EQ(MemoText(sheet, QStringLiteral("txtTitolo")), title);
     ASSERT_EQ(rows.size(), 24u);
