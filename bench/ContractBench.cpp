@@ -176,16 +176,9 @@ private:
         // The memory the filled grid holds: the export is made and shown over
         // an empty year first, so only the rows count.
         export_ = std::make_unique<ContractExport>(card_.get());
-        export_->Create();
-        OpenYear(ProgramPath(QStringLiteral("1999.nsc")));
-        export_->Show();
-        QApplication::processEvents();
-        addedMegabytes = bench::MegabytesAddedBy([this] {
-            OpenYear(ExportArchive());
-            export_->FormShow();
-        });
-        export_->cmdEsportaClick();
-        written = bench::BytesOf(Xls());
+        bench::PrepareExport(
+            *export_, [this] { OpenYear(ProgramPath(QStringLiteral("1999.nsc"))); },
+            [this] { OpenYear(ExportArchive()); }, Xls(), addedMegabytes, written);
     }
     QTemporaryDir dir_;
     std::unique_ptr<TfrmContrattiNSC> card_;
@@ -252,22 +245,15 @@ int main(int argc, char **argv) {
 
     bench::Targets targets(reporter, setup.answers.failures == 0 && !setup.written.isEmpty() &&
                                          (setup.listed < 0 || setup.listed == kSearchContracts));
-    const auto time = [&targets](const char *name) { return targets.Time(name); };
-    const auto check = [&targets](const char *what, double value, double allowed) {
-        targets.Check(what, value, allowed);
-    };
     if (!targets.Within())
         std::printf("\na search or the export failed (%d failure boxes, %lld lines listed)\n", setup.answers.failures,
                     static_cast<long long>(setup.listed));
     std::printf("\nsearch: %d contracts; export: %d contracts, file of %.1f MB\n", kSearchContracts,
                 kExportContracts, double(setup.written.size()) / (1024.0 * 1024.0));
-    const double read = time("BM_BareRead"), shown = time("BM_CercaToListShown");
-    const double search = time("BM_SearchEverything5000"), fill = time("BM_ExportFill");
-    const double write = time("BM_ExportWrite"), plain = time("BM_PlainWrite");
-    if (read > 0 && shown >= 0) check("\"Cerca\" to the list shown / bare read", shown / read, kAllowedSearchOverRead);
-    if (search > 0 && fill >= 0) check("grid fill / search with every contract listed", fill / search, kAllowedFillOverSearch);
-    if (plain > 0 && write >= 0) check(".xls write / plain write of the same bytes", write / plain, kAllowedWriteOverPlain);
-    check("MB added by the filled grid", setup.addedMegabytes, kAllowedMegabytes);
+    targets.CheckRatio("\"Cerca\" to the list shown / bare read", "BM_CercaToListShown", "BM_BareRead",
+                       kAllowedSearchOverRead);
+    targets.CheckExport("grid fill / search with every contract listed", "BM_SearchEverything5000",
+                        setup.addedMegabytes, kAllowedFillOverSearch, kAllowedWriteOverPlain, kAllowedMegabytes);
     benchmark::Shutdown();
     setup.Release();
     return targets.Within() ? 0 : 1;

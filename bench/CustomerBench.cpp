@@ -154,18 +154,11 @@ private:
         }
         SetMessageService(&answers);
         export_ = std::make_unique<CustomerExport>();
-        export_->Create();
-        // The memory the filled grid holds: the dialog is made and shown over
-        // an empty folder first, so only the rows count.
-        SetProgramFolder(empty_.path());
-        export_->Show();
-        QApplication::processEvents();
-        addedMegabytes = bench::MegabytesAddedBy([this] {
-            SetProgramFolder(dir_.path());
-            export_->FormShow();
-        });
-        export_->cmdEsportaClick();
-        written = bench::BytesOf(Xls());
+        // The memory the filled grid holds: the dialog is shown over an empty
+        // folder first, so only the rows count.
+        bench::PrepareExport(
+            *export_, [this] { SetProgramFolder(empty_.path()); }, [this] { SetProgramFolder(dir_.path()); }, Xls(),
+            addedMegabytes, written);
     }
     QTemporaryDir dir_, empty_;
     std::unique_ptr<CustomerExport> export_;
@@ -227,10 +220,6 @@ int main(int argc, char **argv) {
     bench::Targets targets(reporter, setup.answers.failures == 0 && !setup.written.isEmpty() &&
                                          (setup.listedEverything < 0 || setup.listedEverything == kRecords) &&
                                          setup.listedNarrow != 0);
-    const auto time = [&targets](const char *name) { return targets.Time(name); };
-    const auto check = [&targets](const char *what, double value, double allowed) {
-        targets.Check(what, value, allowed);
-    };
     if (!targets.Within())
         std::printf("\nthe search or the export failed (%d failure boxes, %lld and %lld lines listed)\n",
                     setup.answers.failures, static_cast<long long>(setup.listedNarrow),
@@ -238,18 +227,12 @@ int main(int argc, char **argv) {
     std::printf("\n%d customers, archive of %.1f MB, file of %.1f MB, %lld listed by two criteria\n", kRecords,
                 double(kRecords) * CustomerRecord.Size() / (1024.0 * 1024.0),
                 double(setup.written.size()) / (1024.0 * 1024.0), static_cast<long long>(setup.listedNarrow));
-    const double read = time("BM_BareRead");
-    if (read > 0) {
-        const double narrow = time("BM_CercaTwoCriteria"), everything = time("BM_CercaEverything");
-        if (narrow >= 0) check("\"Cerca\", two criteria, to the list shown / bare read", narrow / read, kAllowedCercaOverRead);
-        if (everything >= 0)
-            check("\"Cerca\", every record, to the list shown / bare read", everything / read, kAllowedCercaOverRead);
-    }
-    const double search = time("BM_SearchEverything"), fill = time("BM_ExportFill");
-    const double write = time("BM_ExportWrite"), plain = time("BM_PlainWrite");
-    if (search > 0 && fill >= 0) check("grid fill / search with every record listed", fill / search, kAllowedFillOverSearch);
-    if (plain > 0 && write >= 0) check(".xls write / plain write of the same bytes", write / plain, kAllowedWriteOverPlain);
-    check("MB added by the filled grid", setup.addedMegabytes, kAllowedMegabytes);
+    targets.CheckRatio("\"Cerca\", two criteria, to the list shown / bare read", "BM_CercaTwoCriteria", "BM_BareRead",
+                       kAllowedCercaOverRead);
+    targets.CheckRatio("\"Cerca\", every record, to the list shown / bare read", "BM_CercaEverything", "BM_BareRead",
+                       kAllowedCercaOverRead);
+    targets.CheckExport("grid fill / search with every record listed", "BM_SearchEverything", setup.addedMegabytes,
+                        kAllowedFillOverSearch, kAllowedWriteOverPlain, kAllowedMegabytes);
     benchmark::Shutdown();
     setup.Release();
     return targets.Within() ? 0 : 1;

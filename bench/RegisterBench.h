@@ -67,6 +67,25 @@ inline QByteArray BytesOf(const QString &path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+// The export made ready for timing: created, shown over an archive with no
+// record (`toEmpty` points the program there) so that only the rows count,
+// then filled from the full archive (`toFull`) with the MB that adds
+// measured, and its .xls written once to `xls`, whose bytes go to `written`.
+template <typename Export, typename ToEmpty, typename ToFull>
+void PrepareExport(Export &dialog, ToEmpty &&toEmpty, ToFull &&toFull, const QString &xls, double &addedMegabytes,
+                   QByteArray &written) {
+    dialog.Create();
+    toEmpty();
+    dialog.Show();
+    QApplication::processEvents();
+    addedMegabytes = MegabytesAddedBy([&] {
+        toFull();
+        dialog.FormShow();
+    });
+    dialog.cmdEsportaClick();
+    written = BytesOf(xls);
+}
+
 // A search dialog's own search without its window: the records of `layout`
 // at `path` with no criterion, every one listed, lines built and sorted.
 inline QStringList SearchEverything(const QString &path, const RecordLayout &layout, ListLineFn line) {
@@ -179,6 +198,21 @@ public:
         const bool ok = value <= allowed;
         within_ = within_ && ok;
         std::printf("  %-*s %7.2f  (allowed %.0f)%s\n", width_, what, value, allowed, ok ? "  ok" : "  OVER");
+    }
+    // The time of benchmark `part` over that of `floor`, when both ran.
+    void CheckRatio(const char *what, const char *part, const char *floor, double allowed) {
+        const double over = Time(floor), under = Time(part);
+        if (over > 0 && under >= 0) Check(what, under / over, allowed);
+    }
+    // The export's three targets, from BM_ExportFill, BM_ExportWrite and
+    // BM_PlainWrite: the fill against the search `search` with every record
+    // listed (told as `fillWhat`), the write against the plain write, and
+    // the MB the filled grid adds.
+    void CheckExport(const char *fillWhat, const char *search, double addedMegabytes, double allowedFill,
+                     double allowedWrite, double allowedMegabytes) {
+        CheckRatio(fillWhat, "BM_ExportFill", search, allowedFill);
+        CheckRatio(".xls write / plain write of the same bytes", "BM_ExportWrite", "BM_PlainWrite", allowedWrite);
+        Check("MB added by the filled grid", addedMegabytes, allowedMegabytes);
     }
     bool Within() const { return within_; }
 
