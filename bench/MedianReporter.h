@@ -33,6 +33,11 @@ public:
         }
         ConsoleReporter::ReportRuns(runs);
     }
+    // A benchmark's time per iteration, -1 when it did not run.
+    double Time(const std::string &name) const {
+        const auto found = times.find(name);
+        return found == times.end() ? -1.0 : found->second;
+    }
     std::map<std::string, double> times;  // in each benchmark's own unit
     std::set<std::string> medians;
     bool failed = false;  // a run stopped with an error

@@ -189,10 +189,7 @@ public:
     Targets(const MedianReporter &reporter, bool within, int width = 52)
         : reporter_(reporter), within_(within), width_(width) {}
     // A benchmark's time per iteration, -1 when it did not run.
-    double Time(const char *name) const {
-        const auto found = reporter_.times.find(name);
-        return found == reporter_.times.end() ? -1.0 : found->second;
-    }
+    double Time(const char *name) const { return reporter_.Time(name); }
     void Check(const char *what, double value, double allowed) {
         if (value < 0) return;
         const bool ok = value <= allowed;
