@@ -20,6 +20,7 @@
 #include "common/Records.h"
 #include "common/TextRules.h"
 #include "customers/TrovaClienti.h"
+#include "dialogs/CheckerDialogs.h"
 #include "dialogs/CodFisc.h"
 #include "dialogs/Guida.h"
 #include "dialogs/PartitaIVA.h"
@@ -629,20 +630,7 @@ void TfrmPrenotazioni::cmdRiepGiornalieroClick() {
     listing.ShowModal();
 }
 
-void TfrmPrenotazioni::btnCodFiscClick() {
-    const QString code = Trim(txtCodFisc->text());
-    if (!code.isEmpty() && IsAllDigits(code)) {
-        TfrmPartitaIva checker(this);
-        checker.Create();
-        checker.txtPartitaIva->setText(code);
-        checker.ShowModal();
-    } else {
-        TfrmCodFisc checker(this);
-        checker.Create();
-        checker.txtCodFisc->setText(code);
-        checker.ShowModal();
-    }
-}
+void TfrmPrenotazioni::btnCodFiscClick() { CheckTaxCode(this, txtCodFisc->text()); }
 
 void TfrmPrenotazioni::imgGuidaClick() {
     ShowGuide(this, QStringLiteral("App Prenotazioni Veicoli"), HelpText(QStringLiteral("Prenotazioni")));

@@ -28,6 +28,12 @@ constexpr CriterionDef kCriteria[] = {
     {"txtSedeRic", "Sede rientro:", "SedeRic", "effSedeRic"},
 };
 
+}  // namespace
+
+std::span<const CriterionDef> BookingCriteria() { return kCriteria; }
+
+namespace {
+
 ResultListDef Definition() {
     return {"frmTrovaPrenotazioni",
             QStringLiteral(" Trova prenotazioni veicoli in archivio"),
@@ -39,7 +45,7 @@ ResultListDef Definition() {
 
 }  // namespace
 
-TfrmTrovaPrenotazioni::TfrmTrovaPrenotazioni(QWidget *owner) : FindDialog(owner, Definition(), kCriteria, {}) {
+TfrmTrovaPrenotazioni::TfrmTrovaPrenotazioni(QWidget *owner) : FindDialog(owner, Definition(), BookingCriteria(), {}) {
     NameCriteria({&txtDataRit, &txtDataRic, &txtVeicolo, &txtMarca, &txtModello,
                   &txtTarga, &txtCliente, &txtCodFisc, &txtSedeRit, &txtSedeRic},
                  {&effDataRit, &effDataRic, &effVeicolo, &effMarca, &effModello,

@@ -23,5 +23,8 @@ extern TfrmTrovaPrenotazioni *frmTrovaPrenotazioni;
 // The archive of the year open on the booking card: the card's `lblFile`,
 // trimmed, read at the moment of each command (empty without the card).
 QString OpenBookingArchivePath();
+// The criteria of a booking search, in the order of the Enter chain: the
+// booking search's and the contract card's booking import's.
+std::span<const CriterionDef> BookingCriteria();
 
 }  // namespace vel

@@ -1,10 +1,14 @@
 #include "CardSheet.h"
 
 #include <QDateTime>
+#include <exception>
 
 #include "common/Clock.h"
+#include "common/ProgramFolder.h"
 #include "pictures/Pictures.h"
 #include "common/TextRules.h"
+#include "platform/MessageBox.h"
+#include "report/ReportOutput.h"
 
 namespace vel {
 namespace {
@@ -32,6 +36,21 @@ Memo &AddText(report::ReportPage &page, const QString &name, const QRectF &bound
     memo.alignment = horizontal | Qt::AlignVCenter;
     memo.wordWrap = false;
     return memo;
+}
+
+// The filled and prepared sheet; nullptr when that failed, after the error
+// box that `failure` words.
+std::unique_ptr<report::Report> PreparedCardSheet(const QString &reportName, const QString &title,
+                                                  const CardSheetRows &rows, QString (*failure)(const QString &)) {
+    try {
+        std::unique_ptr<report::Report> repScheda = CardSheetTemplate(reportName);
+        FillCardSheet(*repScheda, title, rows);
+        repScheda->Prepare();
+        return repScheda;
+    } catch (const std::exception &e) {
+        MessageDlg(MsgKind::Error, failure(QString::fromUtf8(e.what())));
+        return nullptr;
+    }
 }
 
 }  // namespace
@@ -72,6 +91,27 @@ void FillCardSheet(Report &repScheda, const QString &title, const CardSheetRows 
     repScheda.Get<Memo>(QStringLiteral("txtCalce"))
         .SetText(QStringLiteral("Stampa eseguita in data ") + FormatDateText(now.date()) +
                  QStringLiteral(" alle ore ") + now.time().toString(QStringLiteral("hh:mm:ss")));
+}
+
+void PreviewCardSheet(QWidget *owner, const QString &reportName, const QString &title, const CardSheetRows &rows) {
+    if (auto repScheda = PreparedCardSheet(reportName, title, rows, report::PreviewFailureMessage))
+        report::PreviewReport(*repScheda, owner);
+}
+
+void PrintCardSheet(QWidget *owner, const QString &reportName, const QString &title, const CardSheetRows &rows) {
+    if (auto repScheda = PreparedCardSheet(reportName, title, rows, report::PrintFailureMessage))
+        report::PrintReport(*repScheda, owner);
+}
+
+bool ExportCardSheetPdf(const QString &reportName, const QString &title, const CardSheetRows &rows,
+                        const QString &pdfName) {
+    auto repScheda = PreparedCardSheet(reportName, title, rows, report::PdfFailureMessage);
+    if (!repScheda) return false;
+    if (!report::ExportReportPdf(*repScheda, ProgramFolder() + pdfName, reportName, reportName)) return false;
+    const MsgButton answer = MessageDlg(
+        MsgKind::Confirmation, QStringLiteral("L'esportazione della scheda in PDF \u00e8 terminata con successo.") +
+                                   QStringLiteral("\r\n\r\n") + QStringLiteral("Si vuole aprire il file?"));
+    return answer != MsgButton::No;
 }
 
 }  // namespace vel

@@ -29,6 +29,18 @@ std::unique_ptr<report::Report> CardSheetTemplate(const QString &reportName);
 // kCardSheetRowCount of them) and the footer with the moment of printing.
 void FillCardSheet(report::Report &repScheda, const QString &title, const CardSheetRows &rows);
 
+// The outputs of a card sheet named `reportName` with `title` and `rows`,
+// over the card `owner`. A sheet that cannot be filled or prepared shows the
+// error box of its output and goes no further; print, preview and PDF report
+// their own failures.
+void PreviewCardSheet(QWidget *owner, const QString &reportName, const QString &title, const CardSheetRows &rows);
+void PrintCardSheet(QWidget *owner, const QString &reportName, const QString &title, const CardSheetRows &rows);
+// Writes the sheet as `pdfName` in the program folder (title and subject the
+// report's name), then asks whether to open it: true when it was written and
+// the user wants it opened.
+bool ExportCardSheetPdf(const QString &reportName, const QString &title, const CardSheetRows &rows,
+                        const QString &pdfName);
+
 // What a row shows of a control: its text, trimmed.
 QString SheetValue(const Edit *edit);
 QString SheetValue(const ComboEdit *combo);

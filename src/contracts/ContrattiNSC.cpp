@@ -25,6 +25,7 @@
 #include "common/Records.h"
 #include "common/TextRules.h"
 #include "customers/TrovaClienti.h"
+#include "dialogs/CheckerDialogs.h"
 #include "dialogs/AllegaCartella.h"
 #include "dialogs/CodFisc.h"
 #include "dialogs/Guida.h"
@@ -716,20 +717,7 @@ void TfrmContrattiNSC::cmdCalcolaClick() {
     txtTotGiorni->setText(QString::number(RentalDays(from, to)));
 }
 
-void TfrmContrattiNSC::btnCodFiscClick() {
-    const QString code = Trim(txtCodFisc->text());
-    if (!code.isEmpty() && IsAllDigits(code)) {
-        TfrmPartitaIva checker(this);
-        checker.Create();
-        checker.txtPartitaIva->setText(code);
-        checker.ShowModal();
-    } else {
-        TfrmCodFisc checker(this);
-        checker.Create();
-        checker.txtCodFisc->setText(code);
-        checker.ShowModal();
-    }
-}
+void TfrmContrattiNSC::btnCodFiscClick() { CheckTaxCode(this, txtCodFisc->text()); }
 
 void TfrmContrattiNSC::cmdGuidaClick() {
     ShowGuide(this, QStringLiteral("App Contratti di autonoleggio senza conducente"),

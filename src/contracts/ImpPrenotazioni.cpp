@@ -1,6 +1,7 @@
 #include "ImpPrenotazioni.h"
 
 #include "ContrattiNSC.h"
+#include "bookings/TrovaPrenotazioni.h"
 #include "cards/ResultList.h"
 #include "common/Clock.h"
 #include "common/DateText.h"
@@ -15,19 +16,6 @@ namespace vel {
 TfrmImpPrenotazioni *frmImpPrenotazioni = nullptr;
 
 namespace {
-
-constexpr CriterionDef kCriteria[] = {
-    {"txtDataRit", "Data partenza (gg/mm/aaaa):", "DataRit", "effDataRit"},
-    {"txtDataRic", "Data rientro (gg/mm/aaaa):", "DataRic", "effDataRic"},
-    {"txtVeicolo", "Tipo veicolo:", "Veicolo", "effVeicolo"},
-    {"txtMarca", "Marca:", "Marca", "effMarca"},
-    {"txtModello", "Modello:", "Modello", "effModello"},
-    {"txtTarga", "Targa:", "Targa", "effTarga"},
-    {"txtCliente", "Cognome e nome cliente:", "Cliente", "effCliente"},
-    {"txtCodFisc", "Codice fiscale:", "CodFisc", "effCodFisc"},
-    {"txtSedeRit", "Sede partenza:", "SedeRit", "effSedeRit"},
-    {"txtSedeRic", "Sede rientro:", "SedeRic", "effSedeRic"},
-};
 
 // The booking as the contract takes it. Only these fifteen controls change:
 // the card's record number, its number, dates of signing, amounts and
@@ -91,7 +79,7 @@ std::span<const ControlFill> BookingImportFills() { return kBookingFills; }
 
 QString BookingArchiveName(const QString &year) { return year + QStringLiteral(".car"); }
 
-TfrmImpPrenotazioni::TfrmImpPrenotazioni(QWidget *owner) : FindDialog(owner, Definition(this), kCriteria, Picks()) {
+TfrmImpPrenotazioni::TfrmImpPrenotazioni(QWidget *owner) : FindDialog(owner, Definition(this), BookingCriteria(), Picks()) {
     NameCriteria({&txtDataRit, &txtDataRic, &txtVeicolo, &txtMarca, &txtModello, &txtTarga, &txtCliente, &txtCodFisc,
                   &txtSedeRit, &txtSedeRic},
                  {&effDataRit, &effDataRic, &effVeicolo, &effMarca, &effModello, &effTarga, &effCliente, &effCodFisc,

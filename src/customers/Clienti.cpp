@@ -11,6 +11,7 @@
 #include "cards/Receivers.h"
 #include "common/Records.h"
 #include "common/TextRules.h"
+#include "dialogs/CheckerDialogs.h"
 #include "dialogs/AllegaCartella.h"
 #include "dialogs/Carta.h"
 #include "dialogs/CodFisc.h"
@@ -392,20 +393,7 @@ void TfrmClienti::cmdGuidaClick() {
 }
 
 // A tax code of digits only is a company's VAT number written there.
-void TfrmClienti::btnCodFiscClick() {
-    const QString code = Trim(txtCodFisc->text());
-    if (!code.isEmpty() && IsAllDigits(code)) {
-        TfrmPartitaIva checker(this);
-        checker.Create();
-        checker.txtPartitaIva->setText(code);
-        checker.ShowModal();
-    } else {
-        TfrmCodFisc checker(this);
-        checker.Create();
-        checker.txtCodFisc->setText(code);
-        checker.ShowModal();
-    }
-}
+void TfrmClienti::btnCodFiscClick() { CheckTaxCode(this, txtCodFisc->text()); }
 
 void TfrmClienti::btnPartitaIvaClick() {
     TfrmPartitaIva checker(this);

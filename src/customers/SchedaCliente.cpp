@@ -1,13 +1,10 @@
 #include "SchedaCliente.h"
 
-#include <exception>
 
 #include "cards/CardSheet.h"
 #include "common/ProgramFolder.h"
 #include "customers/Clienti.h"
 #include "dialogs/OpenURL.h"
-#include "platform/MessageBox.h"
-#include "report/ReportOutput.h"
 
 namespace vel {
 namespace {
@@ -15,6 +12,7 @@ namespace {
 using report::Report;
 
 const QString kReportName = QStringLiteral("Scheda informativa");
+const QString kTitle = QStringLiteral("SCHEDA ANAGRAFICA CLIENTE");
 const QString kPdfName = QStringLiteral("Cliente.pdf");
 
 // The captions and values of the 24 rows, from the card as it stands. The
@@ -51,44 +49,25 @@ CardSheetRows Rows(const TfrmClienti &c) {
     };
 }
 
-// The filled and prepared sheet; nullptr when that failed, after the error box.
-std::unique_ptr<Report> PreparedScheda(const TfrmClienti &card, QString (*failure)(const QString &)) {
-    try {
-        std::unique_ptr<Report> repScheda = SchedaClienteTemplate();
-        FillSchedaCliente(*repScheda, card);
-        repScheda->Prepare();
-        return repScheda;
-    } catch (const std::exception &e) {
-        MessageDlg(MsgKind::Error, failure(QString::fromUtf8(e.what())));
-        return nullptr;
-    }
-}
-
 }  // namespace
 
 std::unique_ptr<Report> SchedaClienteTemplate() { return CardSheetTemplate(kReportName); }
 
 void FillSchedaCliente(Report &repScheda, const TfrmClienti &card) {
-    FillCardSheet(repScheda, QStringLiteral("SCHEDA ANAGRAFICA CLIENTE"), Rows(card));
+    FillCardSheet(repScheda, kTitle, Rows(card));
 }
 
 void PreviewSchedaCliente(TfrmClienti &card) {
-    if (auto repScheda = PreparedScheda(card, report::PreviewFailureMessage)) report::PreviewReport(*repScheda, &card);
+    PreviewCardSheet(&card, kReportName, kTitle, Rows(card));
 }
 
 void PrintSchedaCliente(TfrmClienti &card) {
-    if (auto repScheda = PreparedScheda(card, report::PrintFailureMessage)) report::PrintReport(*repScheda, &card);
+    PrintCardSheet(&card, kReportName, kTitle, Rows(card));
 }
 
 void ExportSchedaClientePdf(TfrmClienti &card) {
-    auto repScheda = PreparedScheda(card, report::PdfFailureMessage);
-    if (!repScheda) return;
-    const QString path = ProgramFolder() + kPdfName;
-    if (!report::ExportReportPdf(*repScheda, path, kReportName, kReportName)) return;
-    const MsgButton answer = MessageDlg(
-        MsgKind::Confirmation, QStringLiteral("L'esportazione della scheda in PDF \u00e8 terminata con successo.") +
-                                   QStringLiteral("\r\n\r\n") + QStringLiteral("Si vuole aprire il file?"));
-    if (answer != MsgButton::No) TMisc::Open(QStringLiteral("\"") + ProgramFolder() + kPdfName + QStringLiteral("\""));
+    if (ExportCardSheetPdf(kReportName, kTitle, Rows(card), kPdfName))
+        TMisc::Open(QStringLiteral("\"") + ProgramFolder() + kPdfName + QStringLiteral("\""));
 }
 
 }  // namespace vel

@@ -3,6 +3,9 @@
 #include <QFontMetrics>
 #include <algorithm>
 
+#include "CodFisc.h"
+#include "PartitaIVA.h"
+#include "common/TextRules.h"
 #include "pictures/Pictures.h"
 #include "platform/Platform.h"
 
@@ -69,6 +72,21 @@ void CheckerEditKeyDown(int &key, QChar &keyChar, Button *check, CheckerKeys key
     if (enter || (keys == CheckerKeys::DigitsOnly && !passes)) {
         key = 0;
         keyChar = QChar();
+    }
+}
+
+void CheckTaxCode(QWidget *owner, const QString &text) {
+    const QString code = Trim(text);
+    if (!code.isEmpty() && IsAllDigits(code)) {
+        TfrmPartitaIva checker(owner);
+        checker.Create();
+        checker.txtPartitaIva->setText(code);
+        checker.ShowModal();
+    } else {
+        TfrmCodFisc checker(owner);
+        checker.Create();
+        checker.txtCodFisc->setText(code);
+        checker.ShowModal();
     }
 }
 

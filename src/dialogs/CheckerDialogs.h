@@ -57,4 +57,9 @@ enum class CheckerKeys { Any, DigitsOnly };
 // Delete, Left, Right and the characters "0" to "9".
 void CheckerEditKeyDown(int &key, QChar &keyChar, Button *check, CheckerKeys keys);
 
+// The tax-code button of the cards: `text` trimmed goes to the VAT-number
+// checker when it is digits only (a company's number written there), to the
+// fiscal-code checker otherwise (empty included), shown modally over `owner`.
+void CheckTaxCode(QWidget *owner, const QString &text);
+
 }  // namespace vel

@@ -13,6 +13,7 @@
 #include "common/Records.h"
 #include "common/TextRules.h"
 #include "customers/TrovaClienti.h"
+#include "dialogs/CheckerDialogs.h"
 #include "dialogs/AllegaCartella.h"
 #include "dialogs/CodFisc.h"
 #include "dialogs/Guida.h"
@@ -334,20 +335,7 @@ void TfrmFlotta::cmdGuidaClick() {
     ShowGuide(this, QStringLiteral("App Parco Automezzi"), HelpText(QStringLiteral("Flotta")));
 }
 
-void TfrmFlotta::btnCodFiscClick() {
-    const QString code = Trim(txtCodFisc->text());
-    if (!code.isEmpty() && IsAllDigits(code)) {
-        TfrmPartitaIva checker(this);
-        checker.Create();
-        checker.txtPartitaIva->setText(code);
-        checker.ShowModal();
-    } else {
-        TfrmCodFisc checker(this);
-        checker.Create();
-        checker.txtCodFisc->setText(code);
-        checker.ShowModal();
-    }
-}
+void TfrmFlotta::btnCodFiscClick() { CheckTaxCode(this, txtCodFisc->text()); }
 
 void TfrmFlotta::impAutomezzoClick() {
     TfrmTrovaClienti search(this);

@@ -1,13 +1,10 @@
 #include "SchedaAutomezzo.h"
 
-#include <exception>
 
 #include "cards/CardSheet.h"
 #include "common/ProgramFolder.h"
 #include "dialogs/OpenURL.h"
 #include "fleet/Flotta.h"
-#include "platform/MessageBox.h"
-#include "report/ReportOutput.h"
 
 namespace vel {
 namespace {
@@ -15,6 +12,7 @@ namespace {
 using report::Report;
 
 const QString kReportName = QStringLiteral("Scheda informativa");
+const QString kTitle = QStringLiteral("SCHEDA AUTOMEZZO");
 const QString kPdfName = QStringLiteral("Automezzo.pdf");
 
 // The captions and values of the 24 rows, from the card as it stands.
@@ -48,44 +46,25 @@ CardSheetRows Rows(const TfrmFlotta &c) {
     };
 }
 
-// The filled and prepared sheet; nullptr when that failed, after the error box.
-std::unique_ptr<Report> PreparedScheda(const TfrmFlotta &card, QString (*failure)(const QString &)) {
-    try {
-        std::unique_ptr<Report> repScheda = SchedaAutomezzoTemplate();
-        FillSchedaAutomezzo(*repScheda, card);
-        repScheda->Prepare();
-        return repScheda;
-    } catch (const std::exception &e) {
-        MessageDlg(MsgKind::Error, failure(QString::fromUtf8(e.what())));
-        return nullptr;
-    }
-}
-
 }  // namespace
 
 std::unique_ptr<Report> SchedaAutomezzoTemplate() { return CardSheetTemplate(kReportName); }
 
 void FillSchedaAutomezzo(Report &repScheda, const TfrmFlotta &card) {
-    FillCardSheet(repScheda, QStringLiteral("SCHEDA AUTOMEZZO"), Rows(card));
+    FillCardSheet(repScheda, kTitle, Rows(card));
 }
 
 void PreviewSchedaAutomezzo(TfrmFlotta &card) {
-    if (auto repScheda = PreparedScheda(card, report::PreviewFailureMessage)) report::PreviewReport(*repScheda, &card);
+    PreviewCardSheet(&card, kReportName, kTitle, Rows(card));
 }
 
 void PrintSchedaAutomezzo(TfrmFlotta &card) {
-    if (auto repScheda = PreparedScheda(card, report::PrintFailureMessage)) report::PrintReport(*repScheda, &card);
+    PrintCardSheet(&card, kReportName, kTitle, Rows(card));
 }
 
 void ExportSchedaAutomezzoPdf(TfrmFlotta &card) {
-    auto repScheda = PreparedScheda(card, report::PdfFailureMessage);
-    if (!repScheda) return;
-    const QString path = ProgramFolder() + kPdfName;
-    if (!report::ExportReportPdf(*repScheda, path, kReportName, kReportName)) return;
-    const MsgButton answer = MessageDlg(
-        MsgKind::Confirmation, QStringLiteral("L'esportazione della scheda in PDF \u00e8 terminata con successo.") +
-                                   QStringLiteral("\r\n\r\n") + QStringLiteral("Si vuole aprire il file?"));
-    if (answer != MsgButton::No) TMisc::Open(QStringLiteral("\"") + ProgramFolder() + kPdfName + QStringLiteral("\""));
+    if (ExportCardSheetPdf(kReportName, kTitle, Rows(card), kPdfName))
+        TMisc::Open(QStringLiteral("\"") + ProgramFolder() + kPdfName + QStringLiteral("\""));
 }
 
 }  // namespace vel

@@ -1,12 +1,9 @@
 #include "SchedaTariffa.h"
 
-#include <exception>
 #include <memory>
 
 #include "cards/CardSheet.h"
 #include "fleet/Tariffario.h"
-#include "platform/MessageBox.h"
-#include "report/ReportOutput.h"
 
 namespace vel {
 namespace {
@@ -51,16 +48,8 @@ void FillSchedaTariffa(Report &repScheda, const TfrmTariffario &card) {
 }
 
 void PrintSchedaTariffa(TfrmTariffario &card) {
-    std::unique_ptr<Report> repScheda;
-    try {
-        repScheda = CardSheetTemplate(QStringLiteral("Scheda informativa"));
-        FillSchedaTariffa(*repScheda, card);
-        repScheda->Prepare();
-    } catch (const std::exception &e) {
-        MessageDlg(MsgKind::Error, report::PrintFailureMessage(QString::fromUtf8(e.what())));
-        return;
-    }
-    report::PrintReport(*repScheda, &card);
+    PrintCardSheet(&card, QStringLiteral("Scheda informativa"), QStringLiteral("SCHEDA TARIFFA NOLEGGIO VEICOLO"),
+                   Rows(card));
 }
 
 }  // namespace vel
