@@ -22,23 +22,6 @@ namespace {
 constexpr int kWidth = 862, kHeight = 560;
 constexpr int kLeft = 24, kInner = kWidth - 2 * kLeft;
 
-QLabel *MakeLabel(QWidget *parent, const QString &text, const QRect &where, int points, bool bold,
-             const char *name = nullptr) {
-    auto *label = new QLabel(text, parent);
-    if (name) label->setObjectName(QString::fromLatin1(name));
-    label->setGeometry(where);
-    label->setFont(UiFont(QStringLiteral("Verdana"), points, bold));
-    label->setWordWrap(true);
-    return label;
-}
-
-Button *MakeButton(QWidget *parent, const char *name, const QString &text, const QRect &where) {
-    auto *button = new Button(text, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setGeometry(where);
-    button->setFont(UiFont(QStringLiteral("Verdana"), 10, true));
-    return button;
-}
 
 QLabel *HiddenLabel(QWidget *parent, const char *name, const QString &text = {}) {
     auto *label = new QLabel(text, parent);
@@ -56,6 +39,24 @@ QWidget *OwnControl(QWidget *window, const char *name) {
 }
 
 }  // namespace
+
+QLabel *DialogLabel(QWidget *parent, const QString &text, const QRect &where, int points, bool bold,
+                    const char *name) {
+    auto *label = new QLabel(text, parent);
+    if (name) label->setObjectName(QString::fromLatin1(name));
+    label->setGeometry(where);
+    label->setFont(UiFont(QStringLiteral("Verdana"), points, bold));
+    label->setWordWrap(true);
+    return label;
+}
+
+Button *DialogButton(QWidget *parent, const char *name, const QString &text, const QRect &where) {
+    auto *button = new Button(text, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setGeometry(where);
+    button->setFont(UiFont(QStringLiteral("Verdana"), 10, true));
+    return button;
+}
 
 QString ControlTextOf(QWidget *window, const char *name) {
     if (!window) return QString();
@@ -108,11 +109,11 @@ ResultListDialog::ResultListDialog(QWidget *owner, ResultListDef def) : Form(own
     panContainer->setObjectName(QStringLiteral("panContainer"));
     panContainer->setGeometry(0, 0, kWidth, kHeight);
 
-    lblIstruzioni01 = MakeLabel(panContainer,
+    lblIstruzioni01 = DialogLabel(panContainer,
                                 QStringLiteral("Immettere una o pi\u00f9 parole consecutive presenti nella scheda in "
                                                "elenco da cercare e premere il pulsante Trova."),
                                 QRect(kLeft, 12, kInner, 20), 9, true);
-    lblIstruzioni02 = MakeLabel(panContainer,
+    lblIstruzioni02 = DialogLabel(panContainer,
                                 QStringLiteral("Per spostarsi sulla voce successiva contenente la stessa chiave di "
                                                "ricerca, fare di nuovo clic su Trova."),
                                 QRect(kLeft, 32, kInner, 20), 9, false);
@@ -121,7 +122,7 @@ ResultListDialog::ResultListDialog(QWidget *owner, ResultListDef def) : Form(own
     txtTrova->setObjectName(QStringLiteral("txtTrova"));
     txtTrova->setGeometry(kLeft, 62, 640, 32);
     txtTrova->setFont(UiFont(QStringLiteral("Verdana"), 12, true));
-    btnTrova = MakeButton(panContainer, "btnTrova", QStringLiteral("Trova"), QRect(kWidth - kLeft - 158, 61, 158, 34));
+    btnTrova = DialogButton(panContainer, "btnTrova", QStringLiteral("Trova"), QRect(kWidth - kLeft - 158, 61, 158, 34));
 
     lstRecords = new ListBox(panContainer);
     lstRecords->setObjectName(QStringLiteral("lstRecords"));
@@ -129,12 +130,12 @@ ResultListDialog::ResultListDialog(QWidget *owner, ResultListDef def) : Form(own
     PrepareResultList(lstRecords);
     lstRecords->viewport()->installEventFilter(this);
 
-    lblIstruzioni03 = MakeLabel(panContainer,
+    lblIstruzioni03 = DialogLabel(panContainer,
                                 QStringLiteral("Per richiamare i dati di una scheda, selezionarla con un doppio clic."),
                                 QRect(kLeft, 460, kInner, 20), 9, false);
 
-    btnChiudi = MakeButton(panContainer, "btnChiudi", QStringLiteral("Chiudi"), QRect(kLeft, 512, 150, 34));
-    btnStampa = MakeButton(panContainer, "btnStampa", QStringLiteral("Stampa"),
+    btnChiudi = DialogButton(panContainer, "btnChiudi", QStringLiteral("Chiudi"), QRect(kLeft, 512, 150, 34));
+    btnStampa = DialogButton(panContainer, "btnStampa", QStringLiteral("Stampa"),
                            QRect(kWidth - kLeft - 150, 512, 150, 34));
 
     setTabOrder(txtTrova, btnTrova);
@@ -224,7 +225,7 @@ bool ResultListDialog::eventFilter(QObject *watched, QEvent *event) {
 FindDialog::FindDialog(QWidget *owner, ResultListDef def, std::span<const CriterionDef> criteria,
                        std::vector<PickTarget> picks)
     : ResultListDialog(owner, std::move(def)), criterionDefs_(criteria), picks_(std::move(picks)) {
-    lblTrovate = MakeLabel(panContainer, QStringLiteral("Il presente elenco contiene 0 schede."),
+    lblTrovate = DialogLabel(panContainer, QStringLiteral("Il presente elenco contiene 0 schede."),
                            QRect(kLeft, 484, kInner, 22), 10, true, "lblTrovate");
 
     panAvvio = new QWidget(this);
@@ -232,13 +233,13 @@ FindDialog::FindDialog(QWidget *owner, ResultListDef def, std::span<const Criter
     panAvvio->setGeometry(0, 0, kWidth, kHeight);
     panContainer->hide();
 
-    lblCerca01 = MakeLabel(panAvvio,
+    lblCerca01 = DialogLabel(panAvvio,
                            QStringLiteral("Immettere nei campi prescelti una o pi\u00f9 parole consecutive presenti "
                                           "nelle schede da trovare e premere il pulsante Cerca."),
                            QRect(kLeft, 12, kInner, 36), 9, true);
-    lblCerca02 = MakeLabel(panAvvio, QStringLiteral("Lasciare in bianco tutti gli altri campi."),
+    lblCerca02 = DialogLabel(panAvvio, QStringLiteral("Lasciare in bianco tutti gli altri campi."),
                            QRect(kLeft, 50, kInner, 20), 9, false);
-    lblCerca03 = MakeLabel(panAvvio,
+    lblCerca03 = DialogLabel(panAvvio,
                            QStringLiteral("Per ogni ricerca \u00e8 possibile utilizzare uno o pi\u00f9 campi "
                                           "contemporaneamente."),
                            QRect(kLeft, 70, kInner, 20), 9, false);
@@ -252,7 +253,7 @@ FindDialog::FindDialog(QWidget *owner, ResultListDef def, std::span<const Criter
         const int x = kLeft + column * (kColumnWidth + 24);
         const int y = 102 + row * kRowHeight;
         const int width = c.wide ? kInner : kColumnWidth;
-        MakeLabel(panAvvio, QString::fromUtf8(c.caption), QRect(x, y, width, 20), 9, false);
+        DialogLabel(panAvvio, QString::fromUtf8(c.caption), QRect(x, y, width, 20), 9, false);
         auto *frame = new FocusFrame(panAvvio);
         frame->setObjectName(QString::fromLatin1(c.frame));
         auto *edit = new Edit(panAvvio);
@@ -283,9 +284,9 @@ FindDialog::FindDialog(QWidget *owner, ResultListDef def, std::span<const Criter
         if (i > 0) setTabOrder(criteria_[i - 1], edit);
     }
 
-    btnAnnulla = MakeButton(panAvvio, "btnAnnulla", QStringLiteral("Chiudi"), QRect(kLeft, 512, 150, 34));
-    btnCerca = MakeButton(panAvvio, "btnCerca", QStringLiteral("Cerca"), QRect(kWidth - kLeft - 150, 512, 150, 34));
-    lblAttendere = MakeLabel(panAvvio, QStringLiteral("Ricerca schede in corso. Attendere..."),
+    btnAnnulla = DialogButton(panAvvio, "btnAnnulla", QStringLiteral("Chiudi"), QRect(kLeft, 512, 150, 34));
+    btnCerca = DialogButton(panAvvio, "btnCerca", QStringLiteral("Cerca"), QRect(kWidth - kLeft - 150, 512, 150, 34));
+    lblAttendere = DialogLabel(panAvvio, QStringLiteral("Ricerca schede in corso. Attendere..."),
                              QRect(kLeft + 170, 518, kInner - 340, 22), 10, true, "lblAttendere");
     lblAttendere->setAlignment(Qt::AlignCenter);
     lblAttendere->setStyleSheet(QStringLiteral("color: #8B0000;"));

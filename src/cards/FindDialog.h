@@ -43,6 +43,12 @@ QString ControlTextOf(QWidget *window, const char *control);
 // Puts `text` into the named control of `window`, as a pick does.
 void SetControlTextOf(QWidget *window, const char *control, const QString &text);
 
+// The labels (Verdana, word wrap) and buttons (Verdana 10 bold) of the find
+// and list dialogs, and of the panels a dialog adds to them.
+QLabel *DialogLabel(QWidget *parent, const QString &text, const QRect &where, int points, bool bold,
+                    const char *name = nullptr);
+Button *DialogButton(QWidget *parent, const char *name, const QString &text, const QRect &where);
+
 // What a result list dialog shows and where its lines come from.
 struct ResultListDef {
     const char *objectName;

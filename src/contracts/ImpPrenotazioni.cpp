@@ -56,22 +56,6 @@ std::vector<PickTarget> Picks() {
              [](const Record &booking, int) { FillControls(frmContrattiNSC, booking, kBookingFills); }}};
 }
 
-QLabel *Label(QWidget *parent, const char *name, const QString &text, const QRect &where, int points, bool bold) {
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setGeometry(where);
-    label->setFont(UiFont(QStringLiteral("Verdana"), points, bold));
-    label->setWordWrap(true);
-    return label;
-}
-
-Button *MakeButton(QWidget *parent, const char *name, const QString &text, const QRect &where) {
-    auto *button = new Button(text, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setGeometry(where);
-    button->setFont(UiFont(QStringLiteral("Verdana"), 10, true));
-    return button;
-}
 
 }  // namespace
 
@@ -92,11 +76,11 @@ TfrmImpPrenotazioni::TfrmImpPrenotazioni(QWidget *owner) : FindDialog(owner, Def
     panAvvio->hide();
     panContainer->hide();
 
-    lblTitolo = Label(panAnno, "lblTitolo", QStringLiteral("Importa dati da archivio annuale prenotazioni."),
-                      QRect(kLeft, 40, kWidth - 2 * kLeft, 30), 14, true);
+    lblTitolo = DialogLabel(panAnno, QStringLiteral("Importa dati da archivio annuale prenotazioni."),
+                            QRect(kLeft, 40, kWidth - 2 * kLeft, 30), 14, true, "lblTitolo");
     lblTitolo->setAlignment(Qt::AlignCenter);
-    lblInfoAnno = Label(panAnno, "lblInfoAnno", QStringLiteral("Indicare l'anno solare e premere Apri."),
-                        QRect(kLeft, 150, kWidth - 2 * kLeft, 22), 10, true);
+    lblInfoAnno = DialogLabel(panAnno, QStringLiteral("Indicare l'anno solare e premere Apri."),
+                              QRect(kLeft, 150, kWidth - 2 * kLeft, 22), 10, true, "lblInfoAnno");
     lblInfoAnno->setAlignment(Qt::AlignCenter);
     txtAnno = new YearEdit(panAnno);
     txtAnno->setObjectName(QStringLiteral("txtAnno"));
@@ -104,26 +88,26 @@ TfrmImpPrenotazioni::TfrmImpPrenotazioni(QWidget *owner) : FindDialog(owner, Def
     txtAnno->setFont(UiFont(QStringLiteral("Verdana"), 16, true));
     txtAnno->setAlignment(Qt::AlignCenter);
     txtAnno->SetMaxLength(4);
-    btnApri = MakeButton(panAnno, "btnApri", QStringLiteral("Apri"), QRect(kWidth / 2 + 10, 187, 160, 34));
+    btnApri = DialogButton(panAnno, "btnApri", QStringLiteral("Apri"), QRect(kWidth / 2 + 10, 187, 160, 34));
     txtAnno->SetEnterTarget(btnApri);
     auto *frame = new FocusFrame(panAnno);
     frame->setObjectName(QStringLiteral("effAnno"));
     frame->Surround(txtAnno, 4);
     frame->lower();
 
-    lblInfo01 = Label(panAnno, "lblInfo01",
-                      QStringLiteral("Utilizzare questo ambiente per compilare il documento attingendo i dati da una "
-                                     "prenotazione."),
-                      QRect(kLeft, 280, kWidth - 2 * kLeft, 22), 10, false);
+    lblInfo01 = DialogLabel(panAnno,
+                            QStringLiteral("Utilizzare questo ambiente per compilare il documento attingendo i dati "
+                                           "da una prenotazione."),
+                            QRect(kLeft, 280, kWidth - 2 * kLeft, 22), 10, false, "lblInfo01");
     lblInfo01->setAlignment(Qt::AlignCenter);
-    lblInfo02 = Label(panAnno, "lblInfo02",
-                      QStringLiteral("N.B. Ciascun documento pu\u00f2 importare i dati da una sola prenotazione."),
-                      QRect(kLeft, 306, kWidth - 2 * kLeft, 22), 10, true);
+    lblInfo02 = DialogLabel(panAnno,
+                            QStringLiteral("N.B. Ciascun documento pu\u00f2 importare i dati da una sola prenotazione."),
+                            QRect(kLeft, 306, kWidth - 2 * kLeft, 22), 10, true, "lblInfo02");
     lblInfo02->setAlignment(Qt::AlignCenter);
     lblInfo02->setStyleSheet(QStringLiteral("color: #8B0000;"));
 
-    btnClose = MakeButton(panAnno, "btnClose", QStringLiteral("Chiudi"), QRect(kLeft, 512, 150, 34));
-    btnNoCerca = MakeButton(panAnno, "btnNoCerca", QStringLiteral("Cerca"), QRect(kWidth - kLeft - 150, 512, 150, 34));
+    btnClose = DialogButton(panAnno, "btnClose", QStringLiteral("Chiudi"), QRect(kLeft, 512, 150, 34));
+    btnNoCerca = DialogButton(panAnno, "btnNoCerca", QStringLiteral("Cerca"), QRect(kWidth - kLeft - 150, 512, 150, 34));
     btnNoCerca->setEnabled(false);
 
     lblFile = new QLabel(this);
