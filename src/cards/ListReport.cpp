@@ -31,15 +31,6 @@ Memo &AddBandText(Band &band, const QString &name, const QRectF &bounds, const Q
     return memo;
 }
 
-// A list line is one memo line: a line break inside it prints as a blank, as
-// every other control character does, so the memo's height keeps to the
-// number of lines.
-QString OneLine(QString line) {
-    line.replace(u'\r', u' ');
-    line.replace(u'\n', u' ');
-    return line;
-}
-
 }  // namespace
 
 std::unique_ptr<Report> ListReportTemplate() {
@@ -68,20 +59,12 @@ std::unique_ptr<Report> ListReportTemplate() {
 void FillListReport(Report &frxReport, const QString &title, const QStringList &lines, const QStringList &extraLines) {
     frxReport.Get<Memo>(QStringLiteral("txtTitolo")).SetText(title);
 
-    QStringList memoLines;
-    memoLines.reserve(lines.size() + extraLines.size());
-    // The lines of a sorted list lie apart in memory: those a few steps ahead
-    // are fetched while one is looked at (a long list is larger than the
-    // processor's caches).
-    for (qsizetype k = 0; k < lines.size(); ++k) {
-        if (k + 6 < lines.size()) {
-            const char *ahead = reinterpret_cast<const char *>(lines.at(k + 6).constData());
-            __builtin_prefetch(ahead - 16);
-            for (int at = 0; at < 256; at += 64) __builtin_prefetch(ahead + at);
-        }
-        memoLines.append(OneLine(lines.at(k)));
-    }
-    for (const QString &line : extraLines) memoLines.append(OneLine(line));
+    // A list line is one memo line: the memo prints a line break inside it as
+    // a blank, as every other control character, so the memo's height keeps to
+    // the number of lines. The lines are handed over as they are, shared and
+    // not copied; a long list is read once, when the memo is laid out.
+    QStringList memoLines = lines;
+    if (!extraLines.isEmpty()) memoLines.append(extraLines);
     Memo &txtRiepilogo = frxReport.Get<Memo>(QStringLiteral("txtRiepilogo"));
     // Handed over as lines: a long list is neither joined into one text nor
     // split again when it is laid out.

@@ -127,21 +127,30 @@ MemoLayout LayoutLines(const Memo &memo, MemoLayout layout) {
     const QRectF box = memo.bounds;
     const double width = box.width() - 2 * kGapX;
     const std::array<double, 256> widths = CharacterWidthTable(memo.font);
-    // The width of the whole text and, as CharactersBefore counts them, the
-    // characters that begin before the memo's right edge.
+    // The width of the text and, as CharactersBefore counts them, the
+    // characters that begin before the memo's right edge. The measure stops
+    // at that edge: what lies past it is cut away and changes nothing (a
+    // control character past it included), so a long line is read only as
+    // far as it prints.
     const double edge = box.width() - kGapX;
     const auto measure = [&widths, edge](const QString &text, bool *control, qsizetype *before) {
         double x = 0;
         const qsizetype size = text.size();
         *before = size;
+        if (size == 0 || !(0 < edge)) {
+            *before = 0;
+            return x;
+        }
         const QChar *chars = text.constData();
         for (qsizetype i = 0; i < size; ++i) {
             const char16_t u = chars[i].unicode();
             if (u < 0x20) *control = true;
             x += widths[u < 0x80 ? size_t(u) : size_t(CodePageByte(chars[i]))];
-            if (x >= edge && *before == size) *before = i + 1;
+            if (x >= edge) {
+                *before = i + 1;
+                break;
+            }
         }
-        if (size == 0 || !(0 < edge)) *before = 0;
         return x;
     };
 
@@ -320,7 +329,13 @@ private:
         if (memo.fill.isValid()) page_.steps.push_back(FillStep{part, memo.fill});
         const MemoLayout &layout = layouts_.Of(memo);
         const double baseline = BaselineInLine(memo.font, layout.lineHeight);
-        for (auto it = FirstLineFrom(layout, box.top(), from_); it != layout.lines.end(); ++it) {
+        const auto first = FirstLineFrom(layout, box.top(), from_);
+        // The page's steps grow once for the memo's lines here, not step by
+        // step: a long list would otherwise move every page's steps several
+        // times over.
+        const auto end = FirstLineFrom(layout, box.top(), to_);
+        if (end > first) page_.steps.reserve(page_.steps.size() + size_t(end - first) + 1);
+        for (auto it = first; it != layout.lines.end(); ++it) {
             if (layout.lines.end() - it > kFetchAhead) {
                 const MemoLine &ahead = *(it + kFetchAhead);
                 FetchText(ahead.given ? *ahead.given : ahead.text, 4);

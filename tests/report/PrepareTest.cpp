@@ -304,7 +304,7 @@ TEST(ReportTemplate, ALongMemoGoesOnOverFurtherPages) {
 // A memo given as its lines (the list report's way) is laid out line for line
 // as the same text given whole: the same texts at the same places, whatever
 // the line (short, as wide as the memo, cut at its edge, with control
-// characters, accented or other code-page characters, empty) and the
+// characters before or past that edge, accented or other code-page characters, empty) and the
 // alignment, over several pages.
 TEST(ReportTemplate, LinesGivenOneByOneAreLaidOutAsTheSameText) {
     const QString wide = QStringLiteral("0123456789").repeated(20);
@@ -312,6 +312,8 @@ TEST(ReportTemplate, LinesGivenOneByOneAreLaidOutAsTheSameText) {
                          wide,
                          wide.left(1) + QStringLiteral("\u00e8\u20ac") + wide,
                          QStringLiteral("Tab\tdentro e fine\r"),
+                         wide + QStringLiteral("\tdopo il taglio\r"),
+                         wide.left(5) + QStringLiteral("\t") + wide,
                          QString(),
                          QStringLiteral("Citt\u00e0 \u2013 \u201cvirgolette\u201d"),
                          QStringLiteral("   spazi   ")};
