@@ -117,7 +117,7 @@ SideControls BuildSide(QWidget *parent, int top, const char *side, const QString
     s.year->setGeometry(246, 44, 50, 28);
     s.year->setAlignment(Qt::AlignCenter);
     s.year->setFont(UiFont(QStringLiteral("Verdana"), 11, true));
-    s.year->setStyleSheet(QStringLiteral("color: #8B4513;"));
+    SetTextColour(s.year, QColor(0x8B, 0x45, 0x13));
     s.date = HiddenLabel(s.dateGroup, name("lblData"));
     // The clock button: today's page of a calendar.
     s.clock = new ImageButton(s.dateGroup);

@@ -84,7 +84,7 @@ PickupListing::PickupListing(QWidget *owner, const char *objectName, const QStri
     MakeCaption(bkgHeader, QStringLiteral("Anno:"), QRect(20, 18, 90, 28), 14, true);
     lblAnno = MakeCaption(bkgHeader, QStringLiteral("ANNO"), QRect(110, 12, 200, 40), 22, true);
     lblAnno->setObjectName(QStringLiteral("lblAnno"));
-    lblAnno->setStyleSheet(QStringLiteral("color: #1C356E;"));
+    SetTextColour(lblAnno, QColor(0x1C, 0x35, 0x6E));
 
     shpNuovo = Shape(panAnno, "shpNuovo", QRect(131, 200, 600, 200), Qt::white, QColor(0xB9, 0xC8, 0xE8));
     lblApri = MakeCaption(shpNuovo, instruction, QRect(20, 16, 560, 24), 10, true);

@@ -289,7 +289,7 @@ FindDialog::FindDialog(QWidget *owner, ResultListDef def, std::span<const Criter
     lblAttendere = DialogLabel(panAvvio, QStringLiteral("Ricerca schede in corso. Attendere..."),
                              QRect(kLeft + 170, 518, kInner - 340, 22), 10, true, "lblAttendere");
     lblAttendere->setAlignment(Qt::AlignCenter);
-    lblAttendere->setStyleSheet(QStringLiteral("color: #8B0000;"));
+    SetTextColour(lblAttendere, QColor(0x8B, 0x00, 0x00));
     lblAttendere->hide();
     lblConta = HiddenLabel(this, "lblConta", QStringLiteral("0"));
     lblMemory = HiddenLabel(this, "lblMemory", QStringLiteral("lblMemory"));

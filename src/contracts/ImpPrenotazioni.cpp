@@ -104,7 +104,7 @@ TfrmImpPrenotazioni::TfrmImpPrenotazioni(QWidget *owner) : FindDialog(owner, Def
                             QStringLiteral("N.B. Ciascun documento pu\u00f2 importare i dati da una sola prenotazione."),
                             QRect(kLeft, 306, kWidth - 2 * kLeft, 22), 10, true, "lblInfo02");
     lblInfo02->setAlignment(Qt::AlignCenter);
-    lblInfo02->setStyleSheet(QStringLiteral("color: #8B0000;"));
+    SetTextColour(lblInfo02, QColor(0x8B, 0x00, 0x00));
 
     btnClose = DialogButton(panAnno, "btnClose", QStringLiteral("Chiudi"), QRect(kLeft, 512, 150, 34));
     btnNoCerca = DialogButton(panAnno, "btnNoCerca", QStringLiteral("Cerca"), QRect(kWidth - kLeft - 150, 512, 150, 34));

@@ -32,7 +32,7 @@ TfrmLogo::TfrmLogo(QWidget *owner) : Form(owner) {
     lblIstruzioni->setObjectName(QStringLiteral("lblIstruzioni"));
     lblIstruzioni->setGeometry(20, 14, 380, 22);
     lblIstruzioni->setFont(UiFont(QStringLiteral("Verdana"), 8, true));
-    lblIstruzioni->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
+    SetTextColour(lblIstruzioni, Qt::white);
 
     auto *frame = new BoxFrame(this, Qt::white, QColor(0x9F, 0xB6, 0xCD), 0);
     frame->setObjectName(QStringLiteral("shpLogo"));

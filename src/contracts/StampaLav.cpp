@@ -370,7 +370,7 @@ QLabel *WindowText(QWidget *parent, const QString &text, const QRect &geometry, 
     label->setFont(PixelFont(QStringLiteral("Verdana"), pixels, bold));
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setStyleSheet(QStringLiteral("color: %1; background: transparent;").arg(colour.name()));
+    SetTextColour(label, colour);
     return label;
 }
 

@@ -42,7 +42,7 @@ CheckerControls BuildChecker(Form *form, const CheckerShape &shape) {
             font.setPointSize(font.pointSize() - 1);
         label->setFont(font);
     });
-    c.instruction->setStyleSheet(QStringLiteral("color: #10264A;"));
+    SetTextColour(c.instruction, QColor(0x10, 0x26, 0x4A));
 
     const int editTop = captionTop + 26;
     const int editWidth = width - 2 * margin - 12 - buttonWidth;

@@ -77,7 +77,7 @@ TfrmListino::TfrmListino(QWidget *owner) : Form(owner) {
     panContainer->hide();
     lblTipologia = MakeLabel(panContainer, "lblTipologia", QStringLiteral("Listino selezionato:"), 12, true);
     titTipologia = MakeLabel(panContainer, "titTipologia", AllListsTitle(), 12, true);
-    titTipologia->setStyleSheet(QStringLiteral("color: #1C356E;"));
+    SetTextColour(titTipologia, QColor(0x1C, 0x35, 0x6E));
     imgGuida = CommandButton(panContainer, "imgGuida", QStringLiteral("Guida"), QRect(0, 0, 64, 32));
     lblIstruzioni01 = MakeLabel(panContainer, "lblIstruzioni01",
                                 QStringLiteral("Immettere una o pi\u00f9 parole consecutive presenti nella scheda in "
@@ -96,7 +96,7 @@ TfrmListino::TfrmListino(QWidget *owner) : Form(owner) {
     PrepareResultList(lstRecords);
     infValore = MakeLabel(panContainer, "infValore", QStringLiteral("Totale tariffe in listino:"), 11, true);
     lblTotale = MakeLabel(panContainer, "lblTotale", QStringLiteral("0"), 11, true);
-    lblTotale->setStyleSheet(QStringLiteral("color: #1C356E;"));
+    SetTextColour(lblTotale, QColor(0x1C, 0x35, 0x6E));
     btnElimina = MakeButton(panContainer, "btnElimina", QStringLiteral("Elimina voce selezionata"));
     btnStampa = MakeButton(panContainer, "btnStampa", QStringLiteral("Stampa listino tariffe"));
     btnEsci = MakeButton(panContainer, "btnEsci", QStringLiteral("Esci"));

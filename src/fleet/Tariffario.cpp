@@ -98,7 +98,7 @@ void TfrmTariffario::BuildLayout() {
         title->setObjectName(QStringLiteral("tit") + QString::fromLatin1(name).mid(3));
         title->setGeometry(10, 4, r.width() - 20, 20);
         title->setFont(UiFont(QStringLiteral("Verdana"), 10, true));
-        title->setStyleSheet(QStringLiteral("color: #436CCA;"));
+        SetTextColour(title, QColor(0x43, 0x6C, 0xCA));
         return frame;
     };
     shpSezione01 = section("shpSezione01", QStringLiteral("Tariffa"), QRect(0, 56, 490, 130));

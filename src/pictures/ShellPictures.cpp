@@ -143,17 +143,20 @@ QPixmap Padlock(const QSize &size, const QString &heading, const QString &text) 
     p.drawEllipse(QPointF(body.center().x(), body.center().y() - 6), 7, 7);
     p.drawRect(QRectF(body.center().x() - 3, body.center().y() - 2, 6, 16));
 
+    // The padlock is drawn before the login first shows: its texts take the
+    // fonts the login shows anyway (the password's and the buttons'), so that
+    // no font is loaded for the picture alone.
     const qreal left = 118;
     p.setPen(QColor(0x1F, 0x3F, 0x6F));
     const QRectF headingBox(left, 18, card.width() - left - 12, 40);
-    QFont headingFont = UiFont(QStringLiteral("Verdana"), 20, true);
+    QFont headingFont = UiFont(QStringLiteral("Verdana"), 14, true);
     while (headingFont.pointSize() > 10 &&
            QFontMetricsF(headingFont).horizontalAdvance(heading) > headingBox.width())
         headingFont.setPointSize(headingFont.pointSize() - 1);
     p.setFont(headingFont);
     p.drawText(headingBox, Qt::AlignLeft | Qt::AlignVCenter, heading);
     p.setPen(QColor(0x30, 0x30, 0x30));
-    p.setFont(UiFont(QStringLiteral("Verdana"), 10));
+    p.setFont(QFont());
     p.drawText(QRectF(left, 62, card.width() - left - 14, card.height() - 72),
                Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text);
     return pixmap;

@@ -21,7 +21,7 @@ QLabel *StripLabel(QFrame *strip, const char *name, const QString &text, const Q
     label->setGeometry(strip->rect().adjusted(6, 0, -6, 0));
     label->setAlignment(Qt::AlignCenter);
     label->setFont(UiFont(QStringLiteral("Verdana"), 14));
-    label->setStyleSheet(QStringLiteral("color: %1; background: transparent;").arg(colour));
+    SetTextColour(label, QColor(colour));
     return label;
 }
 

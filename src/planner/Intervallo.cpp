@@ -20,7 +20,7 @@ QLabel *TextLine(QWidget *parent, const QString &text, const QRect &geometry) {
     auto *caption = new QLabel(text, parent);
     caption->setGeometry(geometry);
     caption->setFont(UiFont(QStringLiteral("Verdana"), 9));
-    caption->setStyleSheet(QStringLiteral("color: #10264A;"));
+    SetTextColour(caption, QColor(0x10, 0x26, 0x4A));
     return caption;
 }
 
@@ -44,7 +44,7 @@ TfrmIntervallo::TfrmIntervallo(QWidget *owner) : Form(owner) {
     infCamera->setGeometry(recCamera->rect().adjusted(6, 0, -6, 0));
     infCamera->setAlignment(Qt::AlignCenter);
     infCamera->setFont(UiFont(QStringLiteral("Verdana"), 14));
-    infCamera->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
+    SetTextColour(infCamera, Qt::white);
 
     lblIstruzioniIntervallo =
         TextLine(panContainer, QStringLiteral("Indicare l'intervallo di tempo relativo al periodo da prenotare."),
@@ -96,7 +96,7 @@ TfrmIntervallo::TfrmIntervallo(QWidget *owner) : Form(owner) {
         g.year->setGeometry(234, 48, 52, 28);
         g.year->setAlignment(Qt::AlignCenter);
         g.year->setFont(UiFont(QStringLiteral("Verdana"), 10, true));
-        g.year->setStyleSheet(QStringLiteral("color: #8B4513;"));
+        SetTextColour(g.year, QColor(0x8B, 0x45, 0x13));
         g.date = new QLabel(g.box);
         g.date->setObjectName(QString::fromLatin1(dateName));
         g.date->hide();

@@ -70,7 +70,7 @@ TfrmMenuCamere::TfrmMenuCamere(QWidget *owner) : Form(owner) {
     lblInformazioni->setObjectName(QStringLiteral("lblInformazioni"));
     lblInformazioni->move(26, 130);
     lblInformazioni->setFont(PixelFont(QStringLiteral("Verdana"), 12));
-    lblInformazioni->setStyleSheet(QStringLiteral("color: yellow;"));
+    SetTextColour(lblInformazioni, Qt::yellow);
     // Sized to its text when first shown: measuring loads the font.
     WhenFirstShown(lblInformazioni, [label = lblInformazioni] { label->adjustSize(); });
 

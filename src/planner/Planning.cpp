@@ -174,7 +174,7 @@ TfrmPlanning::TfrmPlanning(QWidget *owner) : Form(owner), dayEvents_(new DayCell
     txtAnno->setObjectName(QStringLiteral("txtAnno"));
     txtAnno->setGeometry(889, 93, 86, 30);
     txtAnno->setFont(PixelFont(QStringLiteral("Verdana"), 23, true));
-    txtAnno->setStyleSheet(QStringLiteral("color: yellow;"));
+    SetTextColour(txtAnno, Qt::yellow);
 
     // The grid.
     shpSezione01 = Shape(c, "shpSezione01", QRect(16, 144, 962, 490),

@@ -48,7 +48,7 @@ QLabel *PlanningPrintWindow::PictureText(QWidget *parent, const QString &text, c
     label->setFont(font);
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setStyleSheet(QStringLiteral("color: %1; background: transparent;").arg(colour.name()));
+    SetTextColour(label, colour);
     return label;
 }
 

@@ -472,6 +472,13 @@ StatusLine::StatusLine(QWidget *parent) : QLabel(parent) {
     setContentsMargins(12, 0, 0, 0);
 }
 
+void SetTextColour(QWidget *label, const QColor &colour) {
+    QPalette look = label->palette();
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        look.setColor(group, QPalette::WindowText, colour);
+    label->setPalette(look);
+}
+
 namespace {
 class MouseMoveFilter : public QObject {
 public:

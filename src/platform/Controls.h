@@ -199,6 +199,11 @@ public:
     explicit StatusLine(QWidget *parent = nullptr);
 };
 
+// A label's text in a colour of the window's design, the same in every state
+// of the window. Set on the label's palette: a style sheet would give the
+// label a style of its own, which costs at every start for every such label.
+void SetTextColour(QWidget *label, const QColor &colour);
+
 // Runs `handler` whenever the mouse pointer moves over the widget.
 void OnMouseMove(QWidget *widget, std::function<void()> handler);
 // Runs `handler` when the pointer moves over the widget itself, not over one

@@ -24,6 +24,11 @@ ModalHandler &Handler() {
 }  // namespace
 
 Form::Form(QWidget *owner) : QWidget(owner, Qt::Window) {
+    // Every window opens on the primary screen. Said once here, it spares each
+    // control the search for the screen under its hidden window, which Qt
+    // makes whenever a control asks for its resolution (a font set, a size
+    // measured) before the window first shows.
+    setScreen(QGuiApplication::primaryScreen());
     setAttribute(Qt::WA_DeleteOnClose, false);
     setAttribute(Qt::WA_QuitOnClose, false);
 }
