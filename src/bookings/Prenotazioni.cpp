@@ -106,6 +106,7 @@ SideControls BuildSide(QWidget *parent, int top, const char *side, const QString
     const QFont groupFont = UiFont(QStringLiteral("Verdana"), 9, true);
     s.dateGroup = new QGroupBox(dateTitle, parent);
     s.dateGroup->setObjectName(QString::fromLatin1(name("grpData")));
+    HoldFontUntilPolish(s.dateGroup);
     s.dateGroup->setGeometry(0, top, 336, 88);
     s.dateGroup->setFont(groupFont);
     ListCaption(s.dateGroup, QStringLiteral("Giorno:"), QRect(14, 24, 70, 16));
@@ -127,6 +128,7 @@ SideControls BuildSide(QWidget *parent, int top, const char *side, const QString
 
     s.timeGroup = new QGroupBox(timeTitle, parent);
     s.timeGroup->setObjectName(QString::fromLatin1(name("grpOra")));
+    HoldFontUntilPolish(s.timeGroup);
     s.timeGroup->setGeometry(346, top, 180, 88);
     s.timeGroup->setFont(groupFont);
     ListCaption(s.timeGroup, QStringLiteral("Ore:"), QRect(14, 24, 66, 16));

@@ -70,6 +70,7 @@ TfrmNumerazione::TfrmNumerazione(QWidget *owner) : Form(owner) {
 
     grpNumerazione = new QGroupBox(QStringLiteral(" Inizia numerazione da: "), this);
     grpNumerazione->setObjectName(QStringLiteral("grpNumerazione"));
+    HoldFontUntilPolish(grpNumerazione);
     grpNumerazione->setGeometry(160, 18, 240, 112);
     grpNumerazione->setFont(UiFont(QStringLiteral("Verdana"), 9, true));
 

@@ -1,4 +1,5 @@
 #include "Controls.h"
+#include "Platform.h"
 
 #include <QCompleter>
 #include <QCoreApplication>
@@ -327,6 +328,7 @@ void ComboEdit::ClearSelectionKeepText() {
 }
 
 ListCombo::ListCombo(QWidget *parent) : QComboBox(parent) {
+    HoldFontUntilPolish(this);
     setEditable(false);
     setFocusPolicy(Qt::StrongFocus);
 }

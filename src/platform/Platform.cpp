@@ -1,13 +1,12 @@
 #include "Platform.h"
 
 #include <QApplication>
-#include <QComboBox>
 #include <QCoreApplication>
-#include <QGroupBox>
 #include <QGuiApplication>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
+#include <QWidget>
 
 namespace vel {
 
@@ -15,7 +14,7 @@ void PrepareRendering() { QCoreApplication::setAttribute(Qt::AA_UseSoftwareOpenG
 
 namespace {
 
-// A group box or a combo box measures its text in a new font at once, which
+// A group box or a list combo measures its text in a new font at once, which
 // loads the font; the program builds every window at start and most stay
 // hidden. A font given to one of them before it is polished (its window first
 // shown, or a size asked of it) reaches it at the polish instead. The
@@ -28,17 +27,15 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override {
         const QEvent::Type type = event->type();
         if (type != QEvent::FontChange && type != QEvent::Polish) return false;
-        if (!watched->isWidgetType() || !Watched(watched)) return false;
         auto *widget = static_cast<QWidget *>(watched);
-        const bool held = widget->property(kHeld).isValid();
         if (type == QEvent::FontChange) {
             if (widget->testAttribute(Qt::WA_WState_Polished)) return false;
-            if (!held) widget->setProperty(kHeld, true);
+            held_ = true;
             return true;
         }
-        if (!held) return false;
+        if (!held_) return false;
         // The polish, then the font change held back until it.
-        widget->setProperty(kHeld, QVariant());
+        held_ = false;
         QCoreApplication::sendEvent(widget, event);
         QEvent change(QEvent::FontChange);
         QCoreApplication::sendEvent(widget, &change);
@@ -46,11 +43,7 @@ protected:
     }
 
 private:
-    static constexpr const char *kHeld = "_velFontHeld";
-    static bool Watched(QObject *object) {
-        if (qobject_cast<QGroupBox *>(object)) return true;
-        return qobject_cast<QComboBox *>(object) && !object->inherits("vel::ComboEdit");
-    }
+    bool held_ = false;
 };
 
 }  // namespace
@@ -64,7 +57,6 @@ void InitPlatform() {
     // Windows are hidden and shown by the program itself; hiding the last one
     // visible never ends it.
     QGuiApplication::setQuitOnLastWindowClosed(false);
-    QCoreApplication::instance()->installEventFilter(new FontsAtPolish(QCoreApplication::instance()));
     // Qt's own dialogs (print, preview, file) speak Italian as the program's
     // windows do, whatever the desktop's language. Without the translation
     // installed they stay in English.
@@ -75,6 +67,11 @@ void InitPlatform() {
     else
         delete translator;
 }
+
+// One filter for each such control, on the control alone: a filter on the
+// whole application would see every event of every control, at start and at
+// exit.
+void HoldFontUntilPolish(QWidget *control) { control->installEventFilter(new FontsAtPolish(control)); }
 
 QFont UiFont(const QString &family, int pointSize, bool bold) {
     QFont font(family, pointSize);
