@@ -153,10 +153,7 @@ int main(int argc, char **argv) {
     vel::bench::MedianReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
 
-    auto time = [&reporter](const std::string &name) {
-        const auto found = reporter.times.find(name);
-        return found == reporter.times.end() ? -1.0 : found->second;
-    };
+    auto time = [&reporter](const std::string &name) { return reporter.Time(name); };
     bool within = true;
     auto check = [&within](const char *what, double ratio, double allowed) {
         if (ratio < 0) return;

@@ -134,10 +134,7 @@ int main(int argc, char **argv) {
     vel::bench::MedianReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
 
-    const auto time = [&reporter](const char *name) {
-        const auto found = reporter.times.find(name);
-        return found == reporter.times.end() ? -1.0 : found->second;
-    };
+    const auto time = [&reporter](const char *name) { return reporter.Time(name); };
     bool within = setup.boxes.failures == 0 && (setup.listed < 0 || setup.listed == kRecords);
     if (!within) std::printf("\nthe search failed (%d boxes, %lld lines listed)\n", setup.boxes.failures,
                              static_cast<long long>(setup.listed));

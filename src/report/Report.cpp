@@ -106,6 +106,17 @@ QStringList Wrap(const ReportFont &font, const QString &paragraph, double width)
     return lines;
 }
 
+// The top of a memo's first line: lines that take less than the memo's room
+// stand at its top, bottom or middle as it is aligned.
+double FirstLineTop(const Memo &memo, qsizetype lines, double lineHeight) {
+    const double block = double(lines) * lineHeight;
+    const double room = memo.bounds.height() - 2 * kGapY;
+    if (block >= room) return kGapY;
+    if (memo.alignment & Qt::AlignBottom) return kGapY + room - block;
+    if (memo.alignment & Qt::AlignVCenter) return kGapY + (room - block) / 2;
+    return kGapY;
+}
+
 // How many lines ahead a pass over a long list fetches, and the fetch of one
 // line's characters (a list line is a few cache lines long).
 constexpr qsizetype kFetchAhead = 6;
@@ -154,15 +165,7 @@ MemoLayout LayoutLines(const Memo &memo, MemoLayout layout) {
         return x;
     };
 
-    const double block = double(memo.lines.size()) * layout.lineHeight;
-    const double room = box.height() - 2 * kGapY;
-    double top = kGapY;
-    if (block < room) {
-        if (memo.alignment & Qt::AlignBottom)
-            top = kGapY + room - block;
-        else if (memo.alignment & Qt::AlignVCenter)
-            top = kGapY + (room - block) / 2;
-    }
+    double top = FirstLineTop(memo, memo.lines.size(), layout.lineHeight);
     const qsizetype shown =
         top >= box.height() ? 0
                             : std::min<qsizetype>(memo.lines.size(),
@@ -238,15 +241,7 @@ MemoLayout LayoutMemo(const Memo &memo) {
         }
     }
 
-    const double block = double(broken.size()) * layout.lineHeight;
-    const double room = box.height() - 2 * kGapY;
-    double top = kGapY;
-    if (block < room) {
-        if (memo.alignment & Qt::AlignBottom)
-            top = kGapY + room - block;
-        else if (memo.alignment & Qt::AlignVCenter)
-            top = kGapY + (room - block) / 2;
-    }
+    double top = FirstLineTop(memo, qsizetype(broken.size()), layout.lineHeight);
     for (const Broken &line : broken) {
         if (top >= box.height()) break;  // below the memo: not printed
         double x = kGapX;
