@@ -128,8 +128,9 @@ TEST_F(PrivacyTest, NoTextIsCutOrCovered) {
         const QLabel *label = labels[i];
         SCOPED_TRACE(label->text().toStdString());
         EXPECT_TRUE(n->rect().contains(label->geometry()));
-        if (!label->wordWrap())
+        if (!label->wordWrap()) {
             EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width());
+        }
         for (size_t j = 0; j < i; ++j)
             EXPECT_FALSE(label->geometry().intersects(labels[j]->geometry())) << labels[j]->text().toStdString();
         for (const Edit *edit : n->Edits()) EXPECT_FALSE(label->geometry().intersects(edit->geometry()));

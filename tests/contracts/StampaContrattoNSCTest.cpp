@@ -44,9 +44,6 @@ protected:
             return QStringLiteral("V") + QString::fromLatin1(control).mid(3) + suffix;
         });
     }
-    QStringList FolderEntries() const {
-        return QDir(folder.Path(QString())).entryList(QDir::NoDotAndDotDot | QDir::AllEntries);
-    }
     FakeShell shell;
 };
 
@@ -117,7 +114,7 @@ TEST_F(StampaContrattoNSCTest, WritesTheCardOnScreenAndOffersToOpenIt) {
     EXPECT_EQ(first, Expected());
     EXPECT_TRUE(first.contains("al Sig. \\b VCliente\\b0  (denominato"));
     EXPECT_TRUE(shell.opened.isEmpty());
-    EXPECT_EQ(FolderEntries(), QStringList{kRtf});
+    EXPECT_EQ(folder.Entries(), QStringList{kRtf});
 
     FillCard(QStringLiteral("2"));
     auto dlg = Open();
@@ -146,7 +143,7 @@ TEST_F(StampaContrattoNSCTest, AFailedWriteIsReportedAndKeepsTheOldDocument) {
         EXPECT_FALSE(dlg->isVisible());
     }
     EXPECT_EQ(folder.Read(kRtf), old);
-    EXPECT_EQ(FolderEntries(), QStringList{kRtf});
+    EXPECT_EQ(folder.Entries(), QStringList{kRtf});
 
     // A folder standing at the document's name cannot be replaced either.
     QFile::remove(folder.Path(kRtf));

@@ -17,6 +17,8 @@ struct CustomerCard {
     static QString Archive() { return QStringLiteral("Clienti.pro"); }
     static void Open(Window &) {}
     static constexpr const char *kTagField = "Cognome";
+    static constexpr const char *kAttachCommand = "cmdFile";
+    static constexpr const char *kAttachmentsTag = "clienti";
     static Record Valid(const QString &tag) {
         Record r(CustomerRecord);
         r.SetText("Cognome", tag);

@@ -251,7 +251,9 @@ TEST_F(ClientiTest, ShowingClearsTheCardAndClosingShowsTheLauncher) {
     card->Show();
     ShowActive(card);
     for (const FieldDef &f : CustomerRecord.Fields())
-        if (QWidget *c = ControlOf(f.name)) EXPECT_EQ(TextOf(c), QString()) << f.name;
+        if (QWidget *c = ControlOf(f.name)) {
+            EXPECT_EQ(TextOf(c), QString()) << f.name;
+        }
     EXPECT_FALSE(card->chkRicontatta->isChecked());
     EXPECT_EQ(AttachmentTexts(), QStringList(6, QString()));
     EXPECT_EQ(card->lblPosizione->text(), QString());
@@ -389,19 +391,6 @@ TEST_F(ClientiTest, TheMailButtonHandsTheTrimmedAddressToTheMailProgram) {
 }
 
 TEST_F(ClientiTest, DialogOpenersHandOverTheirTagAndTexts) {
-    card->lblFile01->setText(QStringLiteral("  patente.pdf "));
-    card->lblDesc01->setText(QStringLiteral(" Patente di guida"));
-    card->lblFile03->setText(QStringLiteral("documento.jpg"));
-    modals.Expect<TfrmAllegaCartella>([](TfrmAllegaCartella &d) {
-        EXPECT_EQ(d.lblMemory->text(), QStringLiteral("clienti"));
-        EXPECT_EQ(d.txtFile01->text(), QStringLiteral("patente.pdf"));
-        EXPECT_EQ(d.txtDesc01->text(), QStringLiteral("Patente di guida"));
-        EXPECT_EQ(d.txtFile02->text(), QString());
-        EXPECT_EQ(d.txtFile03->text(), QStringLiteral("documento.jpg"));
-        d.Close();
-    });
-    Click(card->cmdFile);
-
     modals.Expect<TfrmTrovaClienti>([](TfrmTrovaClienti &d) {
         EXPECT_EQ(d.lblMemory->text(), QStringLiteral("clienti"));
         d.Close();
@@ -444,7 +433,9 @@ TEST_F(ClientiTest, ThePickForThisCardLoadsTheWholeCustomer) {
     const Record customer = FullCustomer(QStringLiteral("7"));
     pick(customer, 7);
     for (const FieldDef &f : CustomerRecord.Fields())
-        if (QWidget *c = ControlOf(f.name)) EXPECT_EQ(TextOf(c), customer.Text(f.name)) << f.name;
+        if (QWidget *c = ControlOf(f.name)) {
+            EXPECT_EQ(TextOf(c), customer.Text(f.name)) << f.name;
+        }
     EXPECT_TRUE(card->chkRicontatta->isChecked());
     EXPECT_EQ(AttachmentTexts(), (QStringList{"File017", "Desc017", "File027", "Desc027", "File037", "Desc037"}));
     EXPECT_EQ(card->lblPosizione->text(), QStringLiteral("7"));

@@ -149,7 +149,9 @@ TEST_F(ExpClientiTest, LooksAsDesigned) {
     EXPECT_EQ(grid->Caption(0), QStringLiteral("N."));
     for (int k = 0; k <= 25; ++k) {
         SCOPED_TRACE(k);
-        if (k > 0) EXPECT_EQ(grid->Caption(k), QString::fromUtf8(kFileColumns[k - 1].caption));
+        if (k > 0) {
+            EXPECT_EQ(grid->Caption(k), QString::fromUtf8(kFileColumns[k - 1].caption));
+        }
         EXPECT_EQ(grid->columnWidth(k), kScreenWidths[k]);
         const bool editable = std::find(std::begin(kEditable), std::end(kEditable), k) != std::end(kEditable);
         EXPECT_EQ(grid->IsEditable(0, k), editable);

@@ -83,7 +83,6 @@ protected:
         FillSchedaCliente(*repScheda, *card);
         return repScheda;
     }
-    static QString MemoText(const Report &r, const QString &name) { return r.Get<Memo>(name).Text(); }
 
     QStringList CardTexts() const {
         QStringList texts;
@@ -92,9 +91,6 @@ protected:
             texts.append(label->text());
         texts.append(card->chkRicontatta->isChecked() ? QStringLiteral("[x]") : QStringLiteral("[ ]"));
         return texts;
-    }
-    QStringList FolderEntries() const {
-        return QDir(folder.Path(QString())).entryList(QDir::NoDotAndDotDot | QDir::AllEntries);
     }
 
     TfrmClienti *card = nullptr;
@@ -288,7 +284,7 @@ TEST_F(SchedaClienteTest, ASecondPdfOverwritesTheFirstWithoutAQuestion) {
     EXPECT_TRUE(first.contains("(RSSMLS80E52F205X)"));
     EXPECT_TRUE(second.contains("(VRDGPP70A01L219Z)"));
     EXPECT_TRUE(second.contains("alle ore 09:31:00"));
-    EXPECT_EQ(FolderEntries(), QStringList{kPdf});  // no temporary file left behind
+    EXPECT_EQ(folder.Entries(), QStringList{kPdf});  // no temporary file left behind
 }
 
 TEST_F(SchedaClienteTest, AnUnwritablePdfIsReportedWithoutTheQuestion) {
@@ -302,7 +298,7 @@ TEST_F(SchedaClienteTest, AnUnwritablePdfIsReportedWithoutTheQuestion) {
     messages.Verify();
     EXPECT_TRUE(shell.opened.isEmpty());
     EXPECT_TRUE(QFileInfo(folder.Path(kPdf)).isDir());
-    EXPECT_EQ(FolderEntries(), QStringList{kPdf});
+    EXPECT_EQ(folder.Entries(), QStringList{kPdf});
     EXPECT_EQ(CardTexts(), before);
 }
 
@@ -320,7 +316,7 @@ TEST_F(SchedaClienteTest, AFailedPdfWriteKeepsTheOldFile) {
         messages.Verify();
     }
     EXPECT_EQ(folder.Read(kPdf), QByteArray("vecchio PDF"));
-    EXPECT_EQ(FolderEntries(), QStringList{kPdf});
+    EXPECT_EQ(folder.Entries(), QStringList{kPdf});
     EXPECT_TRUE(shell.opened.isEmpty());
 }
 
@@ -335,7 +331,7 @@ TEST_F(SchedaClienteTest, TheCommandsNeverTouchTheArchiveOrTheCard) {
     EXPECT_EQ(printer.previewed.size(), 1u);
     EXPECT_EQ(printer.printed.size(), 1u);
     EXPECT_FALSE(folder.Exists(kCustomerArchive));
-    EXPECT_EQ(FolderEntries(), QStringList{kPdf});
+    EXPECT_EQ(folder.Entries(), QStringList{kPdf});
     EXPECT_EQ(CardTexts(), before);
 }
 

@@ -18,6 +18,8 @@ struct VehicleCard {
     static QString Archive() { return QStringLiteral("Flotta_Automezzi.pro"); }
     static void Open(Window &) {}
     static constexpr const char *kTagField = "Targa";
+    static constexpr const char *kAttachCommand = "cmdAllega";
+    static constexpr const char *kAttachmentsTag = "flotta";
     static Record Valid(const QString &tag) {
         Record r(VehicleRecord);
         r.SetText("Veicolo", QStringLiteral("Autovettura"));

@@ -5,7 +5,6 @@
 #include "common/Records.h"
 #include "common/TextRules.h"
 #include "customers/TrovaClienti.h"
-#include "dialogs/AllegaCartella.h"
 #include "dialogs/CodFisc.h"
 #include "dialogs/Guida.h"
 #include "dialogs/PartitaIVA.h"
@@ -255,19 +254,6 @@ TEST_F(FlottaTest, OwnerImportOpensTheCustomerSearchForThisCard) {
 }
 
 TEST_F(FlottaTest, DialogOpenersHandOverTheirTagAndTexts) {
-    card->lblFile01->setText(QStringLiteral("  libretto.pdf "));
-    card->lblDesc01->setText(QStringLiteral(" Libretto di circolazione"));
-    card->lblFile03->setText(QStringLiteral("polizza.pdf"));
-    modals.Expect<TfrmAllegaCartella>([](TfrmAllegaCartella &d) {
-        EXPECT_EQ(d.lblMemory->text(), QStringLiteral("flotta"));
-        EXPECT_EQ(d.txtFile01->text(), QStringLiteral("libretto.pdf"));
-        EXPECT_EQ(d.txtDesc01->text(), QStringLiteral("Libretto di circolazione"));
-        EXPECT_EQ(d.txtFile02->text(), QString());
-        EXPECT_EQ(d.txtFile03->text(), QStringLiteral("polizza.pdf"));
-        d.Close();
-    });
-    Click(card->cmdAllega);
-
     modals.Expect<TfrmTrovaFlotta>([](TfrmTrovaFlotta &d) {
         EXPECT_EQ(d.lblMemory->text(), QStringLiteral("flotta"));
         d.Close();

@@ -75,7 +75,6 @@ protected:
         FillSchedaAutomezzo(*repScheda, *card);
         return repScheda;
     }
-    QString MemoText(const Report &r, const QString &name) { return r.Get<Memo>(name).Text(); }
 
     // Every text the card shows, to see that no command changes it.
     QStringList CardTexts() const {
@@ -83,9 +82,6 @@ protected:
         for (const Edit *edit : card->findChildren<Edit *>()) texts.append(edit->text());
         texts.append(card->lblPosizione->text());
         return texts;
-    }
-    QStringList FolderEntries() const {
-        return QDir(folder.Path(QString())).entryList(QDir::NoDotAndDotDot | QDir::AllEntries);
     }
 
     TfrmFlotta *card = nullptr;
@@ -328,7 +324,7 @@ TEST_F(SchedaAutomezzoTest, ASecondPdfOverwritesTheFirstWithoutAQuestion) {
     EXPECT_TRUE(first.contains("(AB123CD)"));
     EXPECT_TRUE(second.contains("(ZZ999ZZ)"));
     EXPECT_TRUE(second.contains("alle ore 09:31:00"));
-    EXPECT_EQ(FolderEntries(), QStringList{kPdf});
+    EXPECT_EQ(folder.Entries(), QStringList{kPdf});
 }
 
 TEST_F(SchedaAutomezzoTest, AnUnwritablePdfIsReportedWithoutTheQuestion) {
@@ -341,7 +337,7 @@ TEST_F(SchedaAutomezzoTest, AnUnwritablePdfIsReportedWithoutTheQuestion) {
     ExportSchedaAutomezzoPdf(*card);
     EXPECT_TRUE(shell.opened.isEmpty());
     EXPECT_TRUE(QFileInfo(folder.Path(kPdf)).isDir());
-    EXPECT_EQ(FolderEntries(), QStringList{kPdf});
+    EXPECT_EQ(folder.Entries(), QStringList{kPdf});
     EXPECT_EQ(CardTexts(), before);
 }
 
@@ -355,7 +351,7 @@ TEST_F(SchedaAutomezzoTest, AnUnsavedCardNeverTouchesTheArchive) {
     EXPECT_EQ(printer.previewed.size(), 1u);
     EXPECT_EQ(printer.printed.size(), 1u);
     EXPECT_FALSE(folder.Exists(kFleetArchive));
-    EXPECT_EQ(FolderEntries(), QStringList{kPdf});
+    EXPECT_EQ(folder.Entries(), QStringList{kPdf});
     EXPECT_TRUE(card->lblPosizione->text().isEmpty());
 }
 

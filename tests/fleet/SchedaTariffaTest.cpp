@@ -71,7 +71,6 @@ protected:
         FillSchedaTariffa(*repScheda, *card);
         return repScheda;
     }
-    static QString MemoText(const Report &r, const QString &name) { return r.Get<Memo>(name).Text(); }
 
     // Every text the card shows, to see that printing changes none.
     QStringList CardTexts() const {
@@ -79,9 +78,6 @@ protected:
         for (const Edit *edit : card->findChildren<Edit *>()) texts.append(edit->text());
         for (const QLabel *label : {card->lblPosizione, card->lblFile01, card->lblDesc01}) texts.append(label->text());
         return texts;
-    }
-    QStringList FolderEntries() const {
-        return QDir(folder.Path(QString())).entryList(QDir::NoDotAndDotDot | QDir::AllEntries);
     }
 
     TfrmTariffario *card = nullptr;
@@ -256,7 +252,7 @@ TEST_F(SchedaTariffaTest, AnUnsavedCardNeverTouchesTheArchive) {
     PrintSchedaTariffa(*card);
     EXPECT_EQ(printer.printed.size(), 1u);
     EXPECT_FALSE(folder.Exists(kTariffArchive));
-    EXPECT_TRUE(FolderEntries().isEmpty());
+    EXPECT_TRUE(folder.Entries().isEmpty());
     EXPECT_TRUE(card->lblPosizione->text().isEmpty());
 }
 

@@ -94,9 +94,6 @@ protected:
         QDir().mkpath(folder.Path(kFolder));
         folder.Write(kFolder + u'/' + name, bytes);
     }
-    QStringList FolderEntries() const {
-        return QDir(folder.Path(kFolder)).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
-    }
     void Browse(TfrmAllegaCartella &d, int slot, const QString &chosen) {
         files.answers.push_back(chosen);
         Click(Slot(d, slot).browse);
@@ -294,7 +291,7 @@ TEST_F(AttachmentsTest, NewNameIsCopiedWithoutAQuestion) {
         EXPECT_TRUE(folder.Exists(kFolder + u'/' + QString::fromUtf8(c.name)));
         EXPECT_EQ(Stored(QString::fromUtf8(c.name)), c.bytes);
     }
-    EXPECT_EQ(FolderEntries(), (QStringList{"Fattura 12.pdf", "libretto.jpg", "vuoto.txt"}));
+    EXPECT_EQ(folder.Entries(kFolder), (QStringList{"Fattura 12.pdf", "libretto.jpg", "vuoto.txt"}));
 }
 
 TEST_F(AttachmentsTest, TheFolderIsCreatedWithItsMissingParents) {
@@ -326,7 +323,7 @@ TEST_F(AttachmentsTest, AStoredNameAsksBeforeItIsReplaced) {
         EXPECT_EQ(d->txtFile02->text(), QStringLiteral("contratto.pdf"));
         EXPECT_TRUE(d->btnApri02->isEnabled());
         EXPECT_EQ(Stored(QStringLiteral("contratto.pdf")), c.stored);
-        EXPECT_EQ(FolderEntries(), QStringList{"contratto.pdf"});
+        EXPECT_EQ(folder.Entries(kFolder), QStringList{"contratto.pdf"});
     }
 }
 
@@ -363,7 +360,7 @@ TEST_F(AttachmentsTest, ADocumentOfTheFolderItselfIsNeverCopiedOntoItself) {
         EXPECT_EQ(d->txtFile03->text(), QStringLiteral("perizia.pdf"));
         EXPECT_EQ(Stored(QStringLiteral("perizia.pdf")), content);
         EXPECT_EQ(identity(), before);
-        EXPECT_EQ(FolderEntries(), QStringList{"perizia.pdf"});
+        EXPECT_EQ(folder.Entries(kFolder), QStringList{"perizia.pdf"});
     }
 }
 
@@ -419,7 +416,7 @@ TEST_F(AttachmentsTest, AFailedCopyIsReportedAndTheSlotKeepsItsPreviousName) {
             if (c.limitWrites) {
                 // The stored document is whole and no temporary file is left.
                 EXPECT_EQ(Stored(name), old);
-                EXPECT_EQ(FolderEntries(), QStringList{name});
+                EXPECT_EQ(folder.Entries(kFolder), QStringList{name});
             }
         }
         // The next case starts from an empty program folder.

@@ -30,6 +30,8 @@
 //                                            "cmdPrimo", ... (an error when not given)
 //   static constexpr bool kNewOpensArchive;  "Nuovo" opens the archive (creating it empty) and reports
 //                                            its failure as "cmdNuovo"'s
+//   static constexpr const char *kAttachCommand, *kAttachmentsTag;  the command that opens the
+//                                            attachments dialog, and the tag the card hands it
 // A card without "Duplica" (no cmdDuplicaClick) skips what tests it.
 // Controls are found by the names the house gives them: "txt" + field for
 // edits and combo edits, "chk" + field for check boxes, "lbl" + field for
@@ -48,6 +50,7 @@
 #include "common/ArchiveFile.h"
 #include "common/Record.h"
 #include "common/TextRules.h"
+#include "dialogs/AllegaCartella.h"
 #include "platform/Controls.h"
 #include "support/ProgramFixture.h"
 #include "support/WriteLimit.h"
@@ -467,6 +470,30 @@ TYPED_TEST_P(CardSuite, DuplicatingMakesANewCardThatSavesAsACopy) {
     EXPECT_EQ(this->Stored(4).Bytes(), copy.Bytes());
 }
 
+// The attachments dialog opens with the card's tag and its file names and
+// descriptions, trimmed; an empty slot stays empty.
+TYPED_TEST_P(CardSuite, TheAttachmentsDialogGetsTheCardsTagAndFiles) {
+    if constexpr (!requires { TypeParam::kAttachCommand; }) {
+        GTEST_SKIP() << "the card has no attachments";
+    } else {
+        this->card->lblFile01->setText(QStringLiteral("  documento.pdf "));
+        this->card->lblDesc01->setText(QStringLiteral(" Documento del cliente"));
+        this->card->lblFile03->setText(QStringLiteral("foto.jpg"));
+        this->modals.template Expect<TfrmAllegaCartella>([](TfrmAllegaCartella &d) {
+            EXPECT_EQ(d.lblMemory->text(), QString::fromLatin1(TypeParam::kAttachmentsTag));
+            EXPECT_EQ(d.txtFile01->text(), QStringLiteral("documento.pdf"));
+            EXPECT_EQ(d.txtDesc01->text(), QStringLiteral("Documento del cliente"));
+            EXPECT_EQ(d.txtFile02->text(), QString());
+            EXPECT_EQ(d.txtFile03->text(), QStringLiteral("foto.jpg"));
+            d.Close();
+        });
+        auto *command = this->card->template findChild<QWidget *>(QString::fromLatin1(TypeParam::kAttachCommand));
+        ASSERT_NE(command, nullptr);
+        Click(command);
+        this->modals.Verify();
+    }
+}
+
 // Enter walks the fields round; the frame follows the focus.
 TYPED_TEST_P(CardSuite, EnterWalksTheFieldsAndFramesFollowTheFocus) {
     const auto order = TypeParam::EnterOrder();
@@ -568,7 +595,8 @@ REGISTER_TYPED_TEST_SUITE_P(CardSuite, EveryFieldTakesItsCapacityAndHasAFrame, A
                             ALoadReplacesEveryField, MandatoryFieldsInTheirOrder, SavingAppendsThenWritesInPlace,
                             LongTextsAreShownWholeAndSavedCut, APasteOfSeveralLinesKeepsItsFirstLine,
                             NewCardClearsEverything,
-                            DuplicatingMakesANewCardThatSavesAsACopy, EnterWalksTheFieldsAndFramesFollowTheFocus,
+                            DuplicatingMakesANewCardThatSavesAsACopy, TheAttachmentsDialogGetsTheCardsTagAndFiles,
+                            EnterWalksTheFieldsAndFramesFollowTheFocus,
                             CombosForgetTheirSelectionOnEntry, ArchiveFailuresAreReportedAndKeepTheCard,
                             FailedWritesLeaveTheArchiveWhole);
 

@@ -122,6 +122,10 @@ void TestFolder::Write(const QString &name, const QByteArray &bytes) const {
 
 bool TestFolder::Exists(const QString &name) const { return QFileInfo::exists(Path(name)); }
 
+QStringList TestFolder::Entries(const QString &subfolder) const {
+    return QDir(Path(subfolder)).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+}
+
 void TestFolder::Block(const QString &name) const { QDir(dir_.path()).mkdir(name); }
 
 }  // namespace vel::test

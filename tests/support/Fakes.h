@@ -136,6 +136,9 @@ public:
     QByteArray Read(const QString &name) const;
     void Write(const QString &name, const QByteArray &bytes) const;
     bool Exists(const QString &name) const;
+    // Every file and folder in a folder of it (the whole folder when none is
+    // named), hidden ones too: to see that nothing was left behind.
+    QStringList Entries(const QString &subfolder = QString()) const;
     // A folder standing at a file's name: the file exists but cannot be opened.
     void Block(const QString &name) const;
 
