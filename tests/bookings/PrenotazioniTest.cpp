@@ -22,6 +22,7 @@
 #include "dialogs/PartitaIVA.h"
 #include "fleet/TrovaFlotta.h"
 #include "shell/Avvio.h"
+#include "support/TaxCodeChecks.h"
 
 namespace vel::test {
 namespace {
@@ -727,33 +728,7 @@ TEST_F(PrenotazioniTest, AFullLeapYearOfBookings) {
 
 TEST_F(PrenotazioniTest, TheFiscalCodeButtonOpensTheRightChecker) {
     OpenYear(2026);
-    const struct {
-        const char *code;
-        bool vat;
-        const char *passed;
-    } cases[] = {{"01234567890", true, "01234567890"},
-                 {" 123 ", true, "123"},
-                 {"RSSMRA80A01H501U", false, "RSSMRA80A01H501U"},
-                 {"12A", false, "12A"},
-                 {"   ", false, ""}};
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.code);
-        card->txtCodFisc->setText(QString::fromLatin1(c.code));
-        const QString expected = QString::fromLatin1(c.passed);
-        if (c.vat)
-            modals.Expect<TfrmPartitaIva>([&](TfrmPartitaIva &d) {
-                EXPECT_EQ(d.txtPartitaIva->text(), expected);
-                d.Close();
-            });
-        else
-            modals.Expect<TfrmCodFisc>([&](TfrmCodFisc &d) {
-                EXPECT_EQ(d.txtCodFisc->text(), expected);
-                d.Close();
-            });
-        Click(card->btnCodFisc);
-        modals.Verify();
-        EXPECT_EQ(card->txtCodFisc->text(), QString::fromLatin1(c.code));
-    }
+    ExpectTaxCodeChecker(modals, card->txtCodFisc, card->btnCodFisc);
 }
 
 // The searches get the tag "prenotazioni"; the monthly and daily listings

@@ -22,6 +22,7 @@
 #include "dialogs/PartitaIVA.h"
 #include "fleet/TrovaFlotta.h"
 #include "fleet/TrovaTariffa.h"
+#include "support/TaxCodeChecks.h"
 
 namespace vel::test {
 namespace {
@@ -105,27 +106,7 @@ TEST_F(ContrattiNSCCommandsTest, CalcolaReportsItsFourChecksInOrder) {
 // ---- the tax-code button and the guide ------------------------------------------------
 
 TEST_F(ContrattiNSCCommandsTest, TaxCodeButtonOpensTheRightChecker) {
-    const struct {
-        const char *text;
-        bool vat;
-    } cases[] = {{" 01234567890 ", true}, {"RSSMRA80A01H501U", false}, {"", false}, {"0123456789A", false}};
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.text);
-        card->txtCodFisc->setText(QString::fromLatin1(c.text));
-        const QString expected = Trim(QString::fromLatin1(c.text));
-        if (c.vat)
-            modals.Expect<TfrmPartitaIva>([&](TfrmPartitaIva &d) {
-                EXPECT_EQ(d.txtPartitaIva->text(), expected);
-                d.Close();
-            });
-        else
-            modals.Expect<TfrmCodFisc>([&](TfrmCodFisc &d) {
-                EXPECT_EQ(d.txtCodFisc->text(), expected);
-                d.Close();
-            });
-        Click(card->btnCodFisc);
-        modals.Verify();
-    }
+    ExpectTaxCodeChecker(modals, card->txtCodFisc, card->btnCodFisc);
 }
 
 TEST_F(ContrattiNSCCommandsTest, GuideOpensFromTheCardAndTheYearPanel) {

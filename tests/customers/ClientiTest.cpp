@@ -17,6 +17,7 @@
 #include "dialogs/Iban.h"
 #include "dialogs/PartitaIVA.h"
 #include "shell/Avvio.h"
+#include "support/TaxCodeChecks.h"
 
 namespace vel::test {
 namespace {
@@ -303,28 +304,7 @@ TEST_F(ClientiTest, HintsFollowThePointer) {
 }
 
 TEST_F(ClientiTest, TaxCodeButtonOpensTheRightChecker) {
-    const struct {
-        const char *text;
-        bool vat;
-    } cases[] = {{" 01234567890 ", true}, {"12", true},  {"RSSMRA80A01H501U", false},
-                 {"", false},             {"   ", false}, {"0123456789A", false}};
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.text);
-        card->txtCodFisc->setText(QString::fromLatin1(c.text));
-        const QString expected = Trim(QString::fromLatin1(c.text));
-        if (c.vat)
-            modals.Expect<TfrmPartitaIva>([&](TfrmPartitaIva &d) {
-                EXPECT_EQ(d.txtPartitaIva->text(), expected);
-                d.Close();
-            });
-        else
-            modals.Expect<TfrmCodFisc>([&](TfrmCodFisc &d) {
-                EXPECT_EQ(d.txtCodFisc->text(), expected);
-                d.Close();
-            });
-        Click(card->btnCodFisc);
-        modals.Verify();
-    }
+    ExpectTaxCodeChecker(modals, card->txtCodFisc, card->btnCodFisc);
 }
 
 // The other checkers take their edit's trimmed text, an empty one too, and

@@ -15,6 +15,7 @@
 #include "shell/Avvio.h"
 #include "shell/ShellFixture.h"
 #include "support/WriteLimit.h"
+#include "support/TaxCodeChecks.h"
 
 namespace vel::test {
 namespace {
@@ -227,21 +228,7 @@ TEST_F(FlottaTest, HintsFollowThePointer) {
 }
 
 TEST_F(FlottaTest, TaxCodeButtonOpensTheRightChecker) {
-    const struct {
-        const char *text;
-        bool vat;
-    } cases[] = {{" 01234567890 ", true}, {"RSSMRA80A01H501U", false}, {"", false}, {"0123456789A", false}};
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.text);
-        card->txtCodFisc->setText(QString::fromLatin1(c.text));
-        const QString expected = Trim(QString::fromLatin1(c.text));
-        if (c.vat)
-            modals.Expect<TfrmPartitaIva>([&](TfrmPartitaIva &d) { EXPECT_EQ(d.txtPartitaIva->text(), expected); d.Close(); });
-        else
-            modals.Expect<TfrmCodFisc>([&](TfrmCodFisc &d) { EXPECT_EQ(d.txtCodFisc->text(), expected); d.Close(); });
-        Click(card->btnCodFisc);
-        modals.Verify();
-    }
+    ExpectTaxCodeChecker(modals, card->txtCodFisc, card->btnCodFisc);
 }
 
 TEST_F(FlottaTest, OwnerImportOpensTheCustomerSearchForThisCard) {
