@@ -536,11 +536,7 @@ void TfrmPrenotazioni::FormShow() {
     SetCaption(QStringLiteral(" Velmora - Prenotazione Veicoli"));
     panContainer->hide();
     panAvvio->show();
-    txtAnno->setText(QStringLiteral("%1").arg(Today().year(), 4, 10, QLatin1Char('0')));
-    // The proposed year is selected, so that the year typed replaces it: the
-    // edit is full, and with the caret before the year the digits typed would
-    // be refused and "Apri" would open the proposed year instead.
-    txtAnno->selectAll();
+    txtAnno->ProposeYear(Today().year());
     txtAnno->setFocus();
 }
 

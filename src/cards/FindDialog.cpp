@@ -22,7 +22,6 @@ namespace {
 constexpr int kWidth = 862, kHeight = 560;
 constexpr int kLeft = 24, kInner = kWidth - 2 * kLeft;
 
-
 QLabel *HiddenLabel(QWidget *parent, const char *name, const QString &text = {}) {
     auto *label = new QLabel(text, parent);
     label->setObjectName(QString::fromLatin1(name));

@@ -594,12 +594,9 @@ void TfrmContrattiNSC::FormShow() {
     SetCaption(kCaption);
     panContainer->hide();
     panAvvio->show();
-    txtAnno->setText(QString::number(Today().year()).rightJustified(4, u'0'));
     txtAnno->setFocus();
     ClearContractCard();
-    // The proposed year fills the edit: selected, the year typed replaces it,
-    // where with the caret before it every digit would be refused.
-    txtAnno->selectAll();
+    txtAnno->ProposeYear(Today().year());
 }
 
 void TfrmContrattiNSC::FormClose(CloseAction &) {

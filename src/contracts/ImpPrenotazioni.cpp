@@ -122,13 +122,9 @@ TfrmImpPrenotazioni::TfrmImpPrenotazioni(QWidget *owner) : FindDialog(owner, Def
 }
 
 void TfrmImpPrenotazioni::FormShow() {
-    txtAnno->setText(QString::number(Today().year()).rightJustified(4, u'0'));
+    txtAnno->ProposeYear(Today().year());
     LastFindText(this).clear();
     txtTrova->clear();
-    // The proposed year comes selected, so that a year typed replaces it: the
-    // edit is full, and with the caret before the year every digit typed would
-    // be refused and "Apri" would quietly open the proposed year instead.
-    txtAnno->selectAll();
     txtAnno->setFocus();
 }
 

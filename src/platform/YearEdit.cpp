@@ -31,4 +31,9 @@ void YearEdit::KeyRule(int &key, QChar &keyChar) {
 
 bool YearEdit::HoldsYear() const { return IsYearText(text()); }
 
+void YearEdit::ProposeYear(int year) {
+    setText(QStringLiteral("%1").arg(year, 4, 10, QLatin1Char('0')));
+    selectAll();
+}
+
 }  // namespace vel

@@ -24,6 +24,11 @@ public:
     // True when the text is a year of exactly four digits.
     bool HoldsYear() const;
 
+    // Puts `year` in, in four digits, selected: the edit is then full, and a
+    // year typed at once must replace it rather than be refused digit by
+    // digit after the caret.
+    void ProposeYear(int year);
+
 private:
     QWidget *next_ = nullptr;
     // The last text made only of digits, given back when a paste or a drop
