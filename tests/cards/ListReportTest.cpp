@@ -256,8 +256,7 @@ TEST_F(ListReportTest, EveryListLineStaysOneLine) {
 
 TEST_F(ListReportTest, PrintFailureShowsItsReason) {
     printer.failWith = QStringLiteral("la stampante non risponde");
-    messages.Expect(MsgKind::Error, QStringLiteral("Attenzione: non \u00e8 stato possibile stampare il documento."
-                                                   "\n\r\n\rMotivo: la stampante non risponde"));
+    messages.Expect(MsgKind::Error, test::PrintFailedBox(QStringLiteral("la stampante non risponde")));
     ListReport(nullptr, QStringLiteral("Titolo"), Lines(3));
     EXPECT_TRUE(printer.printed.empty());
 }

@@ -222,11 +222,9 @@ TEST_F(SchedaClienteTest, AFailedPrintOrPreviewIsReportedAndTheCardStays) {
     FillCard();
     const QStringList before = CardTexts();
     printer.failWith = QStringLiteral("nessuna stampante installata");
-    messages.Expect(MsgKind::Error, QStringLiteral("Attenzione: non \u00e8 stato possibile stampare il documento."
-                                                   "\n\r\n\rMotivo: nessuna stampante installata"));
+    messages.Expect(MsgKind::Error, PrintFailedBox(QStringLiteral("nessuna stampante installata")));
     Click(card->cmdStampa);
-    messages.Expect(MsgKind::Error, QStringLiteral("Attenzione: non \u00e8 stato possibile visualizzare l'anteprima "
-                                                   "di stampa.\n\r\n\rMotivo: nessuna stampante installata"));
+    messages.Expect(MsgKind::Error, PreviewFailedBox(QStringLiteral("nessuna stampante installata")));
     Click(card->cmdAnteprima);
     messages.Verify();
     EXPECT_EQ(CardTexts(), before);

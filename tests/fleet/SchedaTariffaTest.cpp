@@ -238,8 +238,7 @@ TEST_F(SchedaTariffaTest, AFailedPrintIsReportedAndTheCardStays) {
     FillCard();
     const QStringList before = CardTexts();
     printer.failWith = QStringLiteral("nessuna stampante installata");
-    messages.Expect(MsgKind::Error, QStringLiteral("Attenzione: non \u00e8 stato possibile stampare il documento."
-                                                   "\n\r\n\rMotivo: nessuna stampante installata"));
+    messages.Expect(MsgKind::Error, PrintFailedBox(QStringLiteral("nessuna stampante installata")));
     PrintSchedaTariffa(*card);
     EXPECT_TRUE(printer.printed.empty());
     EXPECT_EQ(CardTexts(), before);

@@ -100,6 +100,15 @@ public:
     QList<Call> calls;
 };
 
+// The error boxes of a print and of a preview that failed for `reason`.
+inline QString PrintFailedBox(const QString &reason) {
+    return QStringLiteral("Attenzione: non \u00e8 stato possibile stampare il documento.\n\r\n\rMotivo: ") + reason;
+}
+inline QString PreviewFailedBox(const QString &reason) {
+    return QStringLiteral("Attenzione: non \u00e8 stato possibile visualizzare l'anteprima di stampa.\n\r\n\rMotivo: ") +
+           reason;
+}
+
 class FakePrinter final : public PrintService {
 public:
     FakePrinter() { SetPrintService(this); }
