@@ -1,10 +1,10 @@
 #include "ArchiveFile.h"
 
-#include <QFileInfo>
 #include <algorithm>
 #include <cstring>
 
 #include "ProgramFolder.h"
+#include "SafeFile.h"
 
 namespace vel {
 namespace {
@@ -32,12 +32,13 @@ void ArchiveFile::OpenArchivePath(const QString &path, const RecordLayout &layou
     layout_ = &layout;
     size_ = layout.Size();
     file_.setFileName(path);
-    const QFileInfo info(path);
-    const bool exists = info.exists() || info.isSymLink();
+    const FileState state = StateOfFile(path);
     // An existing file is never created anew or truncated, whatever happens.
-    const QIODevice::OpenMode mode =
-        QIODevice::ReadWrite | (exists ? QIODevice::ExistingOnly : QIODevice::NewOnly);
-    if ((exists && info.isDir()) || !file_.open(mode)) Fail("cannot open");
+    // Unbuffered: reads come in blocks of their own, and a write that fails
+    // leaves nothing behind in a buffer that the close would write later.
+    const QIODevice::OpenMode mode = QIODevice::ReadWrite | QIODevice::Unbuffered |
+                                     (state == FileState::Missing ? QIODevice::NewOnly : QIODevice::ExistingOnly);
+    if (state == FileState::Unreadable || !file_.open(mode)) Fail("cannot open");
     const qint64 length = file_.size();
     if (length / size_ > INT32_MAX) Fail("archive too large");
     count_ = static_cast<int>(length / size_);
@@ -108,7 +109,18 @@ void ArchiveFile::WriteRecord(int n, const Record &record) {
 int ArchiveFile::AppendRecord(const Record &record) {
     CheckOpen(record);
     const int c = count_;
-    WriteAt(c, record);
+    // The next number would not fit: as large an archive as reading takes.
+    if (c == INT32_MAX) Fail("archive too large");
+    // A record written in part (a full disk) would be counted as a whole one
+    // by the next command, with whatever the disk holds after its bytes:
+    // the archive goes back to its length before the append.
+    const qint64 before = file_.size();
+    try {
+        WriteAt(c, record);
+    } catch (const ArchiveError &) {
+        file_.resize(before);
+        throw;
+    }
     count_ = c + 1;
     position_ = count_;
     return count_;

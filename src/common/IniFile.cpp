@@ -40,19 +40,36 @@ bool KeyOf(const QString &line, QString *key, QString *value) {
 
 // Reads the file as lines; false when there is no file.
 bool ReadLines(const QString &path, QStringList *lines) {
-    QFileInfo info(path);
-    if (!info.exists()) return false;
+    const FileState state = StateOfFile(path);
+    if (state == FileState::Missing) return false;
     QFile f(path);
-    if (info.isDir() || !f.open(QIODevice::ReadOnly))
+    if (state != FileState::Regular || !f.open(QIODevice::ReadOnly))
         throw IniError("cannot read " + path.toStdString());
-    const QByteArray bytes = f.readAll();
+    QByteArray bytes = f.readAll();
     if (f.error() != QFileDevice::NoError) throw IniError("cannot read " + path.toStdString());
-    QString text = FromCp1252(bytes);
+    // Notepad starts a file it saves as UTF-8 with a byte-order mark; read as
+    // Windows-1252 it would make the first line a name nobody looks for.
+    static const QByteArray kUtf8Mark("\xEF\xBB\xBF");
+    QString text;
+    if (bytes.startsWith(kUtf8Mark))
+        text = QString::fromUtf8(bytes.mid(kUtf8Mark.size()));
+    else
+        text = FromCp1252(bytes);
     text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     text.replace(u'\r', u'\n');
     *lines = text.split(u'\n');
     if (!lines->isEmpty() && lines->last().isEmpty()) lines->removeLast();
     return true;
+}
+
+// A text written into a line stays on that line: every line break in it
+// (CR LF, CR or LF) becomes a blank, so that nothing read from elsewhere (a
+// damaged or foreign archive) can add a key or a section.
+QString OnOneLine(QString text) {
+    text.replace(QLatin1String("\r\n"), QLatin1String(" "));
+    text.replace(u'\r', u' ');
+    text.replace(u'\n', u' ');
+    return text;
 }
 
 }  // namespace
@@ -82,7 +99,16 @@ QString IniFile::ReadString(const QString &section, const QString &key,
 void IniFile::WriteString(const QString &section, const QString &key, const QString &value) {
     QStringList lines;
     ReadLines(path_, &lines);
-    const QString entry = key + u'=' + value;
+    const QString sectionName = OnOneLine(section), keyName = OnOneLine(key);
+    const QString entry = keyName + u'=' + OnOneLine(value);
+    // A section or key name the line would not give back as written (an '='
+    // or a ']' in it, a key that looks like a section header) is refused:
+    // written, it would be read back as another key.
+    QString readSection, readKey, entrySection;
+    const QString header = u'[' + sectionName + u']';
+    if (!SectionOf(header, &readSection) || readSection != TrimBlanks(sectionName) ||
+        SectionOf(entry, &entrySection) || !KeyOf(entry, &readKey, nullptr) || readKey != TrimBlanks(keyName))
+        throw IniError("cannot write the key " + key.toStdString() + " of " + section.toStdString());
 
     qsizetype sectionAt = -1;   // header line of the section
     qsizetype lastKeyAt = -1;   // last key line inside it
@@ -91,14 +117,14 @@ void IniFile::WriteString(const QString &section, const QString &key, const QStr
         QString name;
         if (SectionOf(lines[i], &name)) {
             if (sectionAt >= 0) break;  // the section ended without the key
-            if (SameName(name, section)) sectionAt = lastKeyAt = i;
+            if (SameName(name, readSection)) sectionAt = lastKeyAt = i;
             continue;
         }
         if (sectionAt < 0) continue;
         QString k;
         if (KeyOf(lines[i], &k, nullptr)) {
             lastKeyAt = i;
-            if (SameName(k, key)) {
+            if (SameName(k, readKey)) {
                 lines[i] = entry;
                 written = true;
             }
@@ -108,7 +134,7 @@ void IniFile::WriteString(const QString &section, const QString &key, const QStr
         if (sectionAt >= 0) {
             lines.insert(lastKeyAt + 1, entry);
         } else {
-            lines.append(u'[' + section + u']');
+            lines.append(header);
             lines.append(entry);
         }
     }

@@ -1,5 +1,6 @@
 #include "SafeFile.h"
 
+#include <QFileInfo>
 #include <QSaveFile>
 
 namespace vel {
@@ -14,6 +15,14 @@ bool WriteFileAtomically(const QString &path, const QByteArray &bytes) {
         return false;
     }
     return out.commit();
+}
+
+FileState StateOfFile(const QString &path) {
+    const QFileInfo info(path);
+    // isFile() follows links: a link to a plain file is one.
+    if (info.isFile()) return FileState::Regular;
+    if (!info.exists() && !info.isSymLink()) return FileState::Missing;
+    return FileState::Unreadable;
 }
 
 }  // namespace vel

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <climits>
 
@@ -9,6 +10,8 @@
 #include "common/ProgramFolder.h"
 #include "common/Records.h"
 #include "support/Fakes.h"
+#include "support/PipeTrap.h"
+#include "support/WriteLimit.h"
 
 namespace vel {
 namespace {
@@ -89,6 +92,25 @@ TEST_F(ArchiveFileTest, AnArchiveThatCannotBeOpenedIsAnErrorAndNothingIsCreated)
     EXPECT_TRUE(QFileInfo(folder_.Path(kFleet)).isDir());
     EXPECT_TRUE(QDir(folder_.Path(kFleet)).isEmpty());
     EXPECT_EQ(Entries(), QStringList{kFleet});
+}
+
+// A named pipe, or a link that leads nowhere, at the archive's name is not
+// an archive: it is neither opened nor replaced by a new file.
+TEST_F(ArchiveFileTest, AnArchiveThatIsNoPlainFileIsAnError) {
+    {
+        test::PipeTrap pipe(folder_.Path(kFleet));
+        ASSERT_TRUE(pipe.Made());
+        ArchiveFile archive;
+        EXPECT_THROW(archive.OpenArchive(kFleet, VehicleRecord), ArchiveError);
+        EXPECT_FALSE(archive.IsOpen());
+        EXPECT_FALSE(pipe.Opened());
+    }
+    ASSERT_TRUE(QFile::remove(folder_.Path(kFleet)));
+    ASSERT_TRUE(QFile::link(folder_.Path(QStringLiteral("altrove.pro")), folder_.Path(kFleet)));
+    ArchiveFile archive;
+    EXPECT_THROW(archive.OpenArchive(kFleet, VehicleRecord), ArchiveError);
+    EXPECT_TRUE(QFileInfo(folder_.Path(kFleet)).isSymLink());
+    EXPECT_FALSE(folder_.Exists(QStringLiteral("altrove.pro")));
 }
 
 TEST_F(ArchiveFileTest, AnArchiveInAMissingFolderIsAnError) {
@@ -223,6 +245,51 @@ TEST_F(ArchiveFileTest, AppendingTheSameRecordTwiceGivesTwoRecords) {
     archive.OpenArchive(kFleet, VehicleRecord);
     EXPECT_EQ(archive.RecordCount(), 2);
     EXPECT_EQ(archive.AppendRecord(Vehicle(QStringLiteral("Terzo"))), 3);
+}
+
+// A disk that fills up half way through a record: the archive goes back to
+// its length before the append, so no partial record is ever counted, and the
+// same archive takes the record once there is room again.
+TEST_F(ArchiveFileTest, AFailedAppendLeavesTheArchiveAsItWas) {
+    for (const QByteArray &stray : {QByteArray(), QByteArray("s")}) {
+        SCOPED_TRACE(stray.size());
+        const QByteArray one = WriteFleet(1);
+        const QByteArray before = one + stray;
+        folder_.Write(kFleet, before);
+        ArchiveFile archive;
+        archive.OpenArchive(kFleet, VehicleRecord);
+        {
+            test::WriteLimit full(before.size() + 1000);
+            EXPECT_THROW(archive.AppendRecord(Vehicle(QStringLiteral("Secondo"))), ArchiveError);
+        }
+        EXPECT_EQ(archive.RecordCount(), 1);
+        // Stray bytes after the last record may have been written over; the
+        // records and the length are as they were.
+        EXPECT_EQ(folder_.Read(kFleet).size(), before.size());
+        EXPECT_EQ(folder_.Read(kFleet).left(one.size()), one);
+        EXPECT_EQ(archive.AppendRecord(Vehicle(QStringLiteral("Secondo"))), 2);
+        archive.CloseArchive();
+        EXPECT_EQ(folder_.Read(kFleet), one + Vehicle(QStringLiteral("Secondo")).Bytes());
+    }
+}
+
+// The largest archive a record number can count (2^31 - 1 records, here a
+// sparse file) takes no further record: refused as too large, nothing written.
+TEST_F(ArchiveFileTest, AnArchiveAtTheLargestCountTakesNoMoreRecords) {
+    const QString name = QStringLiteral("2026.car");
+    const qint64 full = qint64(INT_MAX) * BookingRecord.Size();
+    {
+        QFile file(folder_.Path(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(file.resize(full));
+    }
+    ArchiveFile archive;
+    archive.OpenArchive(name, BookingRecord);
+    ASSERT_EQ(archive.RecordCount(), INT_MAX);
+    EXPECT_THROW(archive.AppendRecord(Record(BookingRecord)), ArchiveError);
+    EXPECT_EQ(archive.RecordCount(), INT_MAX);
+    archive.CloseArchive();
+    EXPECT_EQ(QFileInfo(folder_.Path(name)).size(), full);
 }
 
 TEST_F(ArchiveFileTest, RecordNumbersOutsideTheArchiveAreRefusedAndChangeNothing) {

@@ -6,6 +6,7 @@
 #include "CommonTest.h"
 #include "common/IniFile.h"
 #include "support/Fakes.h"
+#include "support/PipeTrap.h"
 
 #ifdef Q_OS_UNIX
 #include <csignal>
@@ -107,7 +108,89 @@ TEST_F(IniFileTest, UnreadableFileIsAnErrorNotADefault) {
     EXPECT_THROW(Ini().ReadString("Ditta", "Nome", "-"), IniError);
 }
 
+// Notepad starts a file it saves as UTF-8 with a byte-order mark, and writes
+// the rest as UTF-8 too; the first section must not hide behind the mark.
+TEST_F(IniFileTest, AUtf8ByteOrderMarkIsSkipped) {
+    folder_.Write("Velmora.ini",
+                  "\xEF\xBB\xBF[Numerazione Contratti NSC]\r\nInizio=40\r\n[Contratti NSC]\r\nLuogo=Forl\xC3\xAC\r\n");
+    EXPECT_EQ(Ini().ReadString("Numerazione Contratti NSC", "Inizio", "-"), QStringLiteral("40"));
+    EXPECT_EQ(Ini().ReadString("Contratti NSC", "Luogo", "-"), QStringLiteral("Forl\u00EC"));
+    // Written back, the file keeps its one section and goes back to Windows-1252.
+    Ini().WriteString("Numerazione Contratti NSC", "Inizio", "41");
+    EXPECT_EQ(folder_.Read("Velmora.ini"),
+              QByteArray("[Numerazione Contratti NSC]\r\nInizio=41\r\n[Contratti NSC]\r\nLuogo=Forl\xEC\r\n"));
+    // The same three bytes anywhere else are text like any other.
+    folder_.Write("Velmora.ini", "[A]\r\nK=\xEF\xBB\xBF\r\n");
+    EXPECT_EQ(Ini().ReadString("A", "K", "-"), QStringLiteral("\u00EF\u00BB\u00BF"));
+}
+
+// Whatever stands at the file's name and is not a plain file cannot be
+// read; a named pipe is not even opened, since that would wait for ever.
+TEST_F(IniFileTest, ANamedPipeIsAFileThatCannotBeRead) {
+    test::PipeTrap pipe(folder_.Path("Velmora.ini"));
+    ASSERT_TRUE(pipe.Made());
+    EXPECT_THROW(Ini().ReadString("Ditta", "Nome", "-"), IniError);
+    EXPECT_THROW(Ini().WriteString("Ditta", "Nome", "Rossi"), IniError);
+    EXPECT_FALSE(pipe.Opened());
+    // The pipe is still there, and nothing beside it.
+    EXPECT_EQ(QDir(folder_.Path(QString())).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot |
+                                                     QDir::Hidden),
+              QStringList{"Velmora.ini"});
+}
+
 // ---- WriteString ---------------------------------------------------------
+
+// A value comes from anywhere, a damaged archive included: however many line
+// breaks it holds, it is written on its key's line, each break as a blank,
+// and reads back as that one line.
+TEST_F(IniFileTest, EveryValueIsWrittenOnOneLine) {
+    const struct {
+        const char16_t *value;
+        const char16_t *readBack;
+    } cases[] = {
+        {u"ACME\r\n[Numerazione Contratti NSC]\r\nInizio=900", u"ACME [Numerazione Contratti NSC] Inizio=900"},
+        {u"a\nb", u"a b"},
+        {u"a\rb", u"a b"},
+        {u"a\n\rb", u"a  b"},
+        {u"a\r\n\r\nb", u"a  b"},
+        {u"\r\nInizio=900", u"Inizio=900"},
+        {u"fine\n", u"fine"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(::testing::PrintToString(QString::fromUtf16(c.value)));
+        folder_.Write("Velmora.ini", "[Numerazione Contratti NSC]\r\nInizio=7\r\n");
+        Ini().WriteString("Contratti NSC", "Ditta", QString::fromUtf16(c.value));
+        EXPECT_EQ(Ini().ReadString("Contratti NSC", "Ditta", "-"), QString::fromUtf16(c.readBack));
+        EXPECT_EQ(Ini().ReadString("Numerazione Contratti NSC", "Inizio", "-"), QStringLiteral("7"));
+        EXPECT_EQ(Ini().ReadString("Contratti NSC", "Inizio", "-"), QStringLiteral("-"));
+        const QByteArray bytes = folder_.Read("Velmora.ini");
+        EXPECT_EQ(bytes.count("\r\n"), 4);
+        EXPECT_EQ(bytes.count('\r'), 4);
+        EXPECT_EQ(bytes.count('\n'), 4);
+    }
+}
+
+// Names come from the program, yet the same holds for them: a line break in
+// one is a blank, and a name its line would not give back (a key holding
+// '=' or looking like a section, a section holding ']') writes nothing.
+TEST_F(IniFileTest, NamesAreWrittenOnOneLineOrRefused) {
+    Ini().WriteString("Ditta\r\nAltra", "Nome\nX", "Rossi");
+    EXPECT_EQ(folder_.Read("Velmora.ini"), QByteArray("[Ditta Altra]\r\nNome X=Rossi\r\n"));
+    EXPECT_EQ(Ini().ReadString("Ditta Altra", "Nome X", "-"), QStringLiteral("Rossi"));
+    const QByteArray before = "[Ditta]\r\nNome=Rossi\r\n";
+    const struct {
+        const char *section;
+        const char *key;
+    } refused[] = {{"Ditta", "Nome=Bianchi"}, {"Ditta", "[Altra]"}, {"Ditta", " [Altra] x"}, {"Dit]ta", "Nome"},
+                   {"Ditta]\r\n[Altra", "Nome"}};
+    for (const auto &r : refused) {
+        SCOPED_TRACE(std::string(r.section) + "/" + r.key);
+        folder_.Write("Velmora.ini", before);
+        EXPECT_THROW(Ini().WriteString(QString::fromLatin1(r.section), QString::fromLatin1(r.key), "X"), IniError);
+        EXPECT_EQ(folder_.Read("Velmora.ini"), before);
+    }
+}
+
 
 TEST_F(IniFileTest, WritingChangesOnlyWhatItMust) {
     // Comments, blank lines, odd lines and untouched keys keep their exact
