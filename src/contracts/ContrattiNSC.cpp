@@ -643,24 +643,36 @@ void TfrmContrattiNSC::imgEsciClick() { Close(); }
 // ---- the card's commands --------------------------------------------------------
 
 void TfrmContrattiNSC::cmdNuovoClick() {
-    // The first number of the year, then the contracts already stored; a
-    // number that cannot be read stops "Nuovo" before anything changes.
-    qint64 first = 0;
+    // The first number of the year. A settings file that is there but cannot
+    // be read hides it: a number guessed would be worse than none, so "Nuovo"
+    // stops before anything changes.
+    QString start;
+    try {
+        start = Settings().ReadString(kNumberingSection, QStringLiteral("Inizio"), QString());
+    } catch (const IniError &) {
+        MessageDlg(MsgKind::Error, NumberingUnreadMessage());
+        return;
+    }
+    lblInizio->setText(Trim(start).isEmpty() ? QStringLiteral("1") : start);
     int count = 0;
     try {
-        const QString start = Settings().ReadString(kNumberingSection, QStringLiteral("Inizio"), QString());
-        lblInizio->setText(Trim(start).isEmpty() ? QStringLiteral("1") : start);
-        if (!ParseStartNumber(lblInizio->text(), &first)) throw ArchiveError("the first number is no number");
         ArchiveFile archive;
         archive.OpenArchivePath(Trim(lblFile->text()), ContractRecord);
         count = archive.RecordCount();
         archive.CloseArchive();
-        if (first + count > std::numeric_limits<int>::max()) throw ArchiveError("the number is out of range");
     } catch (const std::runtime_error &) {
         MessageDlg(MsgKind::Error, ArchiveFailureMessage());
         return;
     }
     ClearContractCard();
+    // A first number that is no whole number, or one that the stored
+    // contracts carry past the range of a number, stops on the cleared card:
+    // the number, the dates and the time stay empty.
+    qint64 first = 0;
+    if (!ParseStartNumber(lblInizio->text(), &first) || first + count > std::numeric_limits<int>::max()) {
+        MessageDlg(MsgKind::Error, ArchiveFailureMessage());
+        return;
+    }
     txtNumContratto->setText(QString::number(first + count));
     const QDateTime now = Now();
     txtData->setText(now.date().toString(QStringLiteral("dd/MM/yyyy")));

@@ -1,6 +1,7 @@
 #include "Logo.h"
 
 #include "LogoPicture.h"
+#include "common/ProgramFolder.h"
 #include "pictures/Pictures.h"
 #include "platform/MessageBox.h"
 #include "platform/Platform.h"
@@ -75,10 +76,27 @@ TfrmLogo::TfrmLogo(QWidget *owner) : Form(owner) {
     imgEuro->onClick = [this] { imgEuroClick(); };
 }
 
-void TfrmLogo::FormShow() { SetLogo(LoadCompanyLogo()); }
+void TfrmLogo::FormShow() {
+    const QString path = ProgramPath(kLogoFileName);
+    QImage stored;
+    switch (ReadLogo(path, &stored)) {
+    case LogoRead::Picture: SetLogo(stored); break;
+    case LogoRead::NoPicture: SetLogo(DefaultLogo()); break;
+    case LogoRead::TooHard:
+        // The firm's logo is there but cannot be shown: nothing is proposed
+        // in its place, and "Applica e chiudi" leaves it as it is unless
+        // another picture is chosen.
+        logo_ = QImage();
+        keepStored_ = true;
+        imgLogo->clear();
+        MessageDlg(MsgKind::Error, LogoNotLoadedMessage(path));
+        break;
+    }
+}
 
 void TfrmLogo::SetLogo(const QImage &picture) {
     logo_ = picture;
+    keepStored_ = false;
     // A picture larger than the frame is shown fitted; a smaller one (the
     // 2 x 2 blank among them) at its own size.
     QPixmap shown = QPixmap::fromImage(picture);
@@ -90,7 +108,13 @@ void TfrmLogo::SetLogo(const QImage &picture) {
 void TfrmLogo::btnSfogliaClick() {
     const QString path = FileDialogs().GetOpenFileName(this, kDialogTitle, QString(), kDialogFilter);
     if (path.isEmpty()) return;
-    SetLogo(LoadLogoOrDefault(path));
+    QImage chosen;
+    switch (ReadLogo(path, &chosen)) {
+    case LogoRead::Picture: SetLogo(chosen); break;
+    case LogoRead::NoPicture: SetLogo(DefaultLogo()); break;
+    // A picture that cannot be loaded is said so, and the logo shown stays.
+    case LogoRead::TooHard: MessageDlg(MsgKind::Error, LogoNotLoadedMessage(path)); break;
+    }
 }
 
 void TfrmLogo::btnCancLogoClick() { SetLogo(BlankLogo()); }
@@ -101,7 +125,7 @@ void TfrmLogo::btnApplicaClick() {
     // A logo that cannot be written is said so, and the dialog stays with the
     // chosen picture: the earlier "Logo.bmp" is still whole, and the user can
     // try again or leave with "Annulla".
-    if (!WriteCompanyLogo(logo_)) {
+    if (!keepStored_ && !WriteCompanyLogo(logo_)) {
         MessageDlg(MsgKind::Error,
                    QStringLiteral("Attenzione: il sistema non permette di salvare il logo della Ditta.\r\n\r\n"
                                   "Accertarsi che la cartella del programma consenta la scrittura."));

@@ -27,7 +27,8 @@ public:
     Button *btnAnnulla;
     Button *btnApplica;
 
-    // The picture "Applica e chiudi" writes, at its own size.
+    // The picture "Applica e chiudi" writes, at its own size; none while a
+    // stored logo that cannot be loaded is kept as it is.
     const QImage &LogoPicture() const { return logo_; }
 
     void btnSfogliaClick();
@@ -42,6 +43,8 @@ protected:
 private:
     void SetLogo(const QImage &picture);
     QImage logo_;
+    // The stored logo could not be loaded and nothing else was chosen since.
+    bool keepStored_ = false;
 };
 
 extern TfrmLogo *frmLogo;

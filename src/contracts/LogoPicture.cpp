@@ -1,6 +1,8 @@
 #include "LogoPicture.h"
 
 #include <QBuffer>
+#include <QFileInfo>
+#include <QImageReader>
 #include <QPainter>
 
 #include "common/ProgramFolder.h"
@@ -21,16 +23,59 @@ QImage BlankLogo() {
     return blank;
 }
 
-QImage LoadLogoOrDefault(const QString &path) {
-    // The reader tells the format from the bytes, so a JPEG named ".bmp" (or
-    // the other way round) still reads, and a file of any other content does not.
-    QImage picture(path);
-    if (picture.isNull()) return DefaultLogo();
+namespace {
+
+// Qt refuses pictures of more than 256 MB in memory; a logo scanned or
+// photographed at full size (12,000 x 9,000 pixels take 432 MB) is still a
+// logo. The bound left guards against a damaged header that claims a picture
+// no memory could hold.
+constexpr int kLogoMemoryLimitMb = 1024;
+
+class LogoMemoryLimit {
+public:
+    LogoMemoryLimit() : saved_(QImageReader::allocationLimit()) {
+        if (saved_ != 0 && saved_ < kLogoMemoryLimitMb) QImageReader::setAllocationLimit(kLogoMemoryLimitMb);
+    }
+    ~LogoMemoryLimit() { QImageReader::setAllocationLimit(saved_); }
+    LogoMemoryLimit(const LogoMemoryLimit &) = delete;
+    LogoMemoryLimit &operator=(const LogoMemoryLimit &) = delete;
+
+private:
+    int saved_;
+};
+
+}  // namespace
+
+LogoRead ReadLogo(const QString &path, QImage *picture) {
+    *picture = QImage();
+    if (StateOfFile(path) != FileState::Regular) return LogoRead::NoPicture;
+    // The reader tells the format from the bytes when the name does not fit
+    // them, so a JPEG named ".bmp" (or the other way round) still reads, and
+    // a file of any other content does not.
+    QImageReader reader(path);
+    const LogoMemoryLimit limit;
+    if (!reader.canRead()) return LogoRead::NoPicture;
+    const bool headerRead = reader.size().isValid();
+    if (!reader.read(picture)) {
+        *picture = QImage();
+        return headerRead ? LogoRead::TooHard : LogoRead::NoPicture;
+    }
     // Qt reads a name ending in "@2x" as a picture for sharp screens, to be
     // drawn at half its size; the logo is the picture's own pixels, whatever
     // the file is called.
-    picture.setDevicePixelRatio(1);
-    return picture;
+    picture->setDevicePixelRatio(1);
+    return LogoRead::Picture;
+}
+
+QString LogoNotLoadedMessage(const QString &path) {
+    return QStringLiteral("Attenzione: il sistema non riesce a caricare l'immagine ") + QFileInfo(path).fileName() +
+           QStringLiteral(".\r\n\r\nL'immagine potrebbe essere danneggiata o troppo grande: il logo della Ditta "
+                          "resta quello attuale.");
+}
+
+QImage LoadLogoOrDefault(const QString &path) {
+    QImage picture;
+    return ReadLogo(path, &picture) == LogoRead::Picture ? picture : DefaultLogo();
 }
 
 QImage LoadCompanyLogo() { return LoadLogoOrDefault(ProgramPath(kLogoFileName)); }

@@ -18,8 +18,21 @@ QImage DefaultLogo();
 // The blank logo: 2 x 2 white pixels, which prints as an empty logo area.
 QImage BlankLogo();
 
-// The picture in the file at `path`, whatever its format; the built-in logo
-// when the file is missing, cannot be read or holds no picture.
+// What reading a logo file gave.
+enum class LogoRead {
+    Picture,    // the picture, whatever its size
+    NoPicture,  // nothing to show: no file, not a plain file, or bytes that
+                // hold no picture the reader knows
+    TooHard,    // a picture whose header reads but whose pixels do not (too
+                // large for memory, cut short): never to be taken for none
+};
+// Reads the picture in the file at `path`, whatever its format.
+LogoRead ReadLogo(const QString &path, QImage *picture);
+// The message for a picture that gives LogoRead::TooHard.
+QString LogoNotLoadedMessage(const QString &path);
+
+// The picture in the file at `path`; the built-in logo when there is none
+// that can be read.
 QImage LoadLogoOrDefault(const QString &path);
 // The company logo of the program's folder, or the built-in one.
 QImage LoadCompanyLogo();

@@ -54,6 +54,13 @@ QString SettingsFailureMessage() {
                           "del programma.");
 }
 
+QString NumberingUnreadMessage() {
+    return QStringLiteral("Attenzione: il sistema non permette di leggere il file delle impostazioni Velmora.ini, "
+                          "che contiene l'inizio della numerazione dei contratti."
+                          "\n\r\n\rIl numero del nuovo contratto non pu\u00f2 essere proposto: accertarsi che il "
+                          "file sia accessibile nella cartella di installazione del programma.");
+}
+
 TfrmNumerazione::TfrmNumerazione(QWidget *owner) : Form(owner) {
     setObjectName(QStringLiteral("frmNumerazione"));
     SetCaption(QStringLiteral(" Impostazione inizio numerazione"));

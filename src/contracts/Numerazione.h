@@ -48,5 +48,8 @@ QString NormalizeStartNumber(const QString &text);
 
 // The message a settings file that cannot be read or written gives.
 QString SettingsFailureMessage();
+// The message of the contract card's "Nuovo" when the settings file, which
+// holds the first number, is there but cannot be read.
+QString NumberingUnreadMessage();
 
 }  // namespace vel

@@ -13,6 +13,7 @@
 #include "contracts/ContractFixture.h"
 #include "contracts/Numerazione.h"
 #include "shell/Avvio.h"
+#include "support/PipeTrap.h"
 #include "support/WriteLimit.h"
 
 namespace vel::test {
@@ -303,29 +304,35 @@ TEST_F(ContrattiNSCTest, NewProposesTheFirstNumberPlusTheStoredCount) {
 }
 
 // "Inizio" is a whole decimal number; anything else, or a number beyond the
-// range of a contract number, stops "Nuovo" with the archive message before
-// anything is cleared or written.
+// range of a contract number, stops "Nuovo" with the archive message on the
+// cleared card: the number, the dates and the time stay empty.
 TEST_F(ContrattiNSCTest, NewRefusesAFirstNumberItCannotRead) {
     OpenYear();
-    card->txtCliente->setText(QStringLiteral("resta"));
-    card->txtNumContratto->setText(QStringLiteral("7"));
-    card->lblPosizione->setText(QStringLiteral("3"));
     const struct {
         const char *inizio;
         int stored;
     } cases[] = {{"abc", 0}, {"12a", 0}, {"1,5", 0}, {"$10", 0}, {"99999999999", 0}, {"2147483647", 1}};
     for (const auto &c : cases) {
         SCOPED_TRACE(c.inizio);
+        card->txtCliente->setText(QStringLiteral("vecchio"));
+        card->txtNumContratto->setText(QStringLiteral("7"));
+        card->txtData->setText(QStringLiteral("01/01/2026"));
+        card->lblPosizione->setText(QStringLiteral("3"));
+        card->txtDitta->setText(QStringLiteral("Ditta"));
         QFile::remove(folder.Path(ContractArchive()));
         if (c.stored) WriteContracts({FullContract(QStringLiteral("X"))});
         WriteNumberingStart(QString::fromLatin1(c.inizio));
         messages.Expect(MsgKind::Error, ArchiveFailureMessage());
         Click(card->cmdNuovo);
         messages.Verify();
-        EXPECT_EQ(card->txtCliente->text(), QStringLiteral("resta"));
-        EXPECT_EQ(card->txtNumContratto->text(), QStringLiteral("7"));
-        EXPECT_EQ(card->lblPosizione->text(), QStringLiteral("3"));
-        EXPECT_EQ(folder.Exists(ContractArchive()), c.stored > 0);
+        EXPECT_EQ(card->lblInizio->text(), QString::fromLatin1(c.inizio));
+        for (Edit *cleared : {card->txtCliente, card->txtNumContratto, card->txtData, card->txtDataInizio,
+                              card->txtOraInizio})
+            EXPECT_EQ(cleared->text(), QString()) << cleared->objectName().toStdString();
+        EXPECT_EQ(card->lblPosizione->text(), QString());
+        EXPECT_EQ(card->txtDitta->text(), QStringLiteral("Ditta"));
+        EXPECT_TRUE(folder.Exists(ContractArchive()));
+        EXPECT_EQ(StoredContractCount(), c.stored);
     }
     // The largest number that fits is proposed.
     QFile::remove(folder.Path(ContractArchive()));
@@ -342,14 +349,86 @@ TEST_F(ContrattiNSCTest, NewReportsAnArchiveItCannotOpenAsAnError) {
     Click(card->cmdNuovo);
     messages.Verify();
     EXPECT_EQ(card->txtCliente->text(), QStringLiteral("resta"));
-    // An unreadable settings file stops it the same way.
     QDir().rmdir(folder.Path(ContractArchive()));
+}
+
+// A settings file that is there but cannot be read hides the first number:
+// "Nuovo" proposes none, says which file is at fault, and changes nothing.
+TEST_F(ContrattiNSCTest, NewStopsOnASettingsFileItCannotRead) {
+    EXPECT_EQ(NumberingUnreadMessage(),
+              QStringLiteral("Attenzione: il sistema non permette di leggere il file delle impostazioni Velmora.ini, "
+                             "che contiene l'inizio della numerazione dei contratti.\n\r\n\r"
+                             "Il numero del nuovo contratto non pu\u00f2 essere proposto: accertarsi che il file "
+                             "sia accessibile nella cartella di installazione del programma."));
+    OpenYear();
+    card->txtCliente->setText(QStringLiteral("resta"));
+    card->txtNumContratto->setText(QStringLiteral("7"));
+    card->lblInizio->setText(QStringLiteral("100"));
     folder.Block(kSettingsFile);
-    messages.Expect(MsgKind::Error, ArchiveFailureMessage());
+    messages.Expect(MsgKind::Error, NumberingUnreadMessage());
     Click(card->cmdNuovo);
     messages.Verify();
     EXPECT_EQ(card->txtCliente->text(), QStringLiteral("resta"));
+    EXPECT_EQ(card->txtNumContratto->text(), QStringLiteral("7"));
+    EXPECT_EQ(card->lblInizio->text(), QStringLiteral("100"));
+    EXPECT_FALSE(folder.Exists(ContractArchive()));
     QDir().rmdir(folder.Path(kSettingsFile));  // the close may write its defaults
+}
+
+// A settings file Notepad saved as UTF-8 starts with a byte-order mark; the
+// first number in the section right after it is found all the same.
+TEST_F(ContrattiNSCTest, NewReadsTheFirstNumberBehindAByteOrderMark) {
+    folder.Write(kSettingsFile, "\xEF\xBB\xBF[Numerazione Contratti NSC]\r\nInizio=40\r\n");
+    OpenYear();
+    WriteContracts({FullContract(QStringLiteral("A"))});
+    NewContract();
+    EXPECT_EQ(card->lblInizio->text(), QStringLiteral("40"));
+    EXPECT_EQ(card->txtNumContratto->text(), QStringLiteral("41"));
+}
+
+// A contract archive written elsewhere, or damaged, may hold line breaks in
+// the firm's data. Loaded and taken as the defaults, they reach the settings
+// file as one line each: they add no section, and the numbering stays.
+TEST_F(ContrattiNSCTest, LineBreaksInALoadedContractAddNothingToTheSettings) {
+    const QString forged = QStringLiteral("ACME\r\n[Numerazione Contratti NSC]\r\nInizio=900");
+    WriteContracts({FullContract(QStringLiteral("A"), {{"Ditta", forged}, {"Foro", QStringLiteral("Foro\nX=1")}})});
+    ASSERT_EQ(StoredContract(1).Text("Ditta"), forged);
+    OpenYear();
+    Click(card->cmdUltimo);
+    card->Close();
+    const QByteArray ini = folder.Read(kSettingsFile);
+    EXPECT_EQ(ini.count("\r\n"), 8) << ini.toStdString();
+    EXPECT_EQ(ini.count('\n'), 8);
+    EXPECT_EQ(ini.count("[Numerazione"), 1);
+    EXPECT_EQ(ReadSetting(kNumberingSection, QStringLiteral("Inizio")), QStringLiteral("<missing>"));
+    EXPECT_EQ(ReadSetting(kDefaultsSection, QStringLiteral("X")), QStringLiteral("<missing>"));
+
+    card->Show();
+    EXPECT_EQ(card->txtDitta->text(), QStringLiteral("ACME [Numerazione Contratti NSC] Inizio=900"));
+    EXPECT_EQ(card->txtForo->text(), QStringLiteral("Foro X=1"));
+    OpenYear();
+    NewContract();
+    EXPECT_EQ(card->txtNumContratto->text(), QStringLiteral("2"));
+}
+
+// A named pipe at the settings file's name is a file that cannot be read:
+// the card shows without waiting on it and keeps it as it is at the close.
+TEST_F(ContrattiNSCTest, ANamedPipeForSettingsIsASettingsFileThatCannotBeRead) {
+    card->Close();
+    QFile::remove(folder.Path(kSettingsFile));  // the close just wrote it
+    PipeTrap pipe(folder.Path(kSettingsFile));
+    ASSERT_TRUE(pipe.Made());
+    card->Show();
+    EXPECT_EQ(Defaults(), QStringList(7, QString()));
+    OpenYear();
+    messages.Expect(MsgKind::Error, NumberingUnreadMessage());
+    Click(card->cmdNuovo);
+    messages.Verify();
+    messages.Expect(MsgKind::Error, SettingsFailureMessage());
+    card->Close();
+    messages.Verify();
+    EXPECT_FALSE(pipe.Opened());
+    EXPECT_FALSE(QFileInfo(folder.Path(kSettingsFile)).isFile());
 }
 
 // ---- "Salva" -------------------------------------------------------------------------------

@@ -6,12 +6,14 @@
 #include <QFile>
 #include <QFontMetrics>
 #include <QImageReader>
+#include <QtEndian>
 #include <functional>
 
 #include "contracts/ContrattiNSC.h"
 #include "contracts/Logo.h"
 #include "contracts/LogoPicture.h"
 #include "support/ProgramFixture.h"
+#include "support/PipeTrap.h"
 #include "support/WriteLimit.h"
 
 namespace vel::test {
@@ -46,6 +48,30 @@ Stored ReadStored(const QString &path) {
 
 bool SameImage(const QImage &a, const QImage &b) {
     return a.size() == b.size() && a.convertToFormat(QImage::Format_RGB32) == b.convertToFormat(QImage::Format_RGB32);
+}
+
+// A PNG whose header claims `size` but whose pixels are those of a 2 x 2
+// picture: the header reads, the picture does not (with a size beyond any
+// memory, it is refused before its pixels are looked at).
+QByteArray PngClaiming(const QSize &size) {
+    QByteArray png = Encoded(Filled({2, 2}, Qt::white), "PNG");
+    // The header chunk: length at 8, "IHDR" at 12, width at 16, height at 20,
+    // its check sum over type and data at 29.
+    qToBigEndian<quint32>(quint32(size.width()), png.data() + 16);
+    qToBigEndian<quint32>(quint32(size.height()), png.data() + 20);
+    quint32 crc = 0xFFFFFFFF;
+    for (int i = 12; i < 29; ++i) {
+        crc ^= quint8(png[i]);
+        for (int bit = 0; bit < 8; ++bit) crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+    }
+    qToBigEndian<quint32>(~crc, png.data() + 29);
+    return png;
+}
+
+QString NotLoaded(const char *name) {
+    return QStringLiteral("Attenzione: il sistema non riesce a caricare l'immagine ") + QString::fromLatin1(name) +
+           QStringLiteral(".\r\n\r\nL'immagine potrebbe essere danneggiata o troppo grande: il logo della Ditta "
+                          "resta quello attuale.");
 }
 
 class LogoTest : public ProgramTest {
@@ -291,6 +317,86 @@ TEST_F(LogoTest, ALogoThatCannotBeWrittenIsReportedAndTheEarlierOneKept) {
     EXPECT_EQ(folder.Read(kLogoFileName), before);
     // No half-written file is left beside it.
     EXPECT_EQ(QDir(folder.Path(QString())).entryList(QDir::Files | QDir::Hidden), QStringList{kLogoFileName});
+}
+
+// A logo of any size the reader can hold is a logo: a full-size scan is
+// taken whole (Qt's own limit would refuse its 432 MB), and written so.
+TEST_F(LogoTest, ALargePictureIsTakenWhole) {
+    {
+        QImage scan(12000, 9000, QImage::Format_RGB888);
+        scan.fill(QColor(0x10, 0x40, 0xA0));
+        // Little compression: the picture is plain, and the test quick.
+        ASSERT_TRUE(scan.save(folder.Path(QStringLiteral("scansione.png")), "PNG", 90));
+    }
+    files.answers = {folder.Path(QStringLiteral("scansione.png"))};
+    EXPECT_FALSE(WhileOpen([&](TfrmLogo &w) {
+        Click(w.btnSfoglia);
+        EXPECT_EQ(w.LogoPicture().size(), QSize(12000, 9000));
+        EXPECT_EQ(w.LogoPicture().pixelColor(11999, 8999), QColor(0x10, 0x40, 0xA0));
+        Click(w.btnApplica);
+    }));
+    QImageReader stored(folder.Path(kLogoFileName));
+    EXPECT_EQ(stored.format(), QByteArray("bmp"));
+    EXPECT_EQ(stored.size(), QSize(12000, 9000));
+    EXPECT_TRUE(messages.Shown().empty());
+}
+
+// A picture that really cannot be loaded (here one claiming 40,000 pixels a
+// side) is said so, and never silently replaced by the euro sign: chosen, the
+// logo shown stays; stored, "Applica e chiudi" leaves it as it is.
+TEST_F(LogoTest, APictureThatCannotBeLoadedIsReportedAndTheLogoKept) {
+    const QByteArray huge = PngClaiming({40000, 40000});
+    const QImage red = Filled({10, 10}, Qt::red);
+    folder.Write(kLogoFileName, Encoded(red, "BMP"));
+    folder.Write(QStringLiteral("enorme.png"), huge);
+    files.answers = {folder.Path(QStringLiteral("enorme.png"))};
+    messages.Expect(MsgKind::Error, NotLoaded("enorme.png"));
+    EXPECT_FALSE(WhileOpen([&](TfrmLogo &w) {
+        Click(w.btnSfoglia);
+        EXPECT_TRUE(SameImage(w.LogoPicture(), red));
+        Click(w.btnApplica);
+    }));
+    messages.Verify();
+    EXPECT_TRUE(SameImage(ReadStored(folder.Path(kLogoFileName)).image, red));
+
+    folder.Write(kLogoFileName, huge);
+    messages.Expect(MsgKind::Error, NotLoaded("Logo.bmp"));
+    EXPECT_FALSE(WhileOpen([&](TfrmLogo &w) {
+        messages.Verify();
+        EXPECT_TRUE(w.LogoPicture().isNull());
+        EXPECT_TRUE(w.imgLogo->pixmap().isNull());
+        Click(w.btnApplica);
+    }));
+    EXPECT_EQ(folder.Read(kLogoFileName), huge);
+    // Another picture chosen afterwards is applied as usual.
+    folder.Write(QStringLiteral("blu.bmp"), Encoded(Filled({6, 6}, Qt::blue), "BMP"));
+    files.answers = {folder.Path(QStringLiteral("blu.bmp"))};
+    messages.Expect(MsgKind::Error, NotLoaded("Logo.bmp"));
+    WhileOpen([&](TfrmLogo &w) {
+        Click(w.btnSfoglia);
+        Click(w.btnApplica);
+    });
+    messages.Verify();
+    EXPECT_TRUE(SameImage(ReadStored(folder.Path(kLogoFileName)).image, Filled({6, 6}, Qt::blue)));
+}
+
+// A named pipe is no picture: the dialog shows the euro sign without waiting
+// on it, whether it stands at the logo's name or is chosen.
+TEST_F(LogoTest, ANamedPipeIsNoPicture) {
+    PipeTrap logo(folder.Path(kLogoFileName));
+    PipeTrap chosen(folder.Path(QStringLiteral("tubo.jpg")));
+    ASSERT_TRUE(logo.Made() && chosen.Made());
+    files.answers = {folder.Path(QStringLiteral("tubo.jpg"))};
+    WhileOpen([&](TfrmLogo &w) {
+        EXPECT_TRUE(SameImage(w.LogoPicture(), DefaultLogo()));
+        Click(w.btnCancLogo);
+        Click(w.btnSfoglia);
+        EXPECT_TRUE(SameImage(w.LogoPicture(), DefaultLogo()));
+    });
+    EXPECT_TRUE(SameImage(LoadCompanyLogo(), DefaultLogo()));
+    EXPECT_FALSE(logo.Opened());
+    EXPECT_FALSE(chosen.Opened());
+    EXPECT_TRUE(messages.Shown().empty());
 }
 
 }  // namespace
