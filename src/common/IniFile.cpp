@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QStringDecoder>
 #include <QStringList>
 
 #include "SafeFile.h"
@@ -48,13 +49,18 @@ bool ReadLines(const QString &path, QStringList *lines) {
     QByteArray bytes = f.readAll();
     if (f.error() != QFileDevice::NoError) throw IniError("cannot read " + path.toStdString());
     // Notepad starts a file it saves as UTF-8 with a byte-order mark; read as
-    // Windows-1252 it would make the first line a name nobody looks for.
+    // Windows-1252 it would make the first line a name nobody looks for. What
+    // follows the mark is UTF-8, unless its bytes say otherwise.
     static const QByteArray kUtf8Mark("\xEF\xBB\xBF");
     QString text;
-    if (bytes.startsWith(kUtf8Mark))
-        text = QString::fromUtf8(bytes.mid(kUtf8Mark.size()));
-    else
+    if (bytes.startsWith(kUtf8Mark)) {
+        bytes.remove(0, kUtf8Mark.size());
+        QStringDecoder utf8(QStringDecoder::Utf8);
+        text = utf8(bytes);
+        if (utf8.hasError()) text = FromCp1252(bytes);
+    } else {
         text = FromCp1252(bytes);
+    }
     text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     text.replace(u'\r', u'\n');
     *lines = text.split(u'\n');

@@ -119,6 +119,9 @@ TEST_F(IniFileTest, AUtf8ByteOrderMarkIsSkipped) {
     Ini().WriteString("Numerazione Contratti NSC", "Inizio", "41");
     EXPECT_EQ(folder_.Read("Velmora.ini"),
               QByteArray("[Numerazione Contratti NSC]\r\nInizio=41\r\n[Contratti NSC]\r\nLuogo=Forl\xEC\r\n"));
+    // A mark before bytes that are no UTF-8 leaves them Windows-1252.
+    folder_.Write("Velmora.ini", "\xEF\xBB\xBF[Contratti NSC]\r\nLuogo=Forl\xEC\r\n");
+    EXPECT_EQ(Ini().ReadString("Contratti NSC", "Luogo", "-"), QStringLiteral("Forl\u00EC"));
     // The same three bytes anywhere else are text like any other.
     folder_.Write("Velmora.ini", "[A]\r\nK=\xEF\xBB\xBF\r\n");
     EXPECT_EQ(Ini().ReadString("A", "K", "-"), QStringLiteral("\u00EF\u00BB\u00BF"));
