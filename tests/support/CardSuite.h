@@ -588,7 +588,8 @@ TYPED_TEST_P(CardSuite, FailedWritesLeaveTheArchiveWhole) {
     }
     EXPECT_EQ(this->Position()->text(), QString());
     EXPECT_EQ(this->StoredCount(), 1);
-    EXPECT_EQ(this->folder.Read(TypeParam::Archive()).left(before.size()), before);
+    // Not even part of the record stays behind it.
+    EXPECT_EQ(this->folder.Read(TypeParam::Archive()), before);
 }
 
 REGISTER_TYPED_TEST_SUITE_P(CardSuite, EveryFieldTakesItsCapacityAndHasAFrame, ArrowsFollowTheNavigationTable,
