@@ -2,6 +2,7 @@
 
 #include "shell/Avvio.h"
 #include "shell/CambiaPassword.h"
+#include "support/PipeTrap.h"
 
 namespace vel::test {
 namespace {
@@ -111,6 +112,19 @@ TEST_F(LoginTest, UnreadableOrCorruptPasswordFileIsReported) {
     messages.Expect(MsgKind::Plain, kReadFailure);
     Press(frmPassword->txtPassword, Qt::Key_Return);
     EXPECT_FALSE(frmAvvio->isVisible());
+}
+
+// A named pipe at the password file's name is a file that cannot be read:
+// the login says so at once instead of waiting on the pipe.
+TEST_F(LoginTest, APasswordFileThatIsANamedPipeIsReported) {
+    StartLogin();
+    PipeTrap pipe(folder.Path(QStringLiteral("unins000.dll")));
+    ASSERT_TRUE(pipe.Made());
+    messages.Expect(MsgKind::Plain, kReadFailure);
+    TypeAndEnter(QStringLiteral("brughieravolpe"));
+    messages.Verify();
+    EXPECT_FALSE(frmAvvio->isVisible());
+    EXPECT_FALSE(pipe.Opened());
 }
 
 TEST_F(LoginTest, BlankPasswordNeverEnablesOkAndEnterDoesNothing) {
