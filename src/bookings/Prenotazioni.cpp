@@ -303,11 +303,7 @@ void TfrmPrenotazioni::BuildCardPanel() {
 
     Decoration(panContainer, "imgCalendario", DecorationKind::Calendar, QRect(380, 548, 64, 64));
 
-    const struct {
-        ImageButton **button;
-        const char *name;
-        const char *word;
-    } commands[] = {
+    const int y = PlaceCommandColumn(panContainer, {
         {&cmdNuovo, "cmdNuovo", "Nuovo"},
         {&cmdSalva, "cmdSalva", "Salva"},
         {&cmdTrova, "cmdTrova", "Trova"},
@@ -316,32 +312,16 @@ void TfrmPrenotazioni::BuildCardPanel() {
         {&cmdAnteprima, "cmdAnteprima", "Anteprima"},
         {&cmdGuida, "cmdGuida", "Guida"},
         {&cmdEsci, "cmdEsci", "Esci"},
-    };
-    int y = 0;
-    for (const auto &c : commands) {
-        *c.button = CommandButton(panContainer, c.name, QString::fromUtf8(c.word), QRect(840, y, 148, 32));
-        y += 38;
-    }
+    });
     // The listings by day, month and year, marked G, M and A.
     cmdRiepGiornaliero = CommandButton(panContainer, "cmdRiepGiornaliero", QStringLiteral("G"), QRect(840, y + 10, 44, 36));
     cmdRiepMensile = CommandButton(panContainer, "cmdRiepMensile", QStringLiteral("M"), QRect(892, y + 10, 44, 36));
     cmdRiepAnnuale = CommandButton(panContainer, "cmdRiepAnnuale", QStringLiteral("A"), QRect(944, y + 10, 44, 36));
 
     shpFrecce = Section(panContainer, "shpFrecce", QRect(797, 652, 198, 36));
-    cmdPrimo = ArrowButton(shpFrecce, "cmdPrimo", ArrowKind::First, QRect(8, 6, 22, 24));
-    cmdIndietro = ArrowButton(shpFrecce, "cmdIndietro", ArrowKind::Previous, QRect(32, 6, 22, 24));
-    lblPosizione = new QLabel(shpFrecce);
-    lblPosizione->setObjectName(QStringLiteral("lblPosizione"));
-    lblPosizione->setGeometry(58, 6, 82, 24);
-    lblPosizione->setAlignment(Qt::AlignCenter);
-    lblPosizione->setFont(UiFont(QStringLiteral("Verdana"), 12, true));
-    cmdAvanti = ArrowButton(shpFrecce, "cmdAvanti", ArrowKind::Next, QRect(144, 6, 22, 24));
-    cmdUltimo = ArrowButton(shpFrecce, "cmdUltimo", ArrowKind::Last, QRect(168, 6, 22, 24));
+    PlaceRecordArrows(this, shpFrecce);
 
-    panInfo = new StatusLine(panContainer);
-    panInfo->setObjectName(QStringLiteral("panInfo"));
-    panInfo->setGeometry(0, 656, 777, 30);
-    panInfo->setFont(UiFont(QStringLiteral("Tahoma"), 12));
+    panInfo = CardStatusLine(panContainer);
 
     cmdNuovo->onClick = [this] { cmdNuovoClick(); };
     cmdSalva->onClick = [this] { cmdSalvaClick(); };
@@ -351,10 +331,6 @@ void TfrmPrenotazioni::BuildCardPanel() {
     cmdAnteprima->onClick = [this] { cmdAnteprimaClick(); };
     cmdGuida->onClick = [this] { imgGuidaClick(); };
     cmdEsci->onClick = [this] { cmdEsciClick(); };
-    cmdPrimo->onClick = [this] { cmdPrimoClick(); };
-    cmdIndietro->onClick = [this] { cmdIndietroClick(); };
-    cmdAvanti->onClick = [this] { cmdAvantiClick(); };
-    cmdUltimo->onClick = [this] { cmdUltimoClick(); };
     cmdRiepGiornaliero->onClick = [this] { cmdRiepGiornalieroClick(); };
     cmdRiepMensile->onClick = [this] { cmdRiepMensileClick(); };
     cmdRiepAnnuale->onClick = [this] { cmdRiepAnnualeClick(); };

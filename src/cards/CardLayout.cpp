@@ -2,6 +2,7 @@
 
 #include "CardPictures.h"
 #include "common/TextRules.h"
+#include "platform/Platform.h"
 
 namespace vel {
 
@@ -45,6 +46,39 @@ Edit *FieldRows::EditOf(const char *field) const {
 
 ComboEdit *FieldRows::ComboOf(const char *field) const {
     return qobject_cast<ComboEdit *>(controls.value(QString::fromLatin1(field)));
+}
+
+int PlaceCommandColumn(QWidget *panel, std::initializer_list<CommandPlace> commands) {
+    int y = 0;
+    for (const CommandPlace &c : commands) {
+        *c.button = CommandButton(panel, c.name, QString::fromUtf8(c.word), QRect(840, y, 148, 32));
+        y += 38;
+    }
+    return y;
+}
+
+RecordArrows MakeRecordArrows(QWidget *frame, const ArrowRow &row) {
+    const int previous = row.left + 24;
+    const int position = previous + 22 + row.gap;
+    const int next = position + row.positionWidth + row.gap;
+    ImageButton *first = ArrowButton(frame, "cmdPrimo", ArrowKind::First, QRect(row.left, row.top, 22, 24));
+    ImageButton *back = ArrowButton(frame, "cmdIndietro", ArrowKind::Previous, QRect(previous, row.top, 22, 24));
+    auto *label = new QLabel(frame);
+    label->setObjectName(QStringLiteral("lblPosizione"));
+    label->setGeometry(position, row.top, row.positionWidth, 24);
+    label->setAlignment(Qt::AlignCenter);
+    label->setFont(UiFont(QStringLiteral("Verdana"), row.points, true));
+    ImageButton *forward = ArrowButton(frame, "cmdAvanti", ArrowKind::Next, QRect(next, row.top, 22, 24));
+    ImageButton *last = ArrowButton(frame, "cmdUltimo", ArrowKind::Last, QRect(next + 24, row.top, 22, 24));
+    return {first, back, label, forward, last};
+}
+
+StatusLine *CardStatusLine(QWidget *panel, int points, const QRect &geometry) {
+    auto *status = new StatusLine(panel);
+    status->setObjectName(QStringLiteral("panInfo"));
+    status->setGeometry(geometry);
+    status->setFont(UiFont(QStringLiteral("Tahoma"), points));
+    return status;
 }
 
 void CreateAttachmentLabels(QWidget *parent, QLabel **file01, QLabel **file02, QLabel **file03, QLabel **desc01,

@@ -1,12 +1,16 @@
 #pragma once
-// Laying out a card's fields: rows of a caption above each edit, sharing the
-// row's width by weight. The text rules that several cards' edits share are
-// in KeyFilters.h.
+// Laying out a card: its fields in rows of a caption above each edit, sharing
+// the row's width by weight; the frame every card shares around them (the
+// command column, the record arrows with the record's position, the status
+// line). The text rules that several cards' edits share are in KeyFilters.h.
 #include <QFont>
 #include <QHash>
+#include <QRect>
 #include <QSet>
 #include <QString>
 #include <QStringList>
+#include <initializer_list>
+#include <tuple>
 #include <vector>
 
 #include "KeyFilters.h"
@@ -43,6 +47,52 @@ struct FieldRows {
     Edit *EditOf(const char *field) const;
     ComboEdit *ComboOf(const char *field) const;
 };
+
+// A command of a card's column: the member that holds its button, the
+// button's name and the word it shows (UTF-8).
+struct CommandPlace {
+    ImageButton **button;
+    const char *name;
+    const char *word;
+};
+
+// The command column at the right of a card's panel: buttons of 148 x 32 one
+// under another from its top, 38 pixels apart, in the order given (which is
+// their tab order). Returns the top of the room left below the last one.
+int PlaceCommandColumn(QWidget *panel, std::initializer_list<CommandPlace> commands);
+
+// Where the record arrows stand in their frame: the first arrow's left edge
+// and the top of the row, the room between the inner arrows and the record's
+// position, and the position's width and size of type (Verdana, bold).
+struct ArrowRow {
+    int left = 8;
+    int top = 6;
+    int gap = 4;
+    int positionWidth = 82;
+    int points = 12;
+};
+
+// "cmdPrimo", "cmdIndietro", "lblPosizione", "cmdAvanti", "cmdUltimo", made
+// in that order.
+using RecordArrows = std::tuple<ImageButton *, ImageButton *, QLabel *, ImageButton *, ImageButton *>;
+RecordArrows MakeRecordArrows(QWidget *frame, const ArrowRow &row);
+
+// A card's record arrows and position in `frame`, in the card's members of
+// those names, each arrow clicking the card's handler of its name
+// (`cmdPrimoClick`, ...).
+template <class Card>
+void PlaceRecordArrows(Card *card, QWidget *frame, const ArrowRow &row = {}) {
+    std::tie(card->cmdPrimo, card->cmdIndietro, card->lblPosizione, card->cmdAvanti, card->cmdUltimo) =
+        MakeRecordArrows(frame, row);
+    card->cmdPrimo->onClick = [card] { card->cmdPrimoClick(); };
+    card->cmdIndietro->onClick = [card] { card->cmdIndietroClick(); };
+    card->cmdAvanti->onClick = [card] { card->cmdAvantiClick(); };
+    card->cmdUltimo->onClick = [card] { card->cmdUltimoClick(); };
+}
+
+// A card's status line "panInfo" (Tahoma), by default under the fields,
+// beside the record arrows.
+StatusLine *CardStatusLine(QWidget *panel, int points = 12, const QRect &geometry = QRect(0, 656, 777, 30));
 
 // The six hidden labels that hold a card's three attachments, named
 // "lblFile01".."lblFile03" and "lblDesc01".."lblDesc03", in that order.

@@ -161,11 +161,7 @@ void TfrmClienti::BuildLayout() {
 
     CreateAttachmentLabels(panContenitore, &lblFile01, &lblFile02, &lblFile03, &lblDesc01, &lblDesc02, &lblDesc03);
 
-    const struct {
-        ImageButton **button;
-        const char *name;
-        const char *word;
-    } commands[] = {
+    const int y = PlaceCommandColumn(panContenitore, {
         {&cmdNuovo, "cmdNuovo", "Nuovo"},
         {&cmdDuplica, "cmdDuplica", "Duplica"},
         {&cmdFile, "cmdFile", "Allega file"},
@@ -178,28 +174,12 @@ void TfrmClienti::BuildLayout() {
         {&cmdEsporta, "cmdEsporta", "Esporta archivio"},
         {&cmdGuida, "cmdGuida", "Guida"},
         {&cmdEsci, "cmdEsci", "Esci"},
-    };
-    int y = 0;
-    for (const auto &c : commands) {
-        *c.button = CommandButton(panContenitore, c.name, QString::fromUtf8(c.word), QRect(840, y, 148, 32));
-        y += 38;
-    }
+    });
     Decoration(panContenitore, "imgComandi", DecorationKind::Person, QRect(840, y + 20, 148, 100));
 
-    cmdPrimo = ArrowButton(shpFrecce, "cmdPrimo", ArrowKind::First, QRect(8, 6, 22, 24));
-    cmdIndietro = ArrowButton(shpFrecce, "cmdIndietro", ArrowKind::Previous, QRect(32, 6, 22, 24));
-    lblPosizione = new QLabel(shpFrecce);
-    lblPosizione->setObjectName(QStringLiteral("lblPosizione"));
-    lblPosizione->setGeometry(58, 6, 82, 24);
-    lblPosizione->setAlignment(Qt::AlignCenter);
-    lblPosizione->setFont(UiFont(QStringLiteral("Verdana"), 12, true));
-    cmdAvanti = ArrowButton(shpFrecce, "cmdAvanti", ArrowKind::Next, QRect(144, 6, 22, 24));
-    cmdUltimo = ArrowButton(shpFrecce, "cmdUltimo", ArrowKind::Last, QRect(168, 6, 22, 24));
+    PlaceRecordArrows(this, shpFrecce);
 
-    panInfo = new StatusLine(panContenitore);
-    panInfo->setObjectName(QStringLiteral("panInfo"));
-    panInfo->setGeometry(0, 656, 777, 30);
-    panInfo->setFont(UiFont(QStringLiteral("Tahoma"), 12));
+    panInfo = CardStatusLine(panContenitore);
 
     // The Tab key follows the record order, with the call-back box between
     // the pending issues and the notes.
@@ -225,10 +205,6 @@ void TfrmClienti::BuildLayout() {
     cmdEsporta->onClick = [this] { cmdEsportaClick(); };
     cmdGuida->onClick = [this] { cmdGuidaClick(); };
     cmdEsci->onClick = [this] { cmdEsciClick(); };
-    cmdPrimo->onClick = [this] { cmdPrimoClick(); };
-    cmdIndietro->onClick = [this] { cmdIndietroClick(); };
-    cmdAvanti->onClick = [this] { cmdAvantiClick(); };
-    cmdUltimo->onClick = [this] { cmdUltimoClick(); };
     btnCodFisc->onClick = [this] { btnCodFiscClick(); };
     btnPartitaIva->onClick = [this] { btnPartitaIvaClick(); };
     btnCarta->onClick = [this] { btnCartaClick(); };

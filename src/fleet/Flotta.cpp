@@ -148,11 +148,7 @@ void TfrmFlotta::BuildLayout() {
 
     CreateAttachmentLabels(panContenitore, &lblFile01, &lblFile02, &lblFile03, &lblDesc01, &lblDesc02, &lblDesc03);
 
-    const struct {
-        ImageButton **button;
-        const char *name;
-        const char *word;
-    } commands[] = {
+    const int y = PlaceCommandColumn(panContenitore, {
         {&cmdNuovo, "cmdNuovo", "Nuovo"},         {&cmdDuplica, "cmdDuplica", "Duplica"},
         {&cmdAllega, "cmdAllega", "Allega file"}, {&cmdSalva, "cmdSalva", "Salva"},
         {&cmdTrova, "cmdTrova", "Trova"},         {&cmdAnteprima, "cmdAnteprima", "Anteprima"},
@@ -160,28 +156,12 @@ void TfrmFlotta::BuildLayout() {
         {&cmdDisponibili, "cmdDisponibili", "Disponibili"},
         {&cmdEsporta, "cmdEsporta", "Esporta archivio"},
         {&cmdGuida, "cmdGuida", "Guida"},         {&cmdEsci, "cmdEsci", "Esci"},
-    };
-    int y = 0;
-    for (const auto &c : commands) {
-        *c.button = CommandButton(panContenitore, c.name, QString::fromUtf8(c.word), QRect(840, y, 148, 32));
-        y += 38;
-    }
+    });
     Decoration(panContenitore, "imgComandi", DecorationKind::Vehicle, QRect(840, y + 20, 148, 100));
 
-    cmdPrimo = ArrowButton(shpFrecce, "cmdPrimo", ArrowKind::First, QRect(8, 6, 22, 24));
-    cmdIndietro = ArrowButton(shpFrecce, "cmdIndietro", ArrowKind::Previous, QRect(32, 6, 22, 24));
-    lblPosizione = new QLabel(shpFrecce);
-    lblPosizione->setObjectName(QStringLiteral("lblPosizione"));
-    lblPosizione->setGeometry(58, 6, 82, 24);
-    lblPosizione->setAlignment(Qt::AlignCenter);
-    lblPosizione->setFont(UiFont(QStringLiteral("Verdana"), 12, true));
-    cmdAvanti = ArrowButton(shpFrecce, "cmdAvanti", ArrowKind::Next, QRect(144, 6, 22, 24));
-    cmdUltimo = ArrowButton(shpFrecce, "cmdUltimo", ArrowKind::Last, QRect(168, 6, 22, 24));
+    PlaceRecordArrows(this, shpFrecce);
 
-    panInfo = new StatusLine(panContenitore);
-    panInfo->setObjectName(QStringLiteral("panInfo"));
-    panInfo->setGeometry(0, 656, 777, 30);
-    panInfo->setFont(UiFont(QStringLiteral("Tahoma"), 12));
+    panInfo = CardStatusLine(panContenitore);
 
     cmdNuovo->onClick = [this] { cmdNuovoClick(); };
     cmdDuplica->onClick = [this] { cmdDuplicaClick(); };
@@ -195,10 +175,6 @@ void TfrmFlotta::BuildLayout() {
     cmdEsporta->onClick = [this] { cmdEsportaClick(); };
     cmdGuida->onClick = [this] { cmdGuidaClick(); };
     cmdEsci->onClick = [this] { cmdEsciClick(); };
-    cmdPrimo->onClick = [this] { cmdPrimoClick(); };
-    cmdIndietro->onClick = [this] { cmdIndietroClick(); };
-    cmdAvanti->onClick = [this] { cmdAvantiClick(); };
-    cmdUltimo->onClick = [this] { cmdUltimoClick(); };
     btnCodFisc->onClick = [this] { btnCodFiscClick(); };
     impAutomezzo->onClick = [this] { impAutomezzoClick(); };
 }
