@@ -146,11 +146,7 @@ SideControls BuildSide(QWidget *parent, int top, const char *side, const QString
 }  // namespace
 
 TfrmPrenotazioni::TfrmPrenotazioni(QWidget *owner) : Form(owner) {
-    setObjectName(QStringLiteral("frmPrenotazioni"));
-    SetCaption(QStringLiteral(" Velmora - Prenotazione Veicoli"));
-    SetPlacement(Placement::Maximized);
-    SetGradient(QColor(0x43, 0x6C, 0xCA), Qt::white);
-    resize(1016, 713);
+    SetUpCardWindow(this, "frmPrenotazioni", QStringLiteral(" Velmora - Prenotazione Veicoli"));
     BuildYearPanel();
     BuildCardPanel();
     // The vehicle and customer searches fill their fields into the card on
@@ -166,10 +162,7 @@ TfrmPrenotazioni::~TfrmPrenotazioni() = default;
 
 void TfrmPrenotazioni::BuildYearPanel() {
     // Both panels fill one centred holder; one of them shows at a time.
-    auto *holder = new QWidget(this);
-    holder->setObjectName(QStringLiteral("panCentro"));
-    holder->setGeometry(10, 10, 995, 692);
-    SetCentredPanel(holder);
+    QWidget *holder = CentredCardPanel<QWidget>(this, "panCentro");
 
     panAvvio = new QFrame(holder);
     panAvvio->setObjectName(QStringLiteral("panAvvio"));

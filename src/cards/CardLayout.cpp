@@ -6,6 +6,14 @@
 
 namespace vel {
 
+void SetUpCardWindow(Form *card, const char *name, const QString &caption) {
+    card->setObjectName(QString::fromLatin1(name));
+    card->SetCaption(caption);
+    card->SetPlacement(Form::Placement::Maximized);
+    card->SetGradient(QColor(0x43, 0x6C, 0xCA), Qt::white);
+    card->resize(1016, 713);
+}
+
 void FieldRows::Place(const std::vector<std::vector<FieldPlace>> &rows, int top) {
     for (const auto &row : rows) {
         int weights = 0;

@@ -15,8 +15,24 @@
 
 #include "KeyFilters.h"
 #include "platform/Controls.h"
+#include "platform/Form.h"
 
 namespace vel {
+
+// A card's main window: named and captioned, maximised, on the cards' blue
+// gradient, of the designed size.
+void SetUpCardWindow(Form *card, const char *name, const QString &caption);
+
+// The panel of the designed size that holds a card's controls (or its year
+// panel and card panel), kept centred in the window.
+template <class Panel = QFrame>
+Panel *CentredCardPanel(Form *card, const char *name) {
+    auto *panel = new Panel(card);
+    panel->setObjectName(QString::fromLatin1(name));
+    panel->setGeometry(10, 10, 995, 692);
+    card->SetCentredPanel(panel);
+    return panel;
+}
 
 struct FieldPlace {
     const char *field;    // record field; the control is named "txt" + field

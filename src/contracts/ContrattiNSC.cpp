@@ -142,11 +142,7 @@ bool IsTab(int key) { return key == vkTab; }
 }  // namespace
 
 TfrmContrattiNSC::TfrmContrattiNSC(QWidget *owner) : Form(owner) {
-    setObjectName(QStringLiteral("frmContrattiNSC"));
-    SetCaption(kCaption);
-    SetPlacement(Placement::Maximized);
-    SetGradient(QColor(0x43, 0x6C, 0xCA), Qt::white);
-    resize(1016, 713);
+    SetUpCardWindow(this, "frmContrattiNSC", kCaption);
     BuildLayout();
     // The customer, vehicle and tariff picks join the card on screen; the
     // contract search loads a whole contract with its number.
@@ -164,10 +160,7 @@ TfrmContrattiNSC::~TfrmContrattiNSC() = default;
 void TfrmContrattiNSC::BuildLayout() {
     // One panel of the designed size, kept centred, holds the year panel and
     // the working panel at the same place.
-    auto *centre = new QWidget(this);
-    centre->setObjectName(QStringLiteral("panCentro"));
-    centre->setGeometry(10, 10, 995, 692);
-    SetCentredPanel(centre);
+    QWidget *centre = CentredCardPanel<QWidget>(this, "panCentro");
 
     // ---- the year panel
     auto *yearPanel = new BoxFrame(centre, Qt::white, QColor(0xB9, 0xC8, 0xE8), 8);

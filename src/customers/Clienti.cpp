@@ -37,11 +37,7 @@ const QStringList &ProvinceCodes() {
 }
 
 TfrmClienti::TfrmClienti(QWidget *owner) : Form(owner) {
-    setObjectName(QStringLiteral("frmClienti"));
-    SetCaption(QStringLiteral(" Velmora - Anagrafica Clienti"));
-    SetPlacement(Placement::Maximized);
-    SetGradient(QColor(0x43, 0x6C, 0xCA), Qt::white);
-    resize(1016, 713);
+    SetUpCardWindow(this, "frmClienti", QStringLiteral(" Velmora - Anagrafica Clienti"));
     BuildLayout();
     // The customer search's pick loads the whole customer here; the
     // attachments dialog writes back into the six attachment labels.
@@ -54,10 +50,7 @@ TfrmClienti::TfrmClienti(QWidget *owner) : Form(owner) {
 TfrmClienti::~TfrmClienti() = default;
 
 void TfrmClienti::BuildLayout() {
-    panContenitore = new QFrame(this);
-    panContenitore->setObjectName(QStringLiteral("panContenitore"));
-    panContenitore->setGeometry(10, 10, 995, 692);
-    SetCentredPanel(panContenitore);
+    panContenitore = CentredCardPanel(this, "panContenitore");
 
     shpAnagrafica = Section(panContenitore, "shpAnagrafica", QRect(0, 0, 825, 160));
     shpRecapiti = Section(panContenitore, "shpRecapiti", QRect(0, 166, 825, 110));

@@ -41,11 +41,7 @@ constexpr ControlFill kOwnerFills[] = {
 }  // namespace
 
 TfrmFlotta::TfrmFlotta(QWidget *owner) : Form(owner) {
-    setObjectName(QStringLiteral("frmFlotta"));
-    SetCaption(QStringLiteral(" Velmora - Parco Automezzi"));
-    SetPlacement(Placement::Maximized);
-    SetGradient(QColor(0x43, 0x6C, 0xCA), Qt::white);
-    resize(1016, 713);
+    SetUpCardWindow(this, "frmFlotta", QStringLiteral(" Velmora - Parco Automezzi"));
     BuildLayout();
     // The vehicle search's pick loads the whole vehicle here; the attachments
     // dialog writes back into the six attachment labels.
@@ -59,10 +55,7 @@ TfrmFlotta::TfrmFlotta(QWidget *owner) : Form(owner) {
 TfrmFlotta::~TfrmFlotta() = default;
 
 void TfrmFlotta::BuildLayout() {
-    panContenitore = new QFrame(this);
-    panContenitore->setObjectName(QStringLiteral("panContenitore"));
-    panContenitore->setGeometry(10, 10, 995, 692);
-    SetCentredPanel(panContenitore);
+    panContenitore = CentredCardPanel(this, "panContenitore");
 
     shpVeicolo = Section(panContenitore, "shpVeicolo", QRect(0, 0, 825, 478));
     shpProprietario = Section(panContenitore, "shpProprietario", QRect(0, 484, 825, 66));

@@ -35,11 +35,7 @@ const QStringList kClasses = {QStringLiteral("Compatta"), QStringLiteral("Econom
 }  // namespace
 
 TfrmTariffario::TfrmTariffario(QWidget *owner) : Form(owner) {
-    setObjectName(QStringLiteral("frmTariffario"));
-    SetCaption(QStringLiteral(" Velmora - Listino Tariffe"));
-    SetPlacement(Placement::Maximized);
-    SetGradient(QColor(0x43, 0x6C, 0xCA), Qt::white);
-    resize(1016, 713);
+    SetUpCardWindow(this, "frmTariffario", QStringLiteral(" Velmora - Listino Tariffe"));
     BuildLayout();
     // The tariff search's pick loads the whole tariff here; the attachments
     // dialog writes back into the six attachment labels.
@@ -52,10 +48,7 @@ TfrmTariffario::TfrmTariffario(QWidget *owner) : Form(owner) {
 TfrmTariffario::~TfrmTariffario() = default;
 
 void TfrmTariffario::BuildLayout() {
-    panContenitore = new QFrame(this);
-    panContenitore->setObjectName(QStringLiteral("panContenitore"));
-    panContenitore->setGeometry(10, 10, 995, 692);
-    SetCentredPanel(panContenitore);
+    panContenitore = CentredCardPanel(this, "panContenitore");
 
     // The tool bar: six white groups of commands.
     auto group = [&](const char *name, int x, int width) {

@@ -99,8 +99,7 @@ protected:
 
 TEST_F(SchedaClienteTest, TheTemplateIsTheCardSheet) {
     auto repScheda = SchedaClienteTemplate();
-    ExpectSheetTemplate(*repScheda, {24, 24, 10,
-                                     {{"linSepara01", QRectF(23, 16, 165, 0)}, {"linSepara02", QRectF(3, 265, 185, 0)}}});
+    ExpectSheetTemplate(*repScheda, kCardSheet);
 }
 
 TEST_F(SchedaClienteTest, EveryRowTakesItsCaptionAndTheCardsTrimmedTexts) {

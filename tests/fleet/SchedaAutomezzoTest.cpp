@@ -90,8 +90,7 @@ protected:
 
 TEST_F(SchedaAutomezzoTest, TheTemplateIsLaidOutAsDesigned) {
     auto repScheda = SchedaAutomezzoTemplate();
-    ExpectSheetTemplate(*repScheda, {24, 24, 10,
-                                     {{"linSepara01", QRectF(23, 16, 165, 0)}, {"linSepara02", QRectF(3, 265, 185, 0)}}});
+    ExpectSheetTemplate(*repScheda, kCardSheet);
     EXPECT_EQ(repScheda->Get<Memo>(QStringLiteral("txtCampo24")).bounds.top(), 254);
 }
 

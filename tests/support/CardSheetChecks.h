@@ -39,6 +39,11 @@ struct SheetDesign {
     std::vector<std::pair<const char *, QRectF>> lines;
 };
 
+// The 24-row card sheet of the vehicle, tariff and customer cards: the last
+// row stands at 254 mm.
+inline const SheetDesign kCardSheet = {
+    24, 24, 10, {{"linSepara01", QRectF(23, 16, 165, 0)}, {"linSepara02", QRectF(3, 265, 185, 0)}}};
+
 // A sheet's template as designed: "Scheda informativa", one A4 page in
 // portrait with margins of 10 mm and no bands, the logo of 82 x 68 pixels,
 // the title and the footer white on dark orange, each row's caption white on
