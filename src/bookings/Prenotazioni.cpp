@@ -297,14 +297,14 @@ void TfrmPrenotazioni::BuildCardPanel() {
     Decoration(panContainer, "imgCalendario", DecorationKind::Calendar, QRect(380, 548, 64, 64));
 
     const int y = PlaceCommandColumn(panContainer, {
-        {&cmdNuovo, "cmdNuovo", "Nuovo"},
-        {&cmdSalva, "cmdSalva", "Salva"},
-        {&cmdTrova, "cmdTrova", "Trova"},
-        {&cmdEsporta, "cmdEsporta", "Esporta archivio"},
-        {&cmdStampa, "cmdStampa", "Stampa"},
-        {&cmdAnteprima, "cmdAnteprima", "Anteprima"},
-        {&cmdGuida, "cmdGuida", "Guida"},
-        {&cmdEsci, "cmdEsci", "Esci"},
+        {&cmdNuovo, "cmdNuovo", "Nuovo", [this] { cmdNuovoClick(); }},
+        {&cmdSalva, "cmdSalva", "Salva", [this] { cmdSalvaClick(); }},
+        {&cmdTrova, "cmdTrova", "Trova", [this] { cmdTrovaClick(); }},
+        {&cmdEsporta, "cmdEsporta", "Esporta archivio", [this] { cmdEsportaClick(); }},
+        {&cmdStampa, "cmdStampa", "Stampa", [this] { cmdStampaClick(); }},
+        {&cmdAnteprima, "cmdAnteprima", "Anteprima", [this] { cmdAnteprimaClick(); }},
+        {&cmdGuida, "cmdGuida", "Guida", [this] { imgGuidaClick(); }},
+        {&cmdEsci, "cmdEsci", "Esci", [this] { cmdEsciClick(); }},
     });
     // The listings by day, month and year, marked G, M and A.
     cmdRiepGiornaliero = CommandButton(panContainer, "cmdRiepGiornaliero", QStringLiteral("G"), QRect(840, y + 10, 44, 36));
@@ -316,14 +316,6 @@ void TfrmPrenotazioni::BuildCardPanel() {
 
     panInfo = CardStatusLine(panContainer);
 
-    cmdNuovo->onClick = [this] { cmdNuovoClick(); };
-    cmdSalva->onClick = [this] { cmdSalvaClick(); };
-    cmdTrova->onClick = [this] { cmdTrovaClick(); };
-    cmdEsporta->onClick = [this] { cmdEsportaClick(); };
-    cmdStampa->onClick = [this] { cmdStampaClick(); };
-    cmdAnteprima->onClick = [this] { cmdAnteprimaClick(); };
-    cmdGuida->onClick = [this] { imgGuidaClick(); };
-    cmdEsci->onClick = [this] { cmdEsciClick(); };
     cmdRiepGiornaliero->onClick = [this] { cmdRiepGiornalieroClick(); };
     cmdRiepMensile->onClick = [this] { cmdRiepMensileClick(); };
     cmdRiepAnnuale->onClick = [this] { cmdRiepAnnualeClick(); };

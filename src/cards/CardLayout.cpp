@@ -60,6 +60,7 @@ int PlaceCommandColumn(QWidget *panel, std::initializer_list<CommandPlace> comma
     int y = 0;
     for (const CommandPlace &c : commands) {
         *c.button = CommandButton(panel, c.name, QString::fromUtf8(c.word), QRect(840, y, 148, 32));
+        (*c.button)->onClick = c.click;
         y += 38;
     }
     return y;

@@ -9,6 +9,7 @@
 #include <QSet>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <initializer_list>
 #include <tuple>
 #include <vector>
@@ -65,11 +66,12 @@ struct FieldRows {
 };
 
 // A command of a card's column: the member that holds its button, the
-// button's name and the word it shows (UTF-8).
+// button's name, the word it shows (UTF-8) and what its click does.
 struct CommandPlace {
     ImageButton **button;
     const char *name;
     const char *word;
+    std::function<void()> click;
 };
 
 // The command column at the right of a card's panel: buttons of 148 x 32 one

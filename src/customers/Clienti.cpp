@@ -155,18 +155,18 @@ void TfrmClienti::BuildLayout() {
     CreateAttachmentLabels(panContenitore, &lblFile01, &lblFile02, &lblFile03, &lblDesc01, &lblDesc02, &lblDesc03);
 
     const int y = PlaceCommandColumn(panContenitore, {
-        {&cmdNuovo, "cmdNuovo", "Nuovo"},
-        {&cmdDuplica, "cmdDuplica", "Duplica"},
-        {&cmdFile, "cmdFile", "Allega file"},
-        {&cmdSalva, "cmdSalva", "Salva"},
-        {&cmdTrova, "cmdTrova", "Trova"},
-        {&cmdAnteprima, "cmdAnteprima", "Anteprima"},
-        {&cmdStampa, "cmdStampa", "Stampa"},
-        {&cmdPDF, "cmdPDF", "Crea PDF"},
-        {&cmdRicontatta, "cmdRicontatta", "Da ricontattare"},
-        {&cmdEsporta, "cmdEsporta", "Esporta archivio"},
-        {&cmdGuida, "cmdGuida", "Guida"},
-        {&cmdEsci, "cmdEsci", "Esci"},
+        {&cmdNuovo, "cmdNuovo", "Nuovo", [this] { cmdNuovoClick(); }},
+        {&cmdDuplica, "cmdDuplica", "Duplica", [this] { cmdDuplicaClick(); }},
+        {&cmdFile, "cmdFile", "Allega file", [this] { cmdFileClick(); }},
+        {&cmdSalva, "cmdSalva", "Salva", [this] { cmdSalvaClick(); }},
+        {&cmdTrova, "cmdTrova", "Trova", [this] { cmdTrovaClick(); }},
+        {&cmdAnteprima, "cmdAnteprima", "Anteprima", [this] { cmdAnteprimaClick(); }},
+        {&cmdStampa, "cmdStampa", "Stampa", [this] { cmdStampaClick(); }},
+        {&cmdPDF, "cmdPDF", "Crea PDF", [this] { cmdPDFClick(); }},
+        {&cmdRicontatta, "cmdRicontatta", "Da ricontattare", [this] { cmdRicontattaClick(); }},
+        {&cmdEsporta, "cmdEsporta", "Esporta archivio", [this] { cmdEsportaClick(); }},
+        {&cmdGuida, "cmdGuida", "Guida", [this] { cmdGuidaClick(); }},
+        {&cmdEsci, "cmdEsci", "Esci", [this] { cmdEsciClick(); }},
     });
     Decoration(panContenitore, "imgComandi", DecorationKind::Person, QRect(840, y + 20, 148, 100));
 
@@ -186,18 +186,6 @@ void TfrmClienti::BuildLayout() {
     for (size_t i = 0; i + 1 < std::size(tabOrder); ++i)
         setTabOrder(const_cast<QWidget *>(tabOrder[i]), const_cast<QWidget *>(tabOrder[i + 1]));
 
-    cmdNuovo->onClick = [this] { cmdNuovoClick(); };
-    cmdDuplica->onClick = [this] { cmdDuplicaClick(); };
-    cmdFile->onClick = [this] { cmdFileClick(); };
-    cmdSalva->onClick = [this] { cmdSalvaClick(); };
-    cmdTrova->onClick = [this] { cmdTrovaClick(); };
-    cmdAnteprima->onClick = [this] { cmdAnteprimaClick(); };
-    cmdStampa->onClick = [this] { cmdStampaClick(); };
-    cmdPDF->onClick = [this] { cmdPDFClick(); };
-    cmdRicontatta->onClick = [this] { cmdRicontattaClick(); };
-    cmdEsporta->onClick = [this] { cmdEsportaClick(); };
-    cmdGuida->onClick = [this] { cmdGuidaClick(); };
-    cmdEsci->onClick = [this] { cmdEsciClick(); };
     btnCodFisc->onClick = [this] { btnCodFiscClick(); };
     btnPartitaIva->onClick = [this] { btnPartitaIvaClick(); };
     btnCarta->onClick = [this] { btnCartaClick(); };

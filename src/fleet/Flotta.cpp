@@ -142,13 +142,18 @@ void TfrmFlotta::BuildLayout() {
     CreateAttachmentLabels(panContenitore, &lblFile01, &lblFile02, &lblFile03, &lblDesc01, &lblDesc02, &lblDesc03);
 
     const int y = PlaceCommandColumn(panContenitore, {
-        {&cmdNuovo, "cmdNuovo", "Nuovo"},         {&cmdDuplica, "cmdDuplica", "Duplica"},
-        {&cmdAllega, "cmdAllega", "Allega file"}, {&cmdSalva, "cmdSalva", "Salva"},
-        {&cmdTrova, "cmdTrova", "Trova"},         {&cmdAnteprima, "cmdAnteprima", "Anteprima"},
-        {&cmdStampa, "cmdStampa", "Stampa"},      {&cmdPDF, "cmdPDF", "Crea PDF"},
-        {&cmdDisponibili, "cmdDisponibili", "Disponibili"},
-        {&cmdEsporta, "cmdEsporta", "Esporta archivio"},
-        {&cmdGuida, "cmdGuida", "Guida"},         {&cmdEsci, "cmdEsci", "Esci"},
+        {&cmdNuovo, "cmdNuovo", "Nuovo", [this] { cmdNuovoClick(); }},
+        {&cmdDuplica, "cmdDuplica", "Duplica", [this] { cmdDuplicaClick(); }},
+        {&cmdAllega, "cmdAllega", "Allega file", [this] { cmdAllegaClick(); }},
+        {&cmdSalva, "cmdSalva", "Salva", [this] { cmdSalvaClick(); }},
+        {&cmdTrova, "cmdTrova", "Trova", [this] { cmdTrovaClick(); }},
+        {&cmdAnteprima, "cmdAnteprima", "Anteprima", [this] { cmdAnteprimaClick(); }},
+        {&cmdStampa, "cmdStampa", "Stampa", [this] { cmdStampaClick(); }},
+        {&cmdPDF, "cmdPDF", "Crea PDF", [this] { cmdPDFClick(); }},
+        {&cmdDisponibili, "cmdDisponibili", "Disponibili", [this] { cmdDisponibiliClick(); }},
+        {&cmdEsporta, "cmdEsporta", "Esporta archivio", [this] { cmdEsportaClick(); }},
+        {&cmdGuida, "cmdGuida", "Guida", [this] { cmdGuidaClick(); }},
+        {&cmdEsci, "cmdEsci", "Esci", [this] { cmdEsciClick(); }},
     });
     Decoration(panContenitore, "imgComandi", DecorationKind::Vehicle, QRect(840, y + 20, 148, 100));
 
@@ -156,18 +161,6 @@ void TfrmFlotta::BuildLayout() {
 
     panInfo = CardStatusLine(panContenitore);
 
-    cmdNuovo->onClick = [this] { cmdNuovoClick(); };
-    cmdDuplica->onClick = [this] { cmdDuplicaClick(); };
-    cmdAllega->onClick = [this] { cmdAllegaClick(); };
-    cmdSalva->onClick = [this] { cmdSalvaClick(); };
-    cmdTrova->onClick = [this] { cmdTrovaClick(); };
-    cmdAnteprima->onClick = [this] { cmdAnteprimaClick(); };
-    cmdStampa->onClick = [this] { cmdStampaClick(); };
-    cmdPDF->onClick = [this] { cmdPDFClick(); };
-    cmdDisponibili->onClick = [this] { cmdDisponibiliClick(); };
-    cmdEsporta->onClick = [this] { cmdEsportaClick(); };
-    cmdGuida->onClick = [this] { cmdGuidaClick(); };
-    cmdEsci->onClick = [this] { cmdEsciClick(); };
     btnCodFisc->onClick = [this] { btnCodFiscClick(); };
     impAutomezzo->onClick = [this] { impAutomezzoClick(); };
 }
