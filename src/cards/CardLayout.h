@@ -1,8 +1,8 @@
 #pragma once
 // Laying out a card: its fields in rows of a caption above each edit, sharing
 // the row's width by weight; the frame every card shares around them (the
-// command column, the record arrows with the record's position, the status
-// line). The text rules that several cards' edits share are in KeyFilters.h.
+// window and its centred panel, the command column, the record arrows with
+// the record's position, the status line). The text rules that several cards' edits share are in KeyFilters.h.
 #include <QFont>
 #include <QHash>
 #include <QRect>
@@ -75,8 +75,8 @@ struct CommandPlace {
 };
 
 // The command column at the right of a card's panel: buttons of 148 x 32 one
-// under another from its top, 38 pixels apart, in the order given (which is
-// their tab order). Returns the top of the room left below the last one.
+// under another from its top, 38 pixels apart, in the order given. Returns
+// the top of the room left below the last one.
 int PlaceCommandColumn(QWidget *panel, std::initializer_list<CommandPlace> commands);
 
 // Where the record arrows stand in their frame: the first arrow's left edge
