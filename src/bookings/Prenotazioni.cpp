@@ -146,11 +146,7 @@ SideControls BuildSide(QWidget *parent, int top, const char *side, const QString
 }  // namespace
 
 TfrmPrenotazioni::TfrmPrenotazioni(QWidget *owner) : Form(owner) {
-    setObjectName(QStringLiteral("frmPrenotazioni"));
-    SetCaption(QStringLiteral(" Velmora - Prenotazione Veicoli"));
-    SetPlacement(Placement::Maximized);
-    SetGradient(QColor(0x43, 0x6C, 0xCA), Qt::white);
-    resize(1016, 713);
+    SetUpCardWindow(this, "frmPrenotazioni", QStringLiteral(" Velmora - Prenotazione Veicoli"));
     BuildYearPanel();
     BuildCardPanel();
     // The vehicle and customer searches fill their fields into the card on
@@ -166,10 +162,7 @@ TfrmPrenotazioni::~TfrmPrenotazioni() = default;
 
 void TfrmPrenotazioni::BuildYearPanel() {
     // Both panels fill one centred holder; one of them shows at a time.
-    auto *holder = new QWidget(this);
-    holder->setObjectName(QStringLiteral("panCentro"));
-    holder->setGeometry(10, 10, 995, 692);
-    SetCentredPanel(holder);
+    QWidget *holder = CentredCardPanel<QWidget>(this, "panCentro");
 
     panAvvio = new QFrame(holder);
     panAvvio->setObjectName(QStringLiteral("panAvvio"));
@@ -303,58 +296,26 @@ void TfrmPrenotazioni::BuildCardPanel() {
 
     Decoration(panContainer, "imgCalendario", DecorationKind::Calendar, QRect(380, 548, 64, 64));
 
-    const struct {
-        ImageButton **button;
-        const char *name;
-        const char *word;
-    } commands[] = {
-        {&cmdNuovo, "cmdNuovo", "Nuovo"},
-        {&cmdSalva, "cmdSalva", "Salva"},
-        {&cmdTrova, "cmdTrova", "Trova"},
-        {&cmdEsporta, "cmdEsporta", "Esporta archivio"},
-        {&cmdStampa, "cmdStampa", "Stampa"},
-        {&cmdAnteprima, "cmdAnteprima", "Anteprima"},
-        {&cmdGuida, "cmdGuida", "Guida"},
-        {&cmdEsci, "cmdEsci", "Esci"},
-    };
-    int y = 0;
-    for (const auto &c : commands) {
-        *c.button = CommandButton(panContainer, c.name, QString::fromUtf8(c.word), QRect(840, y, 148, 32));
-        y += 38;
-    }
+    const int y = PlaceCommandColumn(panContainer, {
+        {&cmdNuovo, "cmdNuovo", "Nuovo", [this] { cmdNuovoClick(); }},
+        {&cmdSalva, "cmdSalva", "Salva", [this] { cmdSalvaClick(); }},
+        {&cmdTrova, "cmdTrova", "Trova", [this] { cmdTrovaClick(); }},
+        {&cmdEsporta, "cmdEsporta", "Esporta archivio", [this] { cmdEsportaClick(); }},
+        {&cmdStampa, "cmdStampa", "Stampa", [this] { cmdStampaClick(); }},
+        {&cmdAnteprima, "cmdAnteprima", "Anteprima", [this] { cmdAnteprimaClick(); }},
+        {&cmdGuida, "cmdGuida", "Guida", [this] { imgGuidaClick(); }},
+        {&cmdEsci, "cmdEsci", "Esci", [this] { cmdEsciClick(); }},
+    });
     // The listings by day, month and year, marked G, M and A.
     cmdRiepGiornaliero = CommandButton(panContainer, "cmdRiepGiornaliero", QStringLiteral("G"), QRect(840, y + 10, 44, 36));
     cmdRiepMensile = CommandButton(panContainer, "cmdRiepMensile", QStringLiteral("M"), QRect(892, y + 10, 44, 36));
     cmdRiepAnnuale = CommandButton(panContainer, "cmdRiepAnnuale", QStringLiteral("A"), QRect(944, y + 10, 44, 36));
 
     shpFrecce = Section(panContainer, "shpFrecce", QRect(797, 652, 198, 36));
-    cmdPrimo = ArrowButton(shpFrecce, "cmdPrimo", ArrowKind::First, QRect(8, 6, 22, 24));
-    cmdIndietro = ArrowButton(shpFrecce, "cmdIndietro", ArrowKind::Previous, QRect(32, 6, 22, 24));
-    lblPosizione = new QLabel(shpFrecce);
-    lblPosizione->setObjectName(QStringLiteral("lblPosizione"));
-    lblPosizione->setGeometry(58, 6, 82, 24);
-    lblPosizione->setAlignment(Qt::AlignCenter);
-    lblPosizione->setFont(UiFont(QStringLiteral("Verdana"), 12, true));
-    cmdAvanti = ArrowButton(shpFrecce, "cmdAvanti", ArrowKind::Next, QRect(144, 6, 22, 24));
-    cmdUltimo = ArrowButton(shpFrecce, "cmdUltimo", ArrowKind::Last, QRect(168, 6, 22, 24));
+    PlaceRecordArrows(this, shpFrecce);
 
-    panInfo = new StatusLine(panContainer);
-    panInfo->setObjectName(QStringLiteral("panInfo"));
-    panInfo->setGeometry(0, 656, 777, 30);
-    panInfo->setFont(UiFont(QStringLiteral("Tahoma"), 12));
+    panInfo = CardStatusLine(panContainer);
 
-    cmdNuovo->onClick = [this] { cmdNuovoClick(); };
-    cmdSalva->onClick = [this] { cmdSalvaClick(); };
-    cmdTrova->onClick = [this] { cmdTrovaClick(); };
-    cmdEsporta->onClick = [this] { cmdEsportaClick(); };
-    cmdStampa->onClick = [this] { cmdStampaClick(); };
-    cmdAnteprima->onClick = [this] { cmdAnteprimaClick(); };
-    cmdGuida->onClick = [this] { imgGuidaClick(); };
-    cmdEsci->onClick = [this] { cmdEsciClick(); };
-    cmdPrimo->onClick = [this] { cmdPrimoClick(); };
-    cmdIndietro->onClick = [this] { cmdIndietroClick(); };
-    cmdAvanti->onClick = [this] { cmdAvantiClick(); };
-    cmdUltimo->onClick = [this] { cmdUltimoClick(); };
     cmdRiepGiornaliero->onClick = [this] { cmdRiepGiornalieroClick(); };
     cmdRiepMensile->onClick = [this] { cmdRiepMensileClick(); };
     cmdRiepAnnuale->onClick = [this] { cmdRiepAnnualeClick(); };

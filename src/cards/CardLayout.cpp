@@ -2,8 +2,17 @@
 
 #include "CardPictures.h"
 #include "common/TextRules.h"
+#include "platform/Platform.h"
 
 namespace vel {
+
+void SetUpCardWindow(Form *card, const char *name, const QString &caption) {
+    card->setObjectName(QString::fromLatin1(name));
+    card->SetCaption(caption);
+    card->SetPlacement(Form::Placement::Maximized);
+    card->SetGradient(QColor(0x43, 0x6C, 0xCA), Qt::white);
+    card->resize(1016, 713);
+}
 
 void FieldRows::Place(const std::vector<std::vector<FieldPlace>> &rows, int top) {
     for (const auto &row : rows) {
@@ -45,6 +54,40 @@ Edit *FieldRows::EditOf(const char *field) const {
 
 ComboEdit *FieldRows::ComboOf(const char *field) const {
     return qobject_cast<ComboEdit *>(controls.value(QString::fromLatin1(field)));
+}
+
+int PlaceCommandColumn(QWidget *panel, std::initializer_list<CommandPlace> commands) {
+    int y = 0;
+    for (const CommandPlace &c : commands) {
+        *c.button = CommandButton(panel, c.name, QString::fromUtf8(c.word), QRect(840, y, 148, 32));
+        (*c.button)->onClick = c.click;
+        y += 38;
+    }
+    return y;
+}
+
+RecordArrows MakeRecordArrows(QWidget *frame, const ArrowRow &row) {
+    const int previous = row.left + 24;
+    const int position = previous + 22 + row.gap;
+    const int next = position + row.positionWidth + row.gap;
+    ImageButton *first = ArrowButton(frame, "cmdPrimo", ArrowKind::First, QRect(row.left, row.top, 22, 24));
+    ImageButton *back = ArrowButton(frame, "cmdIndietro", ArrowKind::Previous, QRect(previous, row.top, 22, 24));
+    auto *label = new QLabel(frame);
+    label->setObjectName(QStringLiteral("lblPosizione"));
+    label->setGeometry(position, row.top, row.positionWidth, 24);
+    label->setAlignment(Qt::AlignCenter);
+    label->setFont(UiFont(QStringLiteral("Verdana"), row.points, true));
+    ImageButton *forward = ArrowButton(frame, "cmdAvanti", ArrowKind::Next, QRect(next, row.top, 22, 24));
+    ImageButton *last = ArrowButton(frame, "cmdUltimo", ArrowKind::Last, QRect(next + 24, row.top, 22, 24));
+    return {first, back, label, forward, last};
+}
+
+StatusLine *CardStatusLine(QWidget *panel, int points, const QRect &geometry) {
+    auto *status = new StatusLine(panel);
+    status->setObjectName(QStringLiteral("panInfo"));
+    status->setGeometry(geometry);
+    status->setFont(UiFont(QStringLiteral("Tahoma"), points));
+    return status;
 }
 
 void CreateAttachmentLabels(QWidget *parent, QLabel **file01, QLabel **file02, QLabel **file03, QLabel **desc01,

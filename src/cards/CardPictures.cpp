@@ -45,6 +45,12 @@ BoxFrame *Section(QWidget *parent, const char *name, const QRect &geometry) {
     return frame;
 }
 
+BoxFrame *WhiteSection(QWidget *parent, const char *name, const QRect &geometry) {
+    BoxFrame *frame = Section(parent, name, geometry);
+    frame->SetLook(Qt::white, QColor(0xB9, 0xC8, 0xE8), 6);
+    return frame;
+}
+
 QLabel *FieldCaption(QWidget *parent, const QString &text, const QRect &geometry) {
     auto *label = new QLabel(text, parent);
     label->setGeometry(geometry);

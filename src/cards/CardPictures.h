@@ -20,6 +20,9 @@ ImageButton *IconButton(QWidget *parent, const char *name, IconKind kind, const 
 QLabel *Decoration(QWidget *parent, const char *name, DecorationKind kind, const QRect &geometry);
 // A grey section with a rounded border; SetLook gives it other colours.
 BoxFrame *Section(QWidget *parent, const char *name, const QRect &geometry);
+// A white section with a pale blue border: the tariff and contract cards'
+// groups of commands and their sections of fields.
+BoxFrame *WhiteSection(QWidget *parent, const char *name, const QRect &geometry);
 // A caption above a field.
 QLabel *FieldCaption(QWidget *parent, const QString &text, const QRect &geometry);
 

@@ -142,11 +142,7 @@ bool IsTab(int key) { return key == vkTab; }
 }  // namespace
 
 TfrmContrattiNSC::TfrmContrattiNSC(QWidget *owner) : Form(owner) {
-    setObjectName(QStringLiteral("frmContrattiNSC"));
-    SetCaption(kCaption);
-    SetPlacement(Placement::Maximized);
-    SetGradient(QColor(0x43, 0x6C, 0xCA), Qt::white);
-    resize(1016, 713);
+    SetUpCardWindow(this, "frmContrattiNSC", kCaption);
     BuildLayout();
     // The customer, vehicle and tariff picks join the card on screen; the
     // contract search loads a whole contract with its number.
@@ -164,10 +160,7 @@ TfrmContrattiNSC::~TfrmContrattiNSC() = default;
 void TfrmContrattiNSC::BuildLayout() {
     // One panel of the designed size, kept centred, holds the year panel and
     // the working panel at the same place.
-    auto *centre = new QWidget(this);
-    centre->setObjectName(QStringLiteral("panCentro"));
-    centre->setGeometry(10, 10, 995, 692);
-    SetCentredPanel(centre);
+    QWidget *centre = CentredCardPanel<QWidget>(this, "panCentro");
 
     // ---- the year panel
     auto *yearPanel = new BoxFrame(centre, Qt::white, QColor(0xB9, 0xC8, 0xE8), 8);
@@ -210,10 +203,8 @@ void TfrmContrattiNSC::BuildLayout() {
     panContainer->hide();
 
     shpContainer = Section(panContainer, "shpContainer", QRect(0, 0, 825, 650));
-    shpSezione01 = Section(shpContainer, "shpSezione01", QRect(6, 6, 813, 242));
-    shpSezione02 = Section(shpContainer, "shpSezione02", QRect(6, 254, 813, 390));
-    static_cast<BoxFrame *>(shpSezione01)->SetLook(Qt::white, QColor(0xB9, 0xC8, 0xE8), 6);
-    static_cast<BoxFrame *>(shpSezione02)->SetLook(Qt::white, QColor(0xB9, 0xC8, 0xE8), 6);
+    shpSezione01 = WhiteSection(shpContainer, "shpSezione01", QRect(6, 6, 813, 242));
+    shpSezione02 = WhiteSection(shpContainer, "shpSezione02", QRect(6, 254, 813, 390));
 
     FieldRows fields{shpSezione01, UiFont(QStringLiteral("Verdana"), 9, true),
                      {QStringLiteral("ProvRes"), QStringLiteral("ProvNasc"), QStringLiteral("Veicolo"),
@@ -331,18 +322,13 @@ void TfrmContrattiNSC::BuildLayout() {
 
     BuildCommands();
 
-    panInfo = new StatusLine(panContainer);
-    panInfo->setObjectName(QStringLiteral("panInfo"));
-    panInfo->setGeometry(0, 656, 777, 30);
-    panInfo->setFont(UiFont(QStringLiteral("Tahoma"), 11));
+    panInfo = CardStatusLine(panContainer, 11);
 }
 
 void TfrmContrattiNSC::BuildCommands() {
     // The command column: white groups of buttons at the right of the fields.
     auto group = [&](const char *name, int y, int height) {
-        BoxFrame *frame = Section(panContainer, name, QRect(834, y, 161, height));
-        frame->SetLook(Qt::white, QColor(0xB9, 0xC8, 0xE8), 6);
-        return frame;
+        return WhiteSection(panContainer, name, QRect(834, y, 161, height));
     };
     auto command = [](QFrame *group, const char *name, const char *word, int row) {
         return CommandButton(group, name, QString::fromUtf8(word), QRect(6, 6 + row * 36, 149, 32));
@@ -372,15 +358,7 @@ void TfrmContrattiNSC::BuildCommands() {
     cmdEsci = command(shpEsci, "cmdEsci", "Esci", 1);
 
     shpControlli = group("shpControlli", 614, 36);
-    cmdPrimo = ArrowButton(shpControlli, "cmdPrimo", ArrowKind::First, QRect(4, 6, 22, 24));
-    cmdIndietro = ArrowButton(shpControlli, "cmdIndietro", ArrowKind::Previous, QRect(28, 6, 22, 24));
-    lblPosizione = new QLabel(shpControlli);
-    lblPosizione->setObjectName(QStringLiteral("lblPosizione"));
-    lblPosizione->setGeometry(52, 6, 57, 24);
-    lblPosizione->setAlignment(Qt::AlignCenter);
-    lblPosizione->setFont(UiFont(QStringLiteral("Verdana"), 11, true));
-    cmdAvanti = ArrowButton(shpControlli, "cmdAvanti", ArrowKind::Next, QRect(111, 6, 22, 24));
-    cmdUltimo = ArrowButton(shpControlli, "cmdUltimo", ArrowKind::Last, QRect(135, 6, 22, 24));
+    PlaceRecordArrows(this, shpControlli, {.left = 4, .gap = 2, .positionWidth = 57, .points = 11});
 
     const std::pair<ImageButton *, void (TfrmContrattiNSC::*)()> clicks[] = {
         {cmdNuovo, &TfrmContrattiNSC::cmdNuovoClick},
@@ -395,10 +373,6 @@ void TfrmContrattiNSC::BuildCommands() {
         {cmdDaSaldare, &TfrmContrattiNSC::cmdDaSaldareClick},
         {cmdGuida, &TfrmContrattiNSC::cmdGuidaClick},
         {cmdEsci, &TfrmContrattiNSC::cmdEsciClick},
-        {cmdPrimo, &TfrmContrattiNSC::cmdPrimoClick},
-        {cmdIndietro, &TfrmContrattiNSC::cmdIndietroClick},
-        {cmdAvanti, &TfrmContrattiNSC::cmdAvantiClick},
-        {cmdUltimo, &TfrmContrattiNSC::cmdUltimoClick},
         {impCliente, &TfrmContrattiNSC::impClienteClick},
         {impVeicolo, &TfrmContrattiNSC::impVeicoloClick},
         {impTariffa, &TfrmContrattiNSC::impTariffaClick},

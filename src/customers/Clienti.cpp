@@ -37,11 +37,7 @@ const QStringList &ProvinceCodes() {
 }
 
 TfrmClienti::TfrmClienti(QWidget *owner) : Form(owner) {
-    setObjectName(QStringLiteral("frmClienti"));
-    SetCaption(QStringLiteral(" Velmora - Anagrafica Clienti"));
-    SetPlacement(Placement::Maximized);
-    SetGradient(QColor(0x43, 0x6C, 0xCA), Qt::white);
-    resize(1016, 713);
+    SetUpCardWindow(this, "frmClienti", QStringLiteral(" Velmora - Anagrafica Clienti"));
     BuildLayout();
     // The customer search's pick loads the whole customer here; the
     // attachments dialog writes back into the six attachment labels.
@@ -54,10 +50,7 @@ TfrmClienti::TfrmClienti(QWidget *owner) : Form(owner) {
 TfrmClienti::~TfrmClienti() = default;
 
 void TfrmClienti::BuildLayout() {
-    panContenitore = new QFrame(this);
-    panContenitore->setObjectName(QStringLiteral("panContenitore"));
-    panContenitore->setGeometry(10, 10, 995, 692);
-    SetCentredPanel(panContenitore);
+    panContenitore = CentredCardPanel(this, "panContenitore");
 
     shpAnagrafica = Section(panContenitore, "shpAnagrafica", QRect(0, 0, 825, 160));
     shpRecapiti = Section(panContenitore, "shpRecapiti", QRect(0, 166, 825, 110));
@@ -161,45 +154,25 @@ void TfrmClienti::BuildLayout() {
 
     CreateAttachmentLabels(panContenitore, &lblFile01, &lblFile02, &lblFile03, &lblDesc01, &lblDesc02, &lblDesc03);
 
-    const struct {
-        ImageButton **button;
-        const char *name;
-        const char *word;
-    } commands[] = {
-        {&cmdNuovo, "cmdNuovo", "Nuovo"},
-        {&cmdDuplica, "cmdDuplica", "Duplica"},
-        {&cmdFile, "cmdFile", "Allega file"},
-        {&cmdSalva, "cmdSalva", "Salva"},
-        {&cmdTrova, "cmdTrova", "Trova"},
-        {&cmdAnteprima, "cmdAnteprima", "Anteprima"},
-        {&cmdStampa, "cmdStampa", "Stampa"},
-        {&cmdPDF, "cmdPDF", "Crea PDF"},
-        {&cmdRicontatta, "cmdRicontatta", "Da ricontattare"},
-        {&cmdEsporta, "cmdEsporta", "Esporta archivio"},
-        {&cmdGuida, "cmdGuida", "Guida"},
-        {&cmdEsci, "cmdEsci", "Esci"},
-    };
-    int y = 0;
-    for (const auto &c : commands) {
-        *c.button = CommandButton(panContenitore, c.name, QString::fromUtf8(c.word), QRect(840, y, 148, 32));
-        y += 38;
-    }
+    const int y = PlaceCommandColumn(panContenitore, {
+        {&cmdNuovo, "cmdNuovo", "Nuovo", [this] { cmdNuovoClick(); }},
+        {&cmdDuplica, "cmdDuplica", "Duplica", [this] { cmdDuplicaClick(); }},
+        {&cmdFile, "cmdFile", "Allega file", [this] { cmdFileClick(); }},
+        {&cmdSalva, "cmdSalva", "Salva", [this] { cmdSalvaClick(); }},
+        {&cmdTrova, "cmdTrova", "Trova", [this] { cmdTrovaClick(); }},
+        {&cmdAnteprima, "cmdAnteprima", "Anteprima", [this] { cmdAnteprimaClick(); }},
+        {&cmdStampa, "cmdStampa", "Stampa", [this] { cmdStampaClick(); }},
+        {&cmdPDF, "cmdPDF", "Crea PDF", [this] { cmdPDFClick(); }},
+        {&cmdRicontatta, "cmdRicontatta", "Da ricontattare", [this] { cmdRicontattaClick(); }},
+        {&cmdEsporta, "cmdEsporta", "Esporta archivio", [this] { cmdEsportaClick(); }},
+        {&cmdGuida, "cmdGuida", "Guida", [this] { cmdGuidaClick(); }},
+        {&cmdEsci, "cmdEsci", "Esci", [this] { cmdEsciClick(); }},
+    });
     Decoration(panContenitore, "imgComandi", DecorationKind::Person, QRect(840, y + 20, 148, 100));
 
-    cmdPrimo = ArrowButton(shpFrecce, "cmdPrimo", ArrowKind::First, QRect(8, 6, 22, 24));
-    cmdIndietro = ArrowButton(shpFrecce, "cmdIndietro", ArrowKind::Previous, QRect(32, 6, 22, 24));
-    lblPosizione = new QLabel(shpFrecce);
-    lblPosizione->setObjectName(QStringLiteral("lblPosizione"));
-    lblPosizione->setGeometry(58, 6, 82, 24);
-    lblPosizione->setAlignment(Qt::AlignCenter);
-    lblPosizione->setFont(UiFont(QStringLiteral("Verdana"), 12, true));
-    cmdAvanti = ArrowButton(shpFrecce, "cmdAvanti", ArrowKind::Next, QRect(144, 6, 22, 24));
-    cmdUltimo = ArrowButton(shpFrecce, "cmdUltimo", ArrowKind::Last, QRect(168, 6, 22, 24));
+    PlaceRecordArrows(this, shpFrecce);
 
-    panInfo = new StatusLine(panContenitore);
-    panInfo->setObjectName(QStringLiteral("panInfo"));
-    panInfo->setGeometry(0, 656, 777, 30);
-    panInfo->setFont(UiFont(QStringLiteral("Tahoma"), 12));
+    panInfo = CardStatusLine(panContenitore);
 
     // The Tab key follows the record order, with the call-back box between
     // the pending issues and the notes.
@@ -213,22 +186,6 @@ void TfrmClienti::BuildLayout() {
     for (size_t i = 0; i + 1 < std::size(tabOrder); ++i)
         setTabOrder(const_cast<QWidget *>(tabOrder[i]), const_cast<QWidget *>(tabOrder[i + 1]));
 
-    cmdNuovo->onClick = [this] { cmdNuovoClick(); };
-    cmdDuplica->onClick = [this] { cmdDuplicaClick(); };
-    cmdFile->onClick = [this] { cmdFileClick(); };
-    cmdSalva->onClick = [this] { cmdSalvaClick(); };
-    cmdTrova->onClick = [this] { cmdTrovaClick(); };
-    cmdAnteprima->onClick = [this] { cmdAnteprimaClick(); };
-    cmdStampa->onClick = [this] { cmdStampaClick(); };
-    cmdPDF->onClick = [this] { cmdPDFClick(); };
-    cmdRicontatta->onClick = [this] { cmdRicontattaClick(); };
-    cmdEsporta->onClick = [this] { cmdEsportaClick(); };
-    cmdGuida->onClick = [this] { cmdGuidaClick(); };
-    cmdEsci->onClick = [this] { cmdEsciClick(); };
-    cmdPrimo->onClick = [this] { cmdPrimoClick(); };
-    cmdIndietro->onClick = [this] { cmdIndietroClick(); };
-    cmdAvanti->onClick = [this] { cmdAvantiClick(); };
-    cmdUltimo->onClick = [this] { cmdUltimoClick(); };
     btnCodFisc->onClick = [this] { btnCodFiscClick(); };
     btnPartitaIva->onClick = [this] { btnPartitaIvaClick(); };
     btnCarta->onClick = [this] { btnCartaClick(); };

@@ -41,11 +41,7 @@ constexpr ControlFill kOwnerFills[] = {
 }  // namespace
 
 TfrmFlotta::TfrmFlotta(QWidget *owner) : Form(owner) {
-    setObjectName(QStringLiteral("frmFlotta"));
-    SetCaption(QStringLiteral(" Velmora - Parco Automezzi"));
-    SetPlacement(Placement::Maximized);
-    SetGradient(QColor(0x43, 0x6C, 0xCA), Qt::white);
-    resize(1016, 713);
+    SetUpCardWindow(this, "frmFlotta", QStringLiteral(" Velmora - Parco Automezzi"));
     BuildLayout();
     // The vehicle search's pick loads the whole vehicle here; the attachments
     // dialog writes back into the six attachment labels.
@@ -59,10 +55,7 @@ TfrmFlotta::TfrmFlotta(QWidget *owner) : Form(owner) {
 TfrmFlotta::~TfrmFlotta() = default;
 
 void TfrmFlotta::BuildLayout() {
-    panContenitore = new QFrame(this);
-    panContenitore->setObjectName(QStringLiteral("panContenitore"));
-    panContenitore->setGeometry(10, 10, 995, 692);
-    SetCentredPanel(panContenitore);
+    panContenitore = CentredCardPanel(this, "panContenitore");
 
     shpVeicolo = Section(panContenitore, "shpVeicolo", QRect(0, 0, 825, 478));
     shpProprietario = Section(panContenitore, "shpProprietario", QRect(0, 484, 825, 66));
@@ -148,57 +141,26 @@ void TfrmFlotta::BuildLayout() {
 
     CreateAttachmentLabels(panContenitore, &lblFile01, &lblFile02, &lblFile03, &lblDesc01, &lblDesc02, &lblDesc03);
 
-    const struct {
-        ImageButton **button;
-        const char *name;
-        const char *word;
-    } commands[] = {
-        {&cmdNuovo, "cmdNuovo", "Nuovo"},         {&cmdDuplica, "cmdDuplica", "Duplica"},
-        {&cmdAllega, "cmdAllega", "Allega file"}, {&cmdSalva, "cmdSalva", "Salva"},
-        {&cmdTrova, "cmdTrova", "Trova"},         {&cmdAnteprima, "cmdAnteprima", "Anteprima"},
-        {&cmdStampa, "cmdStampa", "Stampa"},      {&cmdPDF, "cmdPDF", "Crea PDF"},
-        {&cmdDisponibili, "cmdDisponibili", "Disponibili"},
-        {&cmdEsporta, "cmdEsporta", "Esporta archivio"},
-        {&cmdGuida, "cmdGuida", "Guida"},         {&cmdEsci, "cmdEsci", "Esci"},
-    };
-    int y = 0;
-    for (const auto &c : commands) {
-        *c.button = CommandButton(panContenitore, c.name, QString::fromUtf8(c.word), QRect(840, y, 148, 32));
-        y += 38;
-    }
+    const int y = PlaceCommandColumn(panContenitore, {
+        {&cmdNuovo, "cmdNuovo", "Nuovo", [this] { cmdNuovoClick(); }},
+        {&cmdDuplica, "cmdDuplica", "Duplica", [this] { cmdDuplicaClick(); }},
+        {&cmdAllega, "cmdAllega", "Allega file", [this] { cmdAllegaClick(); }},
+        {&cmdSalva, "cmdSalva", "Salva", [this] { cmdSalvaClick(); }},
+        {&cmdTrova, "cmdTrova", "Trova", [this] { cmdTrovaClick(); }},
+        {&cmdAnteprima, "cmdAnteprima", "Anteprima", [this] { cmdAnteprimaClick(); }},
+        {&cmdStampa, "cmdStampa", "Stampa", [this] { cmdStampaClick(); }},
+        {&cmdPDF, "cmdPDF", "Crea PDF", [this] { cmdPDFClick(); }},
+        {&cmdDisponibili, "cmdDisponibili", "Disponibili", [this] { cmdDisponibiliClick(); }},
+        {&cmdEsporta, "cmdEsporta", "Esporta archivio", [this] { cmdEsportaClick(); }},
+        {&cmdGuida, "cmdGuida", "Guida", [this] { cmdGuidaClick(); }},
+        {&cmdEsci, "cmdEsci", "Esci", [this] { cmdEsciClick(); }},
+    });
     Decoration(panContenitore, "imgComandi", DecorationKind::Vehicle, QRect(840, y + 20, 148, 100));
 
-    cmdPrimo = ArrowButton(shpFrecce, "cmdPrimo", ArrowKind::First, QRect(8, 6, 22, 24));
-    cmdIndietro = ArrowButton(shpFrecce, "cmdIndietro", ArrowKind::Previous, QRect(32, 6, 22, 24));
-    lblPosizione = new QLabel(shpFrecce);
-    lblPosizione->setObjectName(QStringLiteral("lblPosizione"));
-    lblPosizione->setGeometry(58, 6, 82, 24);
-    lblPosizione->setAlignment(Qt::AlignCenter);
-    lblPosizione->setFont(UiFont(QStringLiteral("Verdana"), 12, true));
-    cmdAvanti = ArrowButton(shpFrecce, "cmdAvanti", ArrowKind::Next, QRect(144, 6, 22, 24));
-    cmdUltimo = ArrowButton(shpFrecce, "cmdUltimo", ArrowKind::Last, QRect(168, 6, 22, 24));
+    PlaceRecordArrows(this, shpFrecce);
 
-    panInfo = new StatusLine(panContenitore);
-    panInfo->setObjectName(QStringLiteral("panInfo"));
-    panInfo->setGeometry(0, 656, 777, 30);
-    panInfo->setFont(UiFont(QStringLiteral("Tahoma"), 12));
+    panInfo = CardStatusLine(panContenitore);
 
-    cmdNuovo->onClick = [this] { cmdNuovoClick(); };
-    cmdDuplica->onClick = [this] { cmdDuplicaClick(); };
-    cmdAllega->onClick = [this] { cmdAllegaClick(); };
-    cmdSalva->onClick = [this] { cmdSalvaClick(); };
-    cmdTrova->onClick = [this] { cmdTrovaClick(); };
-    cmdAnteprima->onClick = [this] { cmdAnteprimaClick(); };
-    cmdStampa->onClick = [this] { cmdStampaClick(); };
-    cmdPDF->onClick = [this] { cmdPDFClick(); };
-    cmdDisponibili->onClick = [this] { cmdDisponibiliClick(); };
-    cmdEsporta->onClick = [this] { cmdEsportaClick(); };
-    cmdGuida->onClick = [this] { cmdGuidaClick(); };
-    cmdEsci->onClick = [this] { cmdEsciClick(); };
-    cmdPrimo->onClick = [this] { cmdPrimoClick(); };
-    cmdIndietro->onClick = [this] { cmdIndietroClick(); };
-    cmdAvanti->onClick = [this] { cmdAvantiClick(); };
-    cmdUltimo->onClick = [this] { cmdUltimoClick(); };
     btnCodFisc->onClick = [this] { btnCodFiscClick(); };
     impAutomezzo->onClick = [this] { impAutomezzoClick(); };
 }

@@ -35,11 +35,7 @@ const QStringList kClasses = {QStringLiteral("Compatta"), QStringLiteral("Econom
 }  // namespace
 
 TfrmTariffario::TfrmTariffario(QWidget *owner) : Form(owner) {
-    setObjectName(QStringLiteral("frmTariffario"));
-    SetCaption(QStringLiteral(" Velmora - Listino Tariffe"));
-    SetPlacement(Placement::Maximized);
-    SetGradient(QColor(0x43, 0x6C, 0xCA), Qt::white);
-    resize(1016, 713);
+    SetUpCardWindow(this, "frmTariffario", QStringLiteral(" Velmora - Listino Tariffe"));
     BuildLayout();
     // The tariff search's pick loads the whole tariff here; the attachments
     // dialog writes back into the six attachment labels.
@@ -52,16 +48,11 @@ TfrmTariffario::TfrmTariffario(QWidget *owner) : Form(owner) {
 TfrmTariffario::~TfrmTariffario() = default;
 
 void TfrmTariffario::BuildLayout() {
-    panContenitore = new QFrame(this);
-    panContenitore->setObjectName(QStringLiteral("panContenitore"));
-    panContenitore->setGeometry(10, 10, 995, 692);
-    SetCentredPanel(panContenitore);
+    panContenitore = CentredCardPanel(this, "panContenitore");
 
     // The tool bar: six white groups of commands.
     auto group = [&](const char *name, int x, int width) {
-        BoxFrame *frame = Section(panContenitore, name, QRect(x, 0, width, 48));
-        frame->SetLook(Qt::white, QColor(0xB9, 0xC8, 0xE8), 6);
-        return frame;
+        return WhiteSection(panContenitore, name, QRect(x, 0, width, 48));
     };
     shpComandi01 = group("shpComandi01", 0, 336);
     shpComandi02 = group("shpComandi02", 342, 92);
@@ -76,15 +67,7 @@ void TfrmTariffario::BuildLayout() {
     cmdTrova = CommandButton(shpComandi01, "cmdTrova", QStringLiteral("Trova"), slot.translated(252, 0));
     cmdFile = CommandButton(shpComandi02, "cmdFile", QStringLiteral("Allega file"), slot.translated(7, 0));
     cmdStampa = CommandButton(shpComandi03, "cmdStampa", QStringLiteral("Stampa"), slot.translated(7, 0));
-    cmdPrimo = ArrowButton(shpComandi04, "cmdPrimo", ArrowKind::First, QRect(4, 12, 22, 24));
-    cmdIndietro = ArrowButton(shpComandi04, "cmdIndietro", ArrowKind::Previous, QRect(28, 12, 22, 24));
-    lblPosizione = new QLabel(shpComandi04);
-    lblPosizione->setObjectName(QStringLiteral("lblPosizione"));
-    lblPosizione->setGeometry(52, 12, 56, 24);
-    lblPosizione->setAlignment(Qt::AlignCenter);
-    lblPosizione->setFont(UiFont(QStringLiteral("Verdana"), 11, true));
-    cmdAvanti = ArrowButton(shpComandi04, "cmdAvanti", ArrowKind::Next, QRect(110, 12, 22, 24));
-    cmdUltimo = ArrowButton(shpComandi04, "cmdUltimo", ArrowKind::Last, QRect(134, 12, 22, 24));
+    PlaceRecordArrows(this, shpComandi04, {.left = 4, .top = 12, .gap = 2, .positionWidth = 56, .points = 11});
     cmdEsporta = CommandButton(shpComandi05, "cmdEsporta", QStringLiteral("Esporta archivio"), QRect(6, 8, 100, 32));
     cmdListino = CommandButton(shpComandi05, "cmdListino", QStringLiteral("Listino"), QRect(110, 8, 64, 32));
     cmdGuida = CommandButton(shpComandi06, "cmdGuida", QStringLiteral("Guida"), QRect(5, 8, 46, 32));
@@ -92,8 +75,7 @@ void TfrmTariffario::BuildLayout() {
 
     // The six sections, each opening with its heading.
     auto section = [&](const char *name, const QString &heading, const QRect &r) {
-        BoxFrame *frame = Section(panContenitore, name, r);
-        frame->SetLook(Qt::white, QColor(0xB9, 0xC8, 0xE8), 6);
+        BoxFrame *frame = WhiteSection(panContenitore, name, r);
         auto *title = new QLabel(heading, frame);
         title->setObjectName(QStringLiteral("tit") + QString::fromLatin1(name).mid(3));
         title->setGeometry(10, 4, r.width() - 20, 20);
@@ -176,10 +158,7 @@ void TfrmTariffario::BuildLayout() {
 
     CreateAttachmentLabels(panContenitore, &lblFile01, &lblFile02, &lblFile03, &lblDesc01, &lblDesc02, &lblDesc03);
 
-    panInfo = new StatusLine(panContenitore);
-    panInfo->setObjectName(QStringLiteral("panInfo"));
-    panInfo->setGeometry(0, 658, 995, 30);
-    panInfo->setFont(UiFont(QStringLiteral("Tahoma"), 11));
+    panInfo = CardStatusLine(panContenitore, 11, QRect(0, 658, 995, 30));
 
     cmdNuovo->onClick = [this] { cmdNuovoClick(); };
     cmdDuplica->onClick = [this] { cmdDuplicaClick(); };
@@ -187,10 +166,6 @@ void TfrmTariffario::BuildLayout() {
     cmdTrova->onClick = [this] { cmdTrovaClick(); };
     cmdFile->onClick = [this] { cmdFileClick(); };
     cmdStampa->onClick = [this] { cmdStampaClick(); };
-    cmdPrimo->onClick = [this] { cmdPrimoClick(); };
-    cmdIndietro->onClick = [this] { cmdIndietroClick(); };
-    cmdAvanti->onClick = [this] { cmdAvantiClick(); };
-    cmdUltimo->onClick = [this] { cmdUltimoClick(); };
     cmdEsporta->onClick = [this] { cmdEsportaClick(); };
     cmdListino->onClick = [this] { cmdListinoClick(); };
     cmdGuida->onClick = [this] { cmdGuidaClick(); };

@@ -99,18 +99,7 @@ protected:
 
 TEST_F(SchedaClienteTest, TheTemplateIsTheCardSheet) {
     auto repScheda = SchedaClienteTemplate();
-    EXPECT_EQ(repScheda->name, QStringLiteral("Scheda informativa"));
-    ASSERT_EQ(repScheda->Pages().size(), 1u);
-    const report::ReportPage &page = *repScheda->Pages().front();
-    EXPECT_EQ(page.SheetSize(), QSizeF(210, 297));
-    EXPECT_EQ(page.margins, QMarginsF(10, 10, 10, 10));
-    EXPECT_EQ(repScheda->Get<report::Picture>(QStringLiteral("imgLogo")).image.size(), QSize(82, 68));
-    EXPECT_EQ(MemoText(*repScheda, QStringLiteral("txtTitolo")), QStringLiteral("Titolo Scheda"));
-    for (int k = 1; k <= 24; ++k) {
-        EXPECT_EQ(MemoText(*repScheda, Row("titCampo", k)), QStringLiteral("Campo %1").arg(k));
-        EXPECT_FALSE(repScheda->Get<Memo>(Row("txtCampo", k)).wordWrap);
-    }
-    EXPECT_EQ(MemoText(*repScheda, QStringLiteral("txtCalce")), QStringLiteral("Termine scheda"));
+    ExpectSheetTemplate(*repScheda, kCardSheet);
 }
 
 TEST_F(SchedaClienteTest, EveryRowTakesItsCaptionAndTheCardsTrimmedTexts) {

@@ -90,56 +90,8 @@ protected:
 
 TEST_F(SchedaAutomezzoTest, TheTemplateIsLaidOutAsDesigned) {
     auto repScheda = SchedaAutomezzoTemplate();
-    EXPECT_EQ(repScheda->name, QStringLiteral("Scheda informativa"));
-    ASSERT_EQ(repScheda->Pages().size(), 1u);
-    const report::ReportPage &page = *repScheda->Pages().front();
-    EXPECT_EQ(page.SheetSize(), QSizeF(210, 297));
-    EXPECT_EQ(page.orientation, QPageLayout::Portrait);
-    EXPECT_EQ(page.margins, QMarginsF(10, 10, 10, 10));
-    EXPECT_TRUE(page.Bands().empty());
-
-    const auto &logo = repScheda->Get<report::Picture>(QStringLiteral("imgLogo"));
-    EXPECT_EQ(logo.bounds, QRectF(3, 3, 17, 13));
-    EXPECT_EQ(logo.image.size(), QSize(82, 68));
-    EXPECT_EQ(repScheda->Get<report::Line>(QStringLiteral("linSepara01")).bounds, QRectF(23, 16, 165, 0));
-    EXPECT_EQ(repScheda->Get<report::Line>(QStringLiteral("linSepara02")).bounds, QRectF(3, 265, 185, 0));
-
-    struct TextCase {
-        QString name;
-        QRectF bounds;
-        double points;
-        QColor colour, fill;
-        Qt::Alignment horizontal;
-        QString placeholder;
-    };
-    std::vector<TextCase> cases = {
-        {QStringLiteral("txtTitolo"), QRectF(23, 3, 165, 9), 16, Qt::white, kDarkOrange, Qt::AlignHCenter,
-         QStringLiteral("Titolo Scheda")},
-        {QStringLiteral("txtCalce"), QRectF(3, 269, 185, 6), 10, Qt::white, kDarkOrange, Qt::AlignHCenter,
-         QStringLiteral("Termine scheda")},
-    };
-    for (int k = 1; k <= 24; ++k) {
-        const double top = 24 + 10 * (k - 1);
-        cases.push_back({Row("titCampo", k), QRectF(3, top, 52, 6), 9, Qt::white, kTeal, Qt::AlignLeft,
-                         QStringLiteral("Campo %1").arg(k)});
-        cases.push_back({Row("txtCampo", k), QRectF(60, top, 128, 6), 10, Qt::black, QColor(), Qt::AlignLeft,
-                         QStringLiteral("Campo %1").arg(k)});
-    }
-    EXPECT_EQ(cases.back().bounds.top(), 254);
-    for (const TextCase &c : cases) {
-        SCOPED_TRACE(c.name.toStdString());
-        const Memo &memo = repScheda->Get<Memo>(c.name);
-        EXPECT_EQ(memo.bounds, c.bounds);
-        EXPECT_EQ(memo.font.family, QStringLiteral("Arial"));
-        EXPECT_EQ(memo.font.size, c.points);
-        EXPECT_FALSE(memo.font.bold);
-        EXPECT_EQ(memo.font.colour, c.colour);
-        EXPECT_EQ(memo.fill, c.fill);
-        EXPECT_FALSE(memo.frame.isValid());
-        EXPECT_FALSE(memo.wordWrap);
-        EXPECT_EQ(memo.alignment, c.horizontal | Qt::AlignVCenter);
-        EXPECT_EQ(memo.Text(), c.placeholder);
-    }
+    ExpectSheetTemplate(*repScheda, kCardSheet);
+    EXPECT_EQ(repScheda->Get<Memo>(QStringLiteral("txtCampo24")).bounds.top(), 254);
 }
 
 TEST_F(SchedaAutomezzoTest, EveryRowTakesItsCaptionAndTheCardsTrimmedTexts) {

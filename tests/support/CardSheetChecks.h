@@ -1,13 +1,17 @@
 #pragma once
-// What the tests of the cards' 24-row information sheets share: the sheet's
-// colours and the question after a PDF, the rows as captions with the card's
-// controls and the value they make, the texts typed with blanks around them,
-// and the checks every filled sheet must pass (each row's caption and
-// trimmed value, one prepared page with every placeholder replaced).
+// What the tests of the cards' information sheets share: the sheet's colours
+// and the question after a PDF, the check of a template as designed (the
+// 24-row card sheet and the booking sheet alike), the rows as captions with
+// the card's controls and the value they make, the texts typed with blanks
+// around them, and the checks every filled 24-row sheet must pass (each row's
+// caption and trimmed value, one prepared page with every placeholder
+// replaced).
+#include <QRectF>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
 #include <gtest/gtest.h>
+#include <utility>
 #include <vector>
 
 #include "platform/Controls.h"
@@ -23,6 +27,78 @@ inline const QColor kTeal(0x00, 0x80, 0x80);        // the captions
 // A numbered control of the sheet: "txtCampo07".
 inline QString Row(const char *prefix, int k) {
     return QString::fromLatin1(prefix) + QStringLiteral("%1").arg(k, 2, 10, QLatin1Char('0'));
+}
+
+// How a sheet's template is designed: its rows of a caption and a value
+// (how many, the top of the first, the distance from one to the next, in
+// mm) and its lines.
+struct SheetDesign {
+    int rows;
+    double firstTop;
+    double rowStep;
+    std::vector<std::pair<const char *, QRectF>> lines;
+};
+
+// The 24-row card sheet of the vehicle, tariff and customer cards: the last
+// row stands at 254 mm.
+inline const SheetDesign kCardSheet = {
+    24, 24, 10, {{"linSepara01", QRectF(23, 16, 165, 0)}, {"linSepara02", QRectF(3, 265, 185, 0)}}};
+
+// A sheet's template as designed: "Scheda informativa", one A4 page in
+// portrait with margins of 10 mm and no bands, the logo of 82 x 68 pixels,
+// the title and the footer white on dark orange, each row's caption white on
+// teal and its value black, every text in Arial, regular, on one line,
+// vertically centred, unframed, holding its placeholder.
+inline void ExpectSheetTemplate(const report::Report &sheet, const SheetDesign &design) {
+    EXPECT_EQ(sheet.name, QStringLiteral("Scheda informativa"));
+    ASSERT_EQ(sheet.Pages().size(), 1u);
+    const report::ReportPage &page = *sheet.Pages().front();
+    EXPECT_EQ(page.SheetSize(), QSizeF(210, 297));
+    EXPECT_EQ(page.orientation, QPageLayout::Portrait);
+    EXPECT_EQ(page.margins, QMarginsF(10, 10, 10, 10));
+    EXPECT_TRUE(page.Bands().empty());
+
+    const auto &logo = sheet.Get<report::Picture>(QStringLiteral("imgLogo"));
+    EXPECT_EQ(logo.bounds, QRectF(3, 3, 17, 13));
+    EXPECT_EQ(logo.image.size(), QSize(82, 68));
+    for (const auto &[name, bounds] : design.lines)
+        EXPECT_EQ(sheet.Get<report::Line>(QString::fromLatin1(name)).bounds, bounds) << name;
+
+    struct TextCase {
+        QString name;
+        QRectF bounds;
+        double points;
+        QColor colour, fill;
+        Qt::Alignment horizontal;
+        QString placeholder;
+    };
+    std::vector<TextCase> cases = {
+        {QStringLiteral("txtTitolo"), QRectF(23, 3, 165, 9), 16, Qt::white, kDarkOrange, Qt::AlignHCenter,
+         QStringLiteral("Titolo Scheda")},
+        {QStringLiteral("txtCalce"), QRectF(3, 269, 185, 6), 10, Qt::white, kDarkOrange, Qt::AlignHCenter,
+         QStringLiteral("Termine scheda")},
+    };
+    for (int k = 1; k <= design.rows; ++k) {
+        const double top = design.firstTop + design.rowStep * (k - 1);
+        cases.push_back({Row("titCampo", k), QRectF(3, top, 52, 6), 9, Qt::white, kTeal, Qt::AlignLeft,
+                         QStringLiteral("Campo %1").arg(k)});
+        cases.push_back({Row("txtCampo", k), QRectF(60, top, 128, 6), 10, Qt::black, QColor(), Qt::AlignLeft,
+                         QStringLiteral("Campo %1").arg(k)});
+    }
+    for (const TextCase &c : cases) {
+        SCOPED_TRACE(c.name.toStdString());
+        const report::Memo &memo = sheet.Get<report::Memo>(c.name);
+        EXPECT_EQ(memo.bounds, c.bounds);
+        EXPECT_EQ(memo.font.family, QStringLiteral("Arial"));
+        EXPECT_EQ(memo.font.size, c.points);
+        EXPECT_FALSE(memo.font.bold);
+        EXPECT_EQ(memo.font.colour, c.colour);
+        EXPECT_EQ(memo.fill, c.fill);
+        EXPECT_FALSE(memo.frame.isValid());
+        EXPECT_FALSE(memo.wordWrap);
+        EXPECT_EQ(memo.alignment, c.horizontal | Qt::AlignVCenter);
+        EXPECT_EQ(memo.Text(), c.placeholder);
+    }
 }
 
 // Sets the text of a card's edit or combo edit.
