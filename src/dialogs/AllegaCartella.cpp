@@ -10,6 +10,7 @@
 
 #include "OpenURL.h"
 #include "common/ProgramFolder.h"
+#include "common/SafeFile.h"
 #include "common/TextRules.h"
 #include "pictures/Pictures.h"
 #include "platform/Controls.h"
@@ -53,7 +54,10 @@ QString AttachmentsFolder() { return ProgramPath(kFolderName); }
 // Copies through a temporary file beside the target, renamed into place only
 // when every byte arrived: a failed copy leaves the stored document whole.
 // Read in blocks, so that a large scan never has to fit in memory.
+// A chosen name that is no plain file (a named pipe, a device) is never
+// opened: reading it would wait for a writer that never comes.
 bool CopyReplacing(const QString &source, const QString &target) {
+    if (StateOfFile(source) != FileState::Regular) return false;
     QFile in(source);
     if (!in.open(QIODevice::ReadOnly)) return false;
     QSaveFile out(target);

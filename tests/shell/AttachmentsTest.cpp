@@ -13,6 +13,7 @@
 #include "common/ProgramFolder.h"
 #include "dialogs/AllegaCartella.h"
 #include "fleet/Flotta.h"
+#include "support/PipeTrap.h"
 #include "support/WriteLimit.h"
 
 namespace vel::test {
@@ -423,6 +424,22 @@ TEST_F(AttachmentsTest, AFailedCopyIsReportedAndTheSlotKeepsItsPreviousName) {
         QFile::remove(folder.Path(kFolder));
         QDir(folder.Path(kFolder)).removeRecursively();
     }
+}
+
+// A named pipe chosen as the document would hold the copy forever, waiting
+// for a writer: it is a document that cannot be copied.
+TEST_F(AttachmentsTest, ANamedPipeChosenIsACopyThatFails) {
+    const QString chosen = elsewhere.path() + QStringLiteral("/tubo.pdf");
+    PipeTrap pipe(chosen);
+    ASSERT_TRUE(pipe.Made());
+    auto d = ShowDialog();
+    d->txtFile01->setText(QStringLiteral("precedente.pdf"));
+    messages.Expect(MsgKind::Warning, kCopyFailed);
+    Browse(*d, 0, chosen);
+    messages.Verify();
+    EXPECT_FALSE(pipe.Opened());
+    EXPECT_EQ(d->txtFile01->text(), QStringLiteral("precedente.pdf"));
+    EXPECT_TRUE(folder.Entries(kFolder).isEmpty());
 }
 
 TEST_F(AttachmentsTest, NamesTheRecordsCannotKeepAreRefused) {
