@@ -292,7 +292,8 @@ TEST_F(SchedaPrenotazioneTest, AQuestionMarkInTheAddressCannotStartTheQuery) {
     Click(card->cmdEmail);
     ASSERT_EQ(shell.opened.size(), 1);
     const QString mailto = shell.opened[0];
-    EXPECT_TRUE(mailto.startsWith(QStringLiteral("\"mailto:a%3Fcc=x@y.it?subject=Conferma prenotazione "))) << mailto.toStdString();
+    EXPECT_TRUE(mailto.startsWith(QStringLiteral("\"mailto:a%3Fcc=x@y.it?subject=Conferma prenotazione ")))
+        << mailto.toStdString();
     EXPECT_EQ(mailto.count(QLatin1Char('?')), 2);  // the query's and the model's
     EXPECT_TRUE(mailto.contains(QStringLiteral("Panda?%0D%0A")));
 }
