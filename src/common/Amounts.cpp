@@ -102,10 +102,6 @@ bool ParseAmountText(const QString &text, double *value) {
     return true;
 }
 
-}  // namespace
-
-namespace {
-
 // The value rounded to 15 significant digits, written out in full: decimal
 // comma, no exponent, no thousands separators, no zeros at the end of the
 // decimals and no comma for a whole number ("0" for zero, either sign).

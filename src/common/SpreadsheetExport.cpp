@@ -81,11 +81,14 @@ char *Put(char *at, QByteArrayView bytes) {
 // already and stays.
 enum class CellByte : unsigned char { Copy, Markup, Control };
 constexpr std::array<CellByte, 256> kCellBytes = [] {
-    std::array<CellByte, 256> kinds{};
-    for (int b = 0; b < 256; ++b)
-        kinds[size_t(b)] = b == '&' || b == '<' || b == '>'       ? CellByte::Markup
-                           : b != '\t' && IsControlByte((unsigned char)b) ? CellByte::Control
-                                                                   : CellByte::Copy;
+    std::array<CellByte, 256> kinds{};  // CellByte::Copy
+    for (int b = 0; b < 256; ++b) {
+        const auto byte = static_cast<unsigned char>(b);
+        if (byte == '&' || byte == '<' || byte == '>')
+            kinds[byte] = CellByte::Markup;
+        else if (byte != '\t' && IsControlByte(byte))
+            kinds[byte] = CellByte::Control;
+    }
     return kinds;
 }();
 constexpr bool IsCopied(unsigned char c) { return kCellBytes[c] == CellByte::Copy; }
