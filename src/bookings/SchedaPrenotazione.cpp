@@ -176,7 +176,8 @@ void PreviewSchedaPrenotazione(TfrmPrenotazioni &card) {
 QString BookingConfirmationMailto(const TfrmPrenotazioni &c) {
     // The literal pieces carry their line breaks already encoded; a value
     // gets "%", "&" and "#" encoded, so that none of them can end the body
-    // early or be taken for an encoded character. Nothing else is encoded.
+    // early or be taken for an encoded character, and the address a "?" too,
+    // which would start the query inside it. Nothing else is encoded.
     auto v = [](const QWidget *control) { return MailtoValue(T(control)); };
     const QString bullet = QStringLiteral("   \u2022 ");
     const QString body =
@@ -197,7 +198,7 @@ QString BookingConfirmationMailto(const TfrmPrenotazioni &c) {
         QStringLiteral(" presso la sede di ") + v(c.txtSedeRic) + QStringLiteral(".") +
         QStringLiteral("%0D%0A%0D%0A") +
         QStringLiteral("Ringraziandola per la preferenza accordataci, le porgiamo cordiali saluti.");
-    return QStringLiteral("mailto:") + v(c.txtEmail) + QStringLiteral("?subject=") +
+    return QStringLiteral("mailto:") + MailtoAddress(T(c.txtEmail)) + QStringLiteral("?subject=") +
            QStringLiteral("Conferma prenotazione autonoleggio") + QStringLiteral("&body=") + body;
 }
 

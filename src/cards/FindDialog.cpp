@@ -7,6 +7,7 @@
 #include <QPlainTextEdit>
 #include <QTextEdit>
 #include <exception>
+#include <optional>
 
 #include "ListReport.h"
 #include "Receivers.h"
@@ -187,24 +188,35 @@ void ResultListDialog::btnStampaClick() { ListReport(this, def_.reportTitle, Res
 void ResultListDialog::btnChiudiClick() { Close(); }
 
 void ResultListDialog::lstRecordsDblClick() {
+    // Records with the same line cannot be told apart in the list: the last
+    // one in the file is the one picked, applied once, with its number. The
+    // criteria of the search play no part here.
+    std::optional<Record> last;
+    int lastNumber = 0;
+    ApplyRecord apply;
     try {
         const int row = SelectedRow(lstRecords);
         if (row >= 0) {
             const QString chosen = Trim(lstRecords->Line(row));
-            const ApplyRecord apply = PickReceiver();
+            apply = PickReceiver();
             ArchiveFile archive;
             archive.OpenArchivePath(def_.archivePath(), *def_.layout);
             Record record(*def_.layout);
-            // Every record with the chosen line is applied, so the last one in
-            // the file stays; the criteria of the search play no part here.
             while (archive.Position() < archive.RecordCount()) {
-                archive.ReadNextRecord(record);
-                if (Trim(def_.line(record)) == chosen && apply) apply(record, archive.Position());
+                record.ViewBytes(archive.ReadNextInPlace());
+                if (Trim(def_.line(record)) != chosen) continue;
+                last = record;
+                lastNumber = archive.Position();
             }
             archive.CloseArchive();
         }
     } catch (const std::exception &) {
-        // A pick that fails just closes the dialog; what it wrote stays.
+        // A scan that fails part way still hands over the last equal record
+        // it read, as far as it got; then the dialog just closes.
+    }
+    try {
+        if (last && apply) apply(*last, lastNumber);
+    } catch (const std::exception &) {
     }
     Close();
 }

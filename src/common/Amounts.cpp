@@ -102,6 +102,34 @@ bool ParseAmountText(const QString &text, double *value) {
     return true;
 }
 
+// The value rounded to 15 significant digits, written out in full: decimal
+// comma, no exponent, no thousands separators, no zeros at the end of the
+// decimals and no comma for a whole number ("0" for zero, either sign).
+// 999999999999999,5 has sixteen and gives 1000000000000000.
+QString SignificantText(double value) {
+    if (value == 0) return QStringLiteral("0");
+    // "d.dddddddddddddde±x": the fifteen digits, correctly rounded, and where
+    // the comma goes.
+    const QString scientific = QString::number(std::fabs(value), 'e', 14);
+    const qsizetype e = scientific.indexOf(u'e');
+    const QString digits = scientific.left(1) + scientific.mid(2, e - 2);
+    const int exponent = scientific.mid(e + 1).toInt();
+    QString whole, decimals;
+    if (exponent < 0) {
+        whole = QStringLiteral("0");
+        decimals = QString(-exponent - 1, u'0') + digits;
+    } else if (exponent + 1 >= digits.size()) {
+        whole = digits + QString(exponent + 1 - digits.size(), u'0');
+    } else {
+        whole = digits.left(exponent + 1);
+        decimals = digits.mid(exponent + 1);
+    }
+    while (decimals.endsWith(u'0')) decimals.chop(1);
+    QString out = value < 0 ? QStringLiteral("-") + whole : whole;
+    if (!decimals.isEmpty()) out += u',' + decimals;
+    return out;
+}
+
 }  // namespace
 
 bool ParseAmount(const QString &text, double *value) {
@@ -124,14 +152,7 @@ QString NormalizeAmountText(const QString &text) {
     const QString zero = QStringLiteral("0,00");
     double value = 0;
     if (Trim(text).isEmpty() || !ParseAmount(text, &value)) return zero;
-    const double rounded = RoundToDecimals(value, 4);
-    // Fifteen significant digits, no trailing zeros; amounts too large for
-    // that are written out whole rather than in scientific notation.
-    QString out = std::fabs(rounded) < 1e15 ? QString::number(rounded, 'g', 15)
-                                             : QString::number(rounded, 'f', 0);
-    if (out.contains(u'e')) out = QString::number(rounded, 'f', 4);
-    if (out == QLatin1String("-0")) out = QStringLiteral("0");
-    out.replace(u'.', u',');
+    QString out = SignificantText(RoundToDecimals(value, 4));
     if (!out.contains(u',')) out += QStringLiteral(",00");
     const QString tail = TakeRight(out, 2);
     if (tail.at(0) == u',' && tail.at(1).isDigit()) out += u'0';

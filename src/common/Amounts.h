@@ -27,8 +27,10 @@ bool IsAmountTooLarge(const QString &text);
 QString AmountTooLargeMessage();
 
 // What an amount edit shows once left: "0,00" for an empty text or a text
-// that is no number, else the number rounded to four decimals, with a decimal
-// comma and at least two decimals ("12,5" gives "12,50").
+// that is no number, else the number rounded to four decimals, then written
+// with 15 significant digits at most, a decimal comma and at least two
+// decimals ("12,5" gives "12,50"; "999999999999999,5" gives
+// "1000000000000000,00").
 QString NormalizeAmountText(const QString &text);
 
 }  // namespace vel

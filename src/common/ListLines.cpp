@@ -41,14 +41,19 @@ struct Span {
     int size;
 };
 
-Span FieldBytes(const Record &record, int offset, int capacity) {
+// The field's characters as stored: the length byte's count of them (the
+// capacity when it claims more).
+Span StoredBytes(const Record &record, int offset, int capacity) {
     const auto *field = reinterpret_cast<const unsigned char *>(record.Bytes().constData()) + offset;
-    const int length = std::min<int>(capacity, field[0]);
-    int begin = 1;
-    int end = 1 + length;
-    while (begin < end && field[begin] <= 32) ++begin;
-    while (end > begin && field[end - 1] <= 32) --end;
-    return {field + begin, end - begin};
+    return {field + 1, std::min<int>(capacity, field[0])};
+}
+
+// The same trimmed, as the FixedText rule reads a field.
+Span FieldBytes(const Record &record, int offset, int capacity) {
+    Span s = StoredBytes(record, offset, capacity);
+    while (s.size > 0 && s.data[0] <= 32) ++s.data, --s.size;
+    while (s.size > 0 && s.data[s.size - 1] <= 32) --s.size;
+    return s;
 }
 
 // The bytes as UTF-16 characters. Most fields are plain ASCII, which is
@@ -343,8 +348,8 @@ void SortListLines(QStringList &lines) {
     lines = std::move(sorted);
 }
 
-CriteriaMatch::CriteriaMatch(const RecordLayout &layout, std::span<const Criterion> criteria)
-    : layout_(&layout) {
+CriteriaMatch::CriteriaMatch(const RecordLayout &layout, std::span<const Criterion> criteria, FieldText field)
+    : layout_(&layout), field_(field) {
     for (const Criterion &c : criteria) {
         if (Trim(c.typed).isEmpty()) continue;
         const int index = FieldIndex(layout, c.field);
@@ -359,7 +364,8 @@ bool CriteriaMatch::Matches(const Record &record) const {
     const auto &cp = Cp1252Table();
     char16_t folded[256];  // a field holds at most 255 characters
     for (const Filled &f : filled_) {
-        const Span s = FieldBytes(record, f.offset, f.capacity);
+        const Span s = field_ == FieldText::Trimmed ? FieldBytes(record, f.offset, f.capacity)
+                                                    : StoredBytes(record, f.offset, f.capacity);
         Widen(s.data, s.size, folded, cp);
         for (int i = 0; i < s.size; ++i) folded[i] = FoldAZ(folded[i]);
         if (!QStringView(folded, s.size).contains(QStringView(f.folded))) return false;

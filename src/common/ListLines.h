@@ -140,11 +140,16 @@ struct Criterion {
 
 // The match of a find dialog: a criterion is filled when its text is not
 // blank; a record matches when every filled criterion, as typed, occurs in its
-// field, only the letters A-Z taken without case. With no criterion filled
-// every record matches.
+// field, only the letters A-Z taken without case. The field is its text as
+// stored, not trimmed: a text cut at its capacity just after a blank keeps
+// that blank, and a criterion that ends in a blank finds it. The price list
+// seeks its name in the field trimmed (`FieldText::Trimmed`). With no
+// criterion filled every record matches.
+enum class FieldText { AsStored, Trimmed };
 class CriteriaMatch {
 public:
-    CriteriaMatch(const RecordLayout &layout, std::span<const Criterion> criteria);
+    CriteriaMatch(const RecordLayout &layout, std::span<const Criterion> criteria,
+                  FieldText field = FieldText::AsStored);
     int FilledCount() const { return static_cast<int>(filled_.size()); }
     bool Matches(const Record &record) const;
 
@@ -156,6 +161,7 @@ private:
     };
     const RecordLayout *layout_;
     std::vector<Filled> filled_;
+    FieldText field_;
 };
 
 // Reads the archive at `path` from its first record to its last (a missing

@@ -65,21 +65,41 @@ constexpr qsizetype kBlockBytes = 256 * 1024;
 // reference of a code point beyond the first plane.
 constexpr qsizetype kMostPerCharacter = 10;  // "&#1114111;"
 
+// An empty cell's view may have no bytes behind it at all: memcpy is not
+// given its null pointer.
 char *Put(char *at, QByteArrayView bytes) {
+    if (bytes.isEmpty()) return at;
     std::memcpy(at, bytes.data(), size_t(bytes.size()));
     return at + bytes.size();
 }
 
-// "&", "<" or ">": "<" and ">" differ only in the bit of value 2.
-constexpr bool IsMarkup(unsigned char c) { return c == '&' || (c | 2) == '>'; }
+// What becomes of a code-page byte in a data cell: "&", "<" and ">" are
+// written as character references; a control character (a NUL, an ESC, a DEL,
+// a line break from a stored record) becomes a blank, since the file is one
+// line of markup and a raw control has no place in it, while a blank keeps
+// apart the words it stood between. A tab is blank space in the markup
+// already and stays.
+enum class CellByte : unsigned char { Copy, Markup, Control };
+constexpr std::array<CellByte, 256> kCellBytes = [] {
+    std::array<CellByte, 256> kinds{};  // CellByte::Copy
+    for (int b = 0; b < 256; ++b) {
+        const auto byte = static_cast<unsigned char>(b);
+        if (byte == '&' || byte == '<' || byte == '>')
+            kinds[byte] = CellByte::Markup;
+        else if (byte != '\t' && IsControlByte(byte))
+            kinds[byte] = CellByte::Control;
+    }
+    return kinds;
+}();
+constexpr bool IsCopied(unsigned char c) { return kCellBytes[c] == CellByte::Copy; }
 
-// Writes a code-page byte, as a character reference when it is markup.
-char *PutEscaped(char *at, unsigned char c) {
+// Writes a code-page byte of a data cell.
+char *PutCellByte(char *at, unsigned char c) {
     switch (c) {
     case '&': return Put(at, "&amp;");
     case '<': return Put(at, "&lt;");
     case '>': return Put(at, "&gt;");
-    default: *at = char(c); return at + 1;
+    default: *at = kCellBytes[c] == CellByte::Control ? ' ' : char(c); return at + 1;
     }
 }
 
@@ -99,34 +119,44 @@ char *PutReference(char *at, char32_t codePoint) {
 // becomes.
 qsizetype MostForCodePageCell(QByteArrayView bytes) { return kDataCell.size() + 5 * bytes.size() + kCellEnd.size(); }
 
-// Eight bytes at once: whether any of them is "&", "<" or ">".
-bool HasMarkup(std::uint64_t word) {
+// Eight bytes at once: whether any of them may need more than a copy: "&",
+// "<" or ">", a byte below 0x20, DEL, or a byte from 0x80 to 0x9F. Bytes it
+// flags that are copied after all (a tab, the euro sign) are sorted out one by
+// one.
+bool MayNeedWork(std::uint64_t word) {
     constexpr std::uint64_t kOnes = 0x0101010101010101ULL, kHighBits = 0x8080808080808080ULL;
     const auto hasZero = [](std::uint64_t v) { return ((v - kOnes) & ~v & kHighBits) != 0; };
-    return hasZero(word ^ (kOnes * '&')) || hasZero((word | (kOnes * 2)) ^ (kOnes * '>'));
+    const bool below20 = ((word - kOnes * 0x20) & ~word & kHighBits) != 0;
+    return below20 || hasZero(word ^ (kOnes * '&')) || hasZero((word | (kOnes * 2)) ^ (kOnes * '>')) ||
+           hasZero(word ^ (kOnes * 0x7F)) || hasZero((word & (kOnes * 0xE0)) ^ (kOnes * 0x80));
 }
 
-// Writes a data cell of code-page bytes: trimmed, markup escaped. Bytes up to
-// 0x20 are the characters up to U+0020, so trimming the bytes trims the text;
-// every byte is its own character in the code page.
+// The first byte from `i` on that is not copied as it is (`end` when none).
+qsizetype CopiedUpTo(const unsigned char *data, qsizetype i, qsizetype end) {
+    for (std::uint64_t word; i + 8 <= end; i += 8) {
+        std::memcpy(&word, data + i, sizeof word);
+        if (MayNeedWork(word)) break;
+    }
+    while (i < end && IsCopied(data[i])) ++i;
+    return i;
+}
+
+// Writes a data cell of code-page bytes: trimmed, markup escaped, controls
+// blanked. Bytes up to 0x20 are the characters up to U+0020, so trimming the
+// bytes trims the text; every byte is its own character in the code page.
 char *PutCodePageCell(char *at, QByteArrayView bytes) {
     const auto *data = reinterpret_cast<const unsigned char *>(bytes.data());
     qsizetype begin = 0, end = bytes.size();
     while (begin < end && data[begin] <= 32) ++begin;
     while (end > begin && data[end - 1] <= 32) --end;
     at = Put(at, kDataCell);
-    // Runs without markup go over whole, looked through eight bytes at a time.
+    // Runs that are copied go over whole, looked through eight bytes at a time.
     for (qsizetype i = begin; i < end;) {
-        qsizetype j = i;
-        for (std::uint64_t word; j + 8 <= end; j += 8) {
-            std::memcpy(&word, data + j, sizeof word);
-            if (HasMarkup(word)) break;
-        }
-        while (j < end && !IsMarkup(data[j])) ++j;
+        const qsizetype j = CopiedUpTo(data, i, end);
         std::memcpy(at, data + i, size_t(j - i));
         at += j - i;
-        if (j < end) at = PutEscaped(at, data[j++]);
-        i = j;
+        if (j < end) at = PutCellByte(at, data[j]);
+        i = j + 1;
     }
     return Put(at, kCellEnd);
 }
@@ -211,8 +241,10 @@ void SpreadsheetExport::AddCell(QStringView text) {
     char *at = Put(Room(kDataCell.size() + kMostPerCharacter * (end - begin) + kCellEnd.size()), kDataCell);
     for (qsizetype i = begin; i < end; ++i) {
         const char16_t c = text[i].unicode();
-        if (const int byte = CodePageByte(c); byte >= 0) {
-            at = PutEscaped(at, static_cast<unsigned char>(byte));
+        if (IsControlCharacter(c) && c != u'\t') {
+            *at++ = ' ';
+        } else if (const int byte = CodePageByte(c); byte >= 0) {
+            at = PutCellByte(at, static_cast<unsigned char>(byte));
         } else if (QChar::isHighSurrogate(c) && i + 1 < end && QChar::isLowSurrogate(text[i + 1].unicode())) {
             at = PutReference(at, QChar::surrogateToUcs4(c, text[i + 1].unicode()));
             ++i;
@@ -236,14 +268,7 @@ bool SpreadsheetExport::IsVerbatimCell(QByteArrayView bytes) {
     const qsizetype n = bytes.size();
     if (n == 0) return true;
     if (data[0] <= 32 || data[n - 1] <= 32) return false;
-    qsizetype i = 0;
-    for (std::uint64_t word; i + 8 <= n; i += 8) {
-        std::memcpy(&word, data + i, sizeof word);
-        if (HasMarkup(word)) return false;
-    }
-    for (; i < n; ++i)
-        if (IsMarkup(data[i])) return false;
-    return true;
+    return CopiedUpTo(data, 0, n) == n;
 }
 
 void SpreadsheetExport::AddCodePageRow(std::span<const QByteArrayView> cells, bool verbatim) {

@@ -8,7 +8,9 @@
 // byte-order mark. Data cells are trimmed; "&", "<" and ">" in them are
 // written as character references, so that a field holding markup shows in
 // the spreadsheet as the text it is instead of being taken as markup. A
-// character Windows-1252 has no byte for is written as a numeric character
+// control character inside a cell (a NUL, an ESC, a DEL, a line break of a
+// stored record) is written as a blank; a tab, blank space to the markup,
+// stays. A character Windows-1252 has no byte for is written as a numeric character
 // reference, which the spreadsheet shows as that very character.
 //
 // The bytes are made once, in the code page, as the rows come: a sheet is
@@ -60,7 +62,7 @@ public:
     // is one IsVerbatimCell accepts, and the bytes are copied as they are.
     void AddCodePageRow(std::span<const QByteArrayView> cells, bool verbatim = false);
     // Whether a code-page cell goes into the file byte for byte: nothing to
-    // trim at either end and no markup character in it. A grid can ask once,
+    // trim at either end, no markup character and no control in it. A grid can ask once,
     // when it takes the cell in, rather than at every write.
     static bool IsVerbatimCell(QByteArrayView bytes);
     void EndRow();

@@ -29,6 +29,14 @@ QString FromCp1252(const char *data, int length);
 // True when every character of the text has a byte of its own in Windows-1252.
 bool FitsCp1252(const QString &text);
 
+// The control characters: C0 (tab, CR and LF among them), DEL and C1. A
+// written document never carries one raw; the code-page form names the bytes
+// of those characters (C0, DEL and the five undefined bytes above).
+constexpr bool IsControlCharacter(char16_t c) { return c < 0x20 || (c >= 0x7F && c <= 0x9F); }
+constexpr bool IsControlByte(unsigned char b) {
+    return b < 0x20 || b == 0x7F || b == 0x81 || b == 0x8D || b == 0x8F || b == 0x90 || b == 0x9D;
+}
+
 // Dates are always "dd/mm/yyyy", whatever the system's settings.
 QString FormatDateText(const QDate &date);
 

@@ -296,7 +296,10 @@ QByteArray RtfValue(const QString &text) {
     out.reserve(bytes.size());
     for (const char b : bytes) {
         if (b == '\\' || b == '{' || b == '}') out.append('\\');
-        out.append(b);
+        // A value is one line of the card: a control character in it (a NUL,
+        // an ESC, a tab or a line break of a stored record) is no text to a
+        // word processor, and a blank keeps apart the words it stood between.
+        out.append(IsControlByte(static_cast<unsigned char>(b)) ? ' ' : b);
     }
     return out;
 }

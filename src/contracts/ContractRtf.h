@@ -25,7 +25,8 @@ QByteArray ContractRtf(const ContractValueOf &valueOf);
 
 // A value as the document carries it: Windows-1252, one byte a character (a
 // character the code page lacks as "?"), with "\", "{" and "}" escaped so that
-// a value can never change the document's structure.
+// a value can never change the document's structure, and every control
+// character (tab and line breaks included) written as a blank.
 QByteArray RtfValue(const QString &text);
 
 // The document's file name in the program's folder.

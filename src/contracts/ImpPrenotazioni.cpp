@@ -1,5 +1,7 @@
 #include "ImpPrenotazioni.h"
 
+#include <utility>
+
 #include "ContrattiNSC.h"
 #include "bookings/TrovaPrenotazioni.h"
 #include "cards/ResultList.h"
@@ -68,6 +70,16 @@ TfrmImpPrenotazioni::TfrmImpPrenotazioni(QWidget *owner) : FindDialog(owner, Def
                   &txtSedeRit, &txtSedeRic},
                  {&effDataRit, &effDataRic, &effVeicolo, &effMarca, &effModello, &effTarga, &effCliente, &effCodFisc,
                   &effSedeRit, &effSedeRic});
+
+    // The instruction lines of both panels carry this dialog's own names.
+    const std::pair<QLabel **, QLabel *> lines[] = {
+        {&lblRigo01, lblIstruzioni01}, {&lblRigo02, lblIstruzioni02}, {&lblRigo03, lblIstruzioni03},
+        {&lblRigo04, lblCerca01},      {&lblRigo05, lblCerca02},      {&lblRigo06, lblCerca03}};
+    int number = 0;
+    for (const auto &[member, label] : lines) {
+        *member = label;
+        label->setObjectName(QStringLiteral("lblRigo%1").arg(++number, 2, 10, QLatin1Char('0')));
+    }
 
     // The year panel lies over the other two, which wait for "Apri".
     panAnno = new QWidget(this);

@@ -25,6 +25,10 @@ public:
     Button *btnNoCerca;  // "Cerca" as the criteria panel will show it, never enabled here
     QLabel *lblFile;     // the booking archive the search and the pick read
 
+    // The instruction lines of the result panel (01 to 03) and of the
+    // criteria panel (04 to 06), named as this dialog names them.
+    QLabel *lblRigo01, *lblRigo02, *lblRigo03, *lblRigo04, *lblRigo05, *lblRigo06;
+
     Edit *txtDataRit, *txtDataRic, *txtVeicolo, *txtMarca, *txtModello;
     Edit *txtTarga, *txtCliente, *txtCodFisc, *txtSedeRit, *txtSedeRic;
     FocusFrame *effDataRit, *effDataRic, *effVeicolo, *effMarca, *effModello;

@@ -376,7 +376,7 @@ void TfrmClienti::btnIbanClick() {
 // The address goes to the mail program as typed, without its blanks; the
 // characters that would cut a "mailto:" text short are encoded.
 void TfrmClienti::btnEmailClick() {
-    TMisc::Open(QStringLiteral("\"mailto:") + MailtoValue(Trim(txtEmail->text())) + QStringLiteral("\""));
+    TMisc::Open(QStringLiteral("\"mailto:") + MailtoAddress(Trim(txtEmail->text())) + QStringLiteral("\""));
 }
 
 }  // namespace vel

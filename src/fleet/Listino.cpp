@@ -167,11 +167,11 @@ void TfrmListino::btnVisualizzaClick() {
     LastFindText(this).clear();
     txtTrova->clear();
     lblTotale->setText(QStringLiteral("0"));
-    // The name as typed is sought in the list names, only A-Z without case;
+    // The name as typed is sought in the list names, trimmed, only A-Z without case;
     // a name of blanks alone asks for every tariff.
     const QString typed = txtTipologia->text();
     const Criterion name[] = {{"Listino", typed}};
-    const CriteriaMatch match(TariffRecord, name);
+    const CriteriaMatch match(TariffRecord, name, FieldText::Trimmed);
     lstRecords->clear();
     QStringList lines;
     bool failed = false;

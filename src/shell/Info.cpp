@@ -55,7 +55,7 @@ void TfrmInfo::lnkWebMouseUp() { SetLinkColour(lnkWeb, LinkRestColour()); }
 
 void TfrmInfo::lnkWebClick() {
     SetLinkColour(lnkWeb, LinkRestColour());
-    TMisc::Open(QStringLiteral("\"mailto:") + MailtoValue(ProductMailAddress()) + QStringLiteral("?subject=") +
+    TMisc::Open(QStringLiteral("\"mailto:") + MailtoAddress(ProductMailAddress()) + QStringLiteral("?subject=") +
                 MailtoValue(QStringLiteral("Software Velmora")) + QStringLiteral("&body=") +
                 MailtoValue(QStringLiteral("Salve, desidererei avere le seguenti informazioni sul software in oggetto:")) +
                 u'"');

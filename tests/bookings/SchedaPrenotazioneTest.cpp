@@ -258,6 +258,21 @@ TEST_F(SchedaPrenotazioneTest, MailValuesEncodeOnlyPercentAmpersandAndHash) {
     EXPECT_EQ(mailto.count(QLatin1Char('#')), 0);
 }
 
+// A "?" in the address would start the query there ("a?cc=x@y.it" adds a
+// copy to x@y.it): it is encoded in the address, and only there.
+TEST_F(SchedaPrenotazioneTest, AQuestionMarkInTheAddressCannotStartTheQuery) {
+    FillCard();
+    card->txtEmail->setText(QStringLiteral(" a?cc=x@y.it "));
+    card->txtModello->setText(QStringLiteral("Panda?"));
+    Click(card->cmdEmail);
+    ASSERT_EQ(shell.opened.size(), 1);
+    const QString mailto = shell.opened[0];
+    EXPECT_TRUE(mailto.startsWith(QStringLiteral("\"mailto:a%3Fcc=x@y.it?subject=Conferma prenotazione ")))
+        << mailto.toStdString();
+    EXPECT_EQ(mailto.count(QLatin1Char('?')), 2);  // the query's and the model's
+    EXPECT_TRUE(mailto.contains(QStringLiteral("Panda?%0D%0A")));
+}
+
 // When the desktop has no program for the mail, the user is told so.
 TEST_F(SchedaPrenotazioneTest, AMailNoProgramTakesIsReported) {
     FillCard();

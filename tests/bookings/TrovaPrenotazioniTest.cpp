@@ -241,6 +241,32 @@ TEST_F(TrovaPrenotazioniTest, CriteriaAreMatchedAsTyped) {
     }
 }
 
+// A criterion meets the field as stored: a customer's name cut at the
+// field's 50 characters just after a blank keeps that blank, which a
+// criterion ending in a blank finds; a name that ends where it was typed
+// has no blank after it.
+TEST_F(TrovaPrenotazioniTest, AFieldCutJustAfterABlankKeepsItForTheCriteria) {
+    std::vector<Record> bookings = Bookings();
+    bookings[0].SetText("Cliente", QString(45, u'.') + QStringLiteral("Zeta Mario"));
+    bookings[1].SetText("Cliente", QStringLiteral("Zeta"));
+    ASSERT_EQ(bookings[0].Text("Cliente"), QString(45, u'.') + QStringLiteral("Zeta"));
+    WriteBookings(kYear, bookings);
+    const struct {
+        const char *typed;
+        std::vector<int> listed;  // in list order
+    } cases[] = {
+        {"zeta ", {0}},
+        {".ZETA ", {0}},
+        {"zeta", {1, 0}},
+        {"zeta m", {}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.typed);
+        auto dlg = Search({{"txtCliente", U(c.typed)}});
+        EXPECT_EQ(LinesOf(dlg->lstRecords), Lines(bookings, c.listed));
+    }
+}
+
 // Make and model as one column of 26, the plate 12, the customer 25, the
 // telephone 15, the pick-up date 10 and both times 5; the return date as it
 // stands.

@@ -256,10 +256,47 @@ TEST_F(ExportGridTest, RowsWriteAsTheirTextsWould) {
         fromTexts.AddRow(texts);
     }
     EXPECT_EQ(fromGrid.Bytes(), fromTexts.Bytes());
-    EXPECT_TRUE(fromGrid.Bytes().contains("Rossi &amp; Figli &lt;b&gt; \x80\x81</td>"));
+    EXPECT_TRUE(fromGrid.Bytes().contains("Rossi &amp; Figli &lt;b&gt; \x80 </td>"));
     EXPECT_TRUE(fromGrid.Bytes().contains("&#937; &amp; &lt;i&gt;x&lt;/i&gt;</td>"));
     for (const char *cell : {"Fiat Panda", "Fiat", "Ducato", "Citro\xebn C3"})
         EXPECT_TRUE(fromGrid.Bytes().contains(QByteArray(">") + cell + "</td></tr>")) << cell;
+}
+
+// The file streamed from a grid carries no control character of a stored
+// record: each one is a blank. The empty rows of a grid with no archive
+// behind it write empty cells.
+TEST_F(ExportGridTest, AStreamedFileCarriesNoRawControlCharacter) {
+    std::vector<Record> records = March();
+    records[0].SetText("Cliente", QStringLiteral("Ros") + QChar(0) + QStringLiteral("si\x1b[0m Mario\x7f" "Jr"));
+    records[1].SetText("SedeRit", QStringLiteral("Via Roma\r\nMilano"));
+    const std::vector<SpreadsheetColumn> columns(kColumns - 1, {QStringLiteral("C"), 100});
+    const QString path = folder.Path(QStringLiteral("Prenotazioni_Veicoli.xls"));
+    const auto stream = [&] {
+        SpreadsheetExport file(QStringLiteral("S"), columns);
+        ASSERT_TRUE(file.StreamTo(path));
+        for (int r = 0; r < model.rowCount(); ++r) model.WriteRow(r, file);
+        ASSERT_TRUE(file.Commit());
+    };
+    model.Fill(WriteArchive(records), BookingRecord, {}, 10);
+    stream();
+    QFile written(path);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    const QByteArray bytes = written.readAll();
+    written.close();
+    for (const char b : bytes) EXPECT_FALSE(IsControlByte(static_cast<unsigned char>(b))) << int(b);
+    EXPECT_TRUE(bytes.contains(">Ros si [0m Mario Jr</td>"));
+    EXPECT_TRUE(bytes.contains(">Via Roma  Milano</td>"));
+
+    // No archive: the grid keeps its empty rows, whose cells have no bytes.
+    model.Fill(folder.Path(QStringLiteral("2030.car")), BookingRecord, {}, 3);
+    ASSERT_EQ(model.rowCount(), 3);
+    stream();
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    const QByteArray empty = written.readAll();
+    QByteArray emptyRow = "<tr>";
+    for (int k = 1; k < kColumns; ++k) emptyRow += "<td style=\"text-align: left;\"></td>";
+    emptyRow += "</tr>";
+    EXPECT_EQ(empty.count(emptyRow), 3);
 }
 
 TEST_F(ExportGridTest, TheUserTypesOnlyIntoOpenColumns) {

@@ -274,6 +274,33 @@ TEST(CriteriaMatchTest, ReadsTheFieldAsStored) {
     EXPECT_FALSE(CriteriaMatch(VehicleRecord, std::vector<Criterion>{{"Targa", QString(31, u'x')}}).Matches(r));
 }
 
+// The field is met as stored, not trimmed: a text cut at its capacity just
+// after a blank keeps it, and a foreign record's blanks around a text are
+// there too. The price list's match trims the field first.
+TEST(CriteriaMatchTest, TheFieldIsMetAsStoredBlanksIncluded) {
+    Record r(VehicleRecord);
+    r.SetText("Targa", QStringLiteral("AB 123 CD 456 EF 789 GH 01 IJ KL"));  // 30 stored: "... IJ "
+    ASSERT_EQ(r.Text("Targa"), QStringLiteral("AB 123 CD 456 EF 789 GH 01 IJ"));
+    const int marca = VehicleRecord.Offset("Marca");
+    r.Bytes()[marca] = 7;  // a foreign record: " Fiat  " with its blanks
+    r.Bytes().replace(marca + 1, 7, " Fiat  ");
+    const struct {
+        const char *field;
+        const char *typed;
+        bool asStored, trimmed;
+    } cases[] = {
+        {"Targa", "ij ", true, false},   {"Targa", "IJ", true, true},     {"Targa", "ij k", false, false},
+        {"Marca", " fiat", true, false}, {"Marca", "fiat  ", true, false}, {"Marca", "fiat", true, true},
+        {"Marca", "fiat   ", false, false},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(std::string(c.field) + " '" + c.typed + "'");
+        const std::vector<Criterion> criteria{{c.field, QString::fromLatin1(c.typed)}};
+        EXPECT_EQ(CriteriaMatch(VehicleRecord, criteria).Matches(r), c.asStored);
+        EXPECT_EQ(CriteriaMatch(VehicleRecord, criteria, FieldText::Trimmed).Matches(r), c.trimmed);
+    }
+}
+
 // ---- collecting the lines of an archive --------------------------------------
 
 TEST(CollectListLinesTest, ReadsEveryRecordInFileOrder) {

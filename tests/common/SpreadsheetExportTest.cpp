@@ -152,7 +152,7 @@ TEST(SpreadsheetExportTest, DataCellsAreTrimmed) {
         {QStringLiteral("Data:   Prezzo: "), "Data:   Prezzo:"},
         {QStringLiteral("Fiat "), "Fiat"},
         {QStringLiteral("a  b"), "a  b"},
-        {QStringLiteral(" riga uno\r\nriga due "), "riga uno\r\nriga due"},
+        {QStringLiteral(" riga uno\r\nriga due "), "riga uno  riga due"},
         {QStringLiteral(" \t "), ""},
         {QStringLiteral(" < "), "&lt;"},
     };
@@ -195,7 +195,9 @@ TEST(SpreadsheetExportTest, VerbatimCellsNeedNeitherTrimNorEscape) {
     } cases[] = {
         {"", true},           {"Fiat Panda", true},        {"Data: 01/02/2020  Prezzo: 9,00", true},
         {"Fiat ", false},     {" Panda", false},           {"a\tb", true},
-        {"x\x01", false},     {"\x80\x81\xff", true},      {"a&b", false},
+        {"x\x01", false},     {"\x80\x81\xff", false},     {"\x80\x9f\xff", true},
+        {"a\x7f", false},     {"0123456789\x1b", false},  {"0123456789\x7f" "abcdef", false},
+        {"a&b", false},
         {"<", false},         {"0123456789>", false},      {"0123456789abcdef&", false},
         {"=?;:", true},       {"0123456789abcdef", true},  {"ab<defghijk", false},
         {"=?=?=?=?=?", true},  {"&bcdefgh", false},
@@ -248,8 +250,72 @@ TEST(SpreadsheetExportTest, CellByCellWritesWhatWholeRowsWrite) {
     EXPECT_EQ(whole.Bytes(), rows.Bytes());
     EXPECT_EQ(whole.RowCount(), rows.RowCount());
     EXPECT_TRUE(rows.Bytes().contains(Cell("Rossi &amp; Figli") + Cell("Rossi &amp; Figli") + Cell("") + "</tr>"));
-    EXPECT_TRUE(rows.Bytes().contains(Cell("\x81&amp;#65;")));
+    EXPECT_TRUE(rows.Bytes().contains(Cell(" &amp;#65;")));
     EXPECT_FALSE(rows.Bytes().contains(Cell("4")));
+}
+
+// True when the bytes hold a control character other than a tab: a C0
+// control, DEL, or one of the code page's five undefined bytes.
+bool HasRawControl(const QByteArray &bytes) {
+    for (const char b : bytes)
+        if (b != '\t' && IsControlByte(static_cast<unsigned char>(b))) return true;
+    return false;
+}
+
+// A control character inside a cell is written as a blank, by every way of
+// adding a cell; one at either end is trimmed away where trimming reaches it
+// (up to U+0020), blanked where it does not (DEL). A tab inside stays.
+TEST(SpreadsheetExportTest, ControlCharactersAreWrittenAsBlanks) {
+    const struct {
+        const char *label;
+        QString text;
+        QByteArray written;
+    } cases[] = {
+        {"a NUL inside", QStringLiteral("Ros") + QChar(0) + QStringLiteral("si"), "Ros si"},
+        {"an ESC inside", QStringLiteral("Via\x1b[2JRoma"), "Via [2JRoma"},
+        {"a DEL inside", QStringLiteral("Fi\x7f" "at"), "Fi at"},
+        {"a line break of a stored record", QStringLiteral("Via Roma\r\nMilano"), "Via Roma  Milano"},
+        {"a tab stays", QStringLiteral("a\tb"), "a\tb"},
+        {"controls at the ends are trimmed", QStringLiteral("\x01\x1b Rossi \x00\x1f"), "Rossi"},
+        {"a DEL at an end is blank", QStringLiteral("Rossi\x7f"), "Rossi "},
+        {"the undefined bytes' controls", QString(QChar(0x81)) + QChar(0x9d) + QStringLiteral("x"), "  x"},
+        {"markup and controls", QStringLiteral("<a\x00&\x7f>"), "&lt;a &amp; &gt;"},
+        {"a long run", QStringLiteral("0123456789abcdef\x00" "0123456789abcdef"), "0123456789abcdef 0123456789abcdef"},
+    };
+    const std::vector<SpreadsheetColumn> columns(1, {QStringLiteral("C"), 100});
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.label);
+        SpreadsheetExport texts(QStringLiteral("S"), columns), bytes(QStringLiteral("S"), columns),
+            whole(QStringLiteral("S"), columns);
+        texts.AddRow({c.text});
+        const QByteArray cp = ToCp1252(c.text);
+        bytes.BeginRow();
+        bytes.AddCodePageCell(cp);
+        bytes.EndRow();
+        const QByteArrayView row[] = {cp};
+        whole.AddCodePageRow(row, SpreadsheetExport::IsVerbatimCell(cp));
+        for (const SpreadsheetExport *file : {&texts, &bytes, &whole}) {
+            EXPECT_TRUE(file->Bytes().contains(Cell(c.written))) << file->Bytes().toStdString();
+            EXPECT_FALSE(HasRawControl(file->Bytes()));
+        }
+    }
+    // A C1 control the code page has no byte for is a blank too, not the
+    // reference "&#128;", which the spreadsheet would read as the euro sign.
+    EXPECT_EQ(CellBytes(QStringLiteral("a") + QChar(0x80) + QStringLiteral("b")), "a b");
+}
+
+// A row of empty cells, as an empty row of a grid hands them over: views
+// with no bytes behind them at all.
+TEST(SpreadsheetExportTest, EmptyCellsWithoutBytesWriteEmptyCells) {
+    const std::vector<SpreadsheetColumn> columns(3, {QStringLiteral("C"), 100});
+    for (const bool verbatim : {true, false}) {
+        SpreadsheetExport file(QStringLiteral("S"), columns);
+        const QByteArrayView none[] = {QByteArrayView(), QByteArrayView(), QByteArrayView()};
+        file.AddCodePageRow(none, verbatim);
+        file.AddCodePageRow(std::span<const QByteArrayView>(), verbatim);
+        EXPECT_TRUE(file.Bytes().endsWith("<tr>" + Cell("") + Cell("") + Cell("") + "</tr><tr>" + Cell("") +
+                                          Cell("") + Cell("") + "</tr>" + kTail));
+    }
 }
 
 // ---- Writing ---------------------------------------------------------------

@@ -10,6 +10,7 @@
 #include <set>
 #include <string>
 
+#include "common/TextRules.h"
 #include "contracts/ContractRtf.h"
 
 namespace vel {
@@ -257,6 +258,12 @@ TEST(ContractRtfTest, ValuesAreTrimmedInTheCodePageAndEscaped) {
         {"a backslash", QStringLiteral("A\\B"), "A\\\\B"},
         {"braces", QStringLiteral("{Rossi}"), "\\{Rossi\\}"},
         {"an RTF control word stays text", QStringLiteral("\\par}{\\rtf1"), "\\\\par\\}\\{\\\\rtf1"},
+        {"a NUL is a blank", QStringLiteral("Ros") + QChar(0) + QStringLiteral("si"), "Ros si"},
+        {"an ESC is a blank", QStringLiteral("Rossi\x1b[0m Mario"), "Rossi [0m Mario"},
+        {"a DEL is a blank", QStringLiteral("Rossi\x7f"), "Rossi "},
+        {"a tab and a line break are blanks", QStringLiteral("Rossi\tMario\r\nRoma"), "Rossi Mario  Roma"},
+        {"the undefined bytes' controls", QStringLiteral("a") + QChar(0x81) + QChar(0x9d) + QStringLiteral("b"),
+         "a  b"},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.label);
@@ -266,6 +273,14 @@ TEST(ContractRtfTest, ValuesAreTrimmedInTheCodePageAndEscaped) {
         EXPECT_EQ(doc.count('{') - doc.count("\\{"), doc.count('}') - doc.count("\\}"));
     }
     EXPECT_EQ(RtfValue(QStringLiteral("Citt\u00e0 {x} \\")), QByteArray("Citt\xE0 \\{x\\} \\\\"));
+    // Every value holding every control: the document carries none raw.
+    QString controls;
+    for (char16_t c = 0; c < 0x20; ++c) controls += QChar(c);
+    controls += QChar(0x7f);
+    std::map<std::string, QString> values;
+    for (const char *control : ContractRtfControls()) values[control] = QStringLiteral("x") + controls + u'y';
+    const QByteArray doc = DocumentOf(values);
+    for (const char b : doc) EXPECT_FALSE(IsControlByte(static_cast<unsigned char>(b))) << int(b);
 }
 
 TEST(ContractRtfTest, FixedWordsCarryTheirAccentsAsEscapes) {

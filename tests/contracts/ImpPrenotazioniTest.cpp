@@ -168,6 +168,37 @@ TEST_F(ImpPrenotazioniTest, WindowLooksAsDesigned) {
         dlg->grab().save(QString::fromLocal8Bit(dir) + QStringLiteral("/ImpPrenotazioni-elenco.png"));
 }
 
+// The six instruction lines carry the dialog's names: 01 to 03 on the result
+// panel, 04 to 06 on the criteria panel.
+TEST_F(ImpPrenotazioniTest, TheInstructionLinesCarryTheirNames) {
+    auto dlg = OpenOnYear();
+    const struct {
+        const char *name;
+        QWidget *panel;
+        const char *text;
+    } lines[] = {
+        {"lblRigo01", dlg->panContainer,
+         "Immettere una o pi\xc3\xb9 parole consecutive presenti nella scheda in elenco da cercare e premere il "
+         "pulsante Trova."},
+        {"lblRigo02", dlg->panContainer,
+         "Per spostarsi sulla voce successiva contenente la stessa chiave di ricerca, fare di nuovo clic su Trova."},
+        {"lblRigo03", dlg->panContainer, "Per richiamare i dati di una scheda, selezionarla con un doppio clic."},
+        {"lblRigo04", dlg->panAvvio,
+         "Immettere nei campi prescelti una o pi\xc3\xb9 parole consecutive presenti nelle schede da trovare e "
+         "premere il pulsante Cerca."},
+        {"lblRigo05", dlg->panAvvio, "Lasciare in bianco tutti gli altri campi."},
+        {"lblRigo06", dlg->panAvvio,
+         "Per ogni ricerca \xc3\xa8 possibile utilizzare uno o pi\xc3\xb9 campi contemporaneamente."},
+    };
+    for (const auto &line : lines) {
+        SCOPED_TRACE(line.name);
+        const auto *label = dlg->findChild<QLabel *>(QString::fromLatin1(line.name));
+        ASSERT_NE(label, nullptr);
+        EXPECT_EQ(label->parentWidget(), line.panel);
+        EXPECT_EQ(label->text(), U(line.text));
+    }
+}
+
 // The year needs its four digits: fewer give the warning and the year panel
 // stays; a year of four opens the criteria without touching any file; Enter
 // in the year goes to "Apri" without pressing it; "Chiudi" closes.

@@ -5,6 +5,7 @@
 
 #include "ContractFixture.h"
 #include "cards/FindDialog.h"
+#include "common/TextRules.h"
 #include "contracts/ContractRtf.h"
 #include "contracts/StampaContrattoNSC.h"
 #include "support/WriteLimit.h"
@@ -125,6 +126,20 @@ TEST_F(StampaContrattoNSCTest, WritesTheCardOnScreenAndOffersToOpenIt) {
     EXPECT_EQ(folder.Read(kRtf), Expected(QStringLiteral("2")));
     EXPECT_EQ(shell.opened, QStringList{QStringLiteral("\"") + ProgramPath(kRtf) + QStringLiteral("\"")});
     EXPECT_FALSE(dlg->isVisible());
+}
+
+// Control characters a card's values took from a stored record (a NUL, an
+// ESC, a DEL) reach the written document as blanks, never raw.
+TEST_F(StampaContrattoNSCTest, TheDocumentCarriesNoRawControlCharacter) {
+    FillCard(QStringLiteral("a") + QChar(0) + QStringLiteral("b\x1b[0mc\x7f" "d"));
+    auto dlg = Open();
+    messages.Expect(MsgKind::Confirmation, kAsk, MsgButton::Yes);
+    messages.Expect(MsgKind::Confirmation, kDone, MsgButton::No);
+    Click(dlg->btnStampa);
+    messages.Verify();
+    const QByteArray written = folder.Read(kRtf);
+    EXPECT_TRUE(written.contains("al Sig. \\b VClientea b [0mc d\\b0  (denominato"));
+    for (const char b : written) EXPECT_FALSE(IsControlByte(static_cast<unsigned char>(b))) << int(b);
 }
 
 // A document that cannot be written gives the notice and leaves the one

@@ -349,6 +349,8 @@ TEST_F(ClientiTest, TheMailButtonHandsTheTrimmedAddressToTheMailProgram) {
         {"", "\"mailto:\""},
         // What would end the address early is encoded; the user's text stays.
         {"a&b#c%d@esempio.it", "\"mailto:a%26b%23c%25d@esempio.it\""},
+        // A "?" would start the query inside the address and add a copy.
+        {"a?cc=x@y.it", "\"mailto:a%3Fcc=x@y.it\""},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.typed);

@@ -183,8 +183,7 @@ TEST_F(CardLooksTest, AnAmountTooLargeToHoldIsRefused) {
         amount->setFocus();
         amount->setText(QStringLiteral("1e308"));
         Click(card->txtCodice);
-        EXPECT_TRUE(amount->text().startsWith(QStringLiteral("1000000000000000010979")));
-        EXPECT_TRUE(amount->text().endsWith(QStringLiteral(",00")));
+        EXPECT_EQ(amount->text(), QStringLiteral("1") + QString(308, u'0') + QStringLiteral(",00"));
     }
 }
 

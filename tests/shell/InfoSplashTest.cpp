@@ -108,6 +108,9 @@ TEST(MailtoValue, EncodesOnlyWhatWouldBreakTheText) {
     };
     for (const auto &c : cases)
         EXPECT_EQ(MailtoValue(QString::fromUtf8(c.value)), QString::fromUtf8(c.encoded)) << c.value;
+    // An address encodes a "?" as well, which in a value may stand as it is.
+    EXPECT_EQ(MailtoValue(QStringLiteral("a?b")), QStringLiteral("a?b"));
+    EXPECT_EQ(MailtoAddress(QStringLiteral("a?cc=x@y.it&b#c%d")), QStringLiteral("a%3Fcc=x@y.it%26b%23c%25d"));
 }
 
 // The same link colours in the three windows: orange while a mouse button is

@@ -42,6 +42,7 @@
 #include <vector>
 
 #include "cards/FindDialog.h"
+#include "cards/Receivers.h"
 #include "cards/ReportPages.h"
 #include "common/ArchiveFile.h"
 #include "support/ProgramFixture.h"
@@ -274,10 +275,10 @@ TYPED_TEST_P(FindSuite, EveryShowForgetsTheLastFind) {
     EXPECT_EQ(second->lstRecords->currentRow(), hits[0]);
 }
 
-// The pick reads the archive again and applies every record with the chosen
+// The pick reads the archive again and takes the last record with the chosen
 // line in file order, so the later twin stays, even when only its elder met
 // the criteria, whichever of two equal lines is picked.
-TYPED_TEST_P(FindSuite, PickAppliesEveryEqualLineSoTheLastStays) {
+TYPED_TEST_P(FindSuite, PickTakesTheLastEqualLine) {
     std::vector<Record> records = TypeParam::Records();
     const Record twin = TypeParam::Twin(records[size_t(TypeParam::TwinOf())]);
     ASSERT_EQ(TypeParam::Line(twin), TypeParam::Line(records[size_t(TypeParam::TwinOf())]));
@@ -304,6 +305,33 @@ TYPED_TEST_P(FindSuite, PickAppliesEveryEqualLineSoTheLastStays) {
         EXPECT_FALSE(dlg->isVisible());
         TypeParam::ExpectCardShows(twin, twinNumber);
     }
+    EXPECT_TRUE(this->messages.Shown().empty());
+}
+
+// Many records with the chosen line: the receiver is handed the last of them
+// in the file, with its number, once (a receiver registered for a tag of the
+// test's own counts what it is handed).
+TYPED_TEST_P(FindSuite, PickHandsOverTheLastEqualLineOnce) {
+    std::vector<Record> records = TypeParam::Records();
+    const Record elder = records[size_t(TypeParam::TwinOf())];
+    const Record twin = TypeParam::Twin(elder);
+    for (int i = 0; i < 3; ++i) {
+        records.push_back(elder);
+        records.push_back(twin);
+    }
+    this->WriteRecords(records);
+    static std::vector<std::pair<QByteArray, int>> handed;
+    handed.clear();
+    const QString tag = QStringLiteral("conteggio");
+    auto dlg = this->Search({}, tag);
+    RegisterPick(dlg->objectName(), tag, [](const Record &r, int number) { handed.emplace_back(r.Bytes(), number); });
+    const int row = int(LinesOf(dlg->lstRecords).indexOf(TypeParam::Line(twin)));
+    ASSERT_GE(row, 0);
+    DoubleClickLine(dlg->lstRecords, row);
+    EXPECT_FALSE(dlg->isVisible());
+    ASSERT_EQ(handed.size(), 1u);
+    EXPECT_EQ(handed[0].first, twin.Bytes());
+    EXPECT_EQ(handed[0].second, int(records.size()));
     EXPECT_TRUE(this->messages.Shown().empty());
 }
 
@@ -377,7 +405,8 @@ TYPED_TEST_P(FindSuite, ChiudiClosesAndEmptiesTheList) {
 
 REGISTER_TYPED_TEST_SUITE_P(FindSuite, CercaListsTheRecordsMeetingTheCriteria, AMissingArchiveIsCreatedAndGivesAnEmptyList,
                             AFailedSearchIsReportedAndKeepsTheCriteria, TrovaWalksThroughTheHits,
-                            EveryShowForgetsTheLastFind, PickAppliesEveryEqualLineSoTheLastStays,
+                            EveryShowForgetsTheLastFind, PickTakesTheLastEqualLine,
+                            PickHandsOverTheLastEqualLineOnce,
                             PickWithoutASelectionOrAKnownTagWritesNothing, PickThatCannotReadTheArchiveJustCloses,
                             ChiudiClosesAndEmptiesTheList);
 
