@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <exception>
+#include <optional>
 
 #include "Planning.h"
 #include "PlannerKit.h"
@@ -170,28 +171,31 @@ void TfrmMenuCamere::FormShow() {
 }
 
 void TfrmMenuCamere::lstRecordsClick() {
+    const int row = SelectedRow(lstRecords);
+    if (row < 0) return;
+    const QString chosen = Trim(lstRecords->Line(row));
+    // The line is the only link to its vehicle: of the records whose line is
+    // the same, the last in the file is taken, once. A read that fails part
+    // way still takes the last one read before it.
+    Record vehicle(VehicleRecord);
+    std::optional<Record> last;
     try {
         ArchiveFile archive;
         archive.OpenArchivePath(ProgramPath(kFleetArchive), VehicleRecord);
-        const int row = SelectedRow(lstRecords);
-        if (row < 0) return;
-        const QString chosen = Trim(lstRecords->Line(row));
-        // The line is the only link to its vehicle: every record whose line is
-        // the same is taken in turn, so the last of them in the file stays.
-        Record vehicle(VehicleRecord);
         while (archive.Position() < archive.RecordCount()) {
             archive.ReadNextRecord(vehicle);
-            if (Trim(VehicleChooserLine(vehicle)) != chosen) continue;
-            lblVeicolo->setText(vehicle.Text("Veicolo"));
-            lblMarca->setText(vehicle.Text("Marca"));
-            lblModello->setText(vehicle.Text("Modello"));
-            lblTarga->setText(vehicle.Text("Targa"));
-            icoMano->show();
-            pickedLine_ = chosen;
+            if (Trim(VehicleChooserLine(vehicle)) == chosen) last = vehicle;
         }
     } catch (const std::exception &) {
-        // A pick that fails leaves the labels as they were.
+        // A pick that fails before any match leaves the labels as they were.
     }
+    if (!last) return;
+    lblVeicolo->setText(last->Text("Veicolo"));
+    lblMarca->setText(last->Text("Marca"));
+    lblModello->setText(last->Text("Modello"));
+    lblTarga->setText(last->Text("Targa"));
+    icoMano->show();
+    pickedLine_ = chosen;
 }
 
 // Digits and the editing keys only; Enter moves on to "Apri" (YearEdit).
