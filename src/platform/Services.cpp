@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QDesktopServices>
+#include <QEventLoop>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QPainter>
@@ -11,6 +12,9 @@
 #include <QPrintPreviewWidget>
 #include <QScreen>
 #include <QPrinter>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTimer>
 #include <QUrl>
 #include <QtMath>
 #include <algorithm>
@@ -41,6 +45,49 @@ ShellTarget KindOf(const QString &target) {
     return ShellTarget::Document;
 }
 
+// How long the desktop's opener may take to say whether a program took the
+// text. On a desktop it does not know, xdg-open runs the program it found in
+// the foreground and ends only with it: still running after this wait, the
+// opener has handed the text over.
+constexpr int kOpenerWaitMs = 3000;
+
+// Runs the desktop's opener and waits for its answer: xdg-open ends with 0
+// when a program took the text, 3 when no program is set for it, 4 when the
+// program failed, 1 or 2 on a call it cannot use. Windows keep painting
+// meanwhile, but no key or click reaches the program until the answer comes.
+// The opener is left running when the wait ends before it does, and is then
+// forgotten once it ends.
+bool RunOpener(const QString &opener, const QString &target) {
+    auto *process = new QProcess;
+    process->setProgram(opener);
+    process->setArguments({target});
+    process->setStandardInputFile(QProcess::nullDevice());
+    process->setProcessChannelMode(QProcess::ForwardedChannels);
+    QEventLoop loop;
+    QObject::connect(process, &QProcess::finished, &loop, &QEventLoop::quit);
+    QObject::connect(process, &QProcess::errorOccurred, &loop, &QEventLoop::quit);
+    QTimer::singleShot(kOpenerWaitMs, &loop, &QEventLoop::quit);
+    process->start();
+    if (process->state() != QProcess::NotRunning) loop.exec(QEventLoop::ExcludeUserInputEvents);
+    if (process->state() != QProcess::NotRunning) {
+        QObject::connect(process, &QProcess::finished, process, &QObject::deleteLater);
+        return true;
+    }
+    const bool taken = process->error() == QProcess::UnknownError &&
+                       process->exitStatus() == QProcess::NormalExit && process->exitCode() == 0;
+    delete process;
+    return taken;
+}
+
+// The desktop's opener when the system has one (a document goes to it as its
+// path); without it Qt's own way of opening, which can only say whether it
+// found a program to start.
+bool OpenUrl(const QUrl &url) {
+    const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+    if (opener.isEmpty()) return QDesktopServices::openUrl(url);
+    return RunOpener(opener, url.isLocalFile() ? url.toLocalFile() : url.toString(QUrl::FullyEncoded));
+}
+
 // Nothing goes through a shell command line.
 class RealShell final : public ShellService {
 public:
@@ -48,15 +95,15 @@ public:
         const QString target = Unquoted(command);
         switch (KindOf(target)) {
         case ShellTarget::Mail:
-            return QDesktopServices::openUrl(QUrl(target, QUrl::TolerantMode));
+            return OpenUrl(QUrl(target, QUrl::TolerantMode));
         case ShellTarget::Link:
-            return QDesktopServices::openUrl(target.contains(QLatin1String("://"))
-                                                 ? QUrl(target, QUrl::TolerantMode)
-                                                 : QUrl(QStringLiteral("http://") + target, QUrl::TolerantMode));
+            return OpenUrl(target.contains(QLatin1String("://"))
+                               ? QUrl(target, QUrl::TolerantMode)
+                               : QUrl(QStringLiteral("http://") + target, QUrl::TolerantMode));
         case ShellTarget::Document:
             // The desktop may start a viewer that only then finds nothing.
             if (!QFileInfo::exists(target)) return false;
-            return QDesktopServices::openUrl(QUrl::fromLocalFile(target));
+            return OpenUrl(QUrl::fromLocalFile(target));
         }
         return false;
     }
