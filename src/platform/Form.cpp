@@ -116,6 +116,41 @@ void Form::SetFixedClientSize(int width, int height, bool titleButtons) {
     Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
     if (titleButtons) flags |= Qt::WindowCloseButtonHint | Qt::WindowSystemMenuHint;
     setWindowFlags(flags);
+    KeepDialogOnScreen(this);
+}
+
+namespace {
+
+// Undoes a minimise or maximise as soon as the window hears of it: asked back
+// to its normal state, the window is mapped again, and the window manager
+// brings back with it the opener it minimised too.
+class DialogOnScreen final : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override {
+        if (event->type() != QEvent::WindowStateChange) return false;
+        auto *dialog = static_cast<QWidget *>(watched);
+        if (!(dialog->windowState() & kRefused)) return false;
+        dialog->setWindowState(dialog->windowState() & ~kRefused);
+        if (QGuiApplication::platformName() != QLatin1String("offscreen")) dialog->raise();
+        dialog->activateWindow();
+        return false;
+    }
+
+private:
+    static constexpr Qt::WindowStates kRefused{Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen};
+};
+
+}  // namespace
+
+void KeepDialogOnScreen(QWidget *dialog) {
+    const QString name = QStringLiteral("velmoraDialogOnScreen");
+    if (dialog->findChild<QObject *>(name, Qt::FindDirectChildrenOnly)) return;
+    auto *filter = new DialogOnScreen(dialog);
+    filter->setObjectName(name);
+    dialog->installEventFilter(filter);
 }
 
 void Form::SetGradient(const QColor &top, const QColor &bottom) {
