@@ -10,6 +10,7 @@
 #include <QScreen>
 #include <algorithm>
 #include <QThread>
+#include <QTimer>
 
 #include "Controls.h"
 
@@ -121,9 +122,9 @@ void Form::SetFixedClientSize(int width, int height, bool titleButtons) {
 
 namespace {
 
-// Undoes a minimise or maximise as soon as the window hears of it: asked back
-// to its normal state, the window is mapped again, and the window manager
-// brings back with it the opener it minimised too.
+// Undoes a minimise or maximise once the window has taken in the change:
+// asked back to its normal state, the window is mapped again, and the window
+// manager brings back with it the opener it minimised too.
 class DialogOnScreen final : public QObject {
 public:
     using QObject::QObject;
@@ -132,10 +133,13 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override {
         if (event->type() != QEvent::WindowStateChange) return false;
         auto *dialog = static_cast<QWidget *>(watched);
-        if (!(dialog->windowState() & kRefused)) return false;
-        dialog->setWindowState(dialog->windowState() & ~kRefused);
-        if (QGuiApplication::platformName() != QLatin1String("offscreen")) dialog->raise();
-        dialog->activateWindow();
+        if (dialog->windowState() & kRefused)
+            QTimer::singleShot(0, dialog, [dialog] {
+                if (!(dialog->windowState() & kRefused) || !dialog->isVisible()) return;
+                dialog->setWindowState(dialog->windowState() & ~kRefused);
+                if (QGuiApplication::platformName() != QLatin1String("offscreen")) dialog->raise();
+                dialog->activateWindow();
+            });
         return false;
     }
 

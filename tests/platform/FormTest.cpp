@@ -254,6 +254,7 @@ TEST_P(FormFixedSize, NeverStaysMinimisedOrMaximised) {
         SCOPED_TRACE(int(state));
         dialog.setWindowState(state);
         main.setWindowState(state);
+        QCoreApplication::processEvents();
         EXPECT_EQ(dialog.windowState(), Qt::WindowNoState);
         EXPECT_TRUE(dialog.isVisible());
         EXPECT_EQ(dialog.size(), QSize(420, 260));

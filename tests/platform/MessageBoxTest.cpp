@@ -66,6 +66,7 @@ private:
         if (auto *label = box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"))) seen_->label = label->text();
         seen_->flags = box->windowFlags();
         box->setWindowState(Qt::WindowMinimized);
+        QCoreApplication::processEvents();
         seen_->cameBack = box->windowState() == Qt::WindowNoState && box->isVisible();
         QAbstractButton *target = nullptr;
         for (QAbstractButton *b : box->buttons()) {
