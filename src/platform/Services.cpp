@@ -6,6 +6,9 @@
 #include <QEventLoop>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFileSystemModel>
+#include <QIdentityProxyModel>
+#include <QLocale>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
@@ -127,12 +130,36 @@ QString CannotOpenMessage(const QString &command) {
                           "programma in grado di aprirlo.");
 }
 
+// The file dialog's dates and sizes in the program's language. Qt's own file
+// dialog writes them in the system's locale, not in the program's (Italian
+// whatever the system's): under an English or C locale its "Data di modifica"
+// column would read "11 Dec 2026". A desktop's own file dialog, where there
+// is one, speaks the desktop's language and takes no part in this.
+class ItalianFileDetails final : public QIdentityProxyModel {
+public:
+    using QIdentityProxyModel::QIdentityProxyModel;
+
+    QVariant data(const QModelIndex &index, int role) const override {
+        const auto *files = qobject_cast<const QFileSystemModel *>(sourceModel());
+        if (role == Qt::DisplayRole && files && (index.column() == 1 || index.column() == 3)) {
+            const QModelIndex source = mapToSource(index);
+            if (index.column() == 3) return QLocale().toString(files->lastModified(source), QLocale::ShortFormat);
+            if (!files->isDir(source)) return QLocale().formattedDataSize(files->size(source));
+        }
+        return QIdentityProxyModel::data(index, role);
+    }
+};
+
 class RealFileDialogs final : public FileDialogService {
 public:
     QString GetOpenFileName(QWidget *parent, const QString &title, const QString &folder,
                             const QString &filter) override {
-        return QFileDialog::getOpenFileName(parent, title, folder, filter, nullptr,
-                                            QFileDialog::HideNameFilterDetails);
+        QFileDialog dialog(parent, title, folder, filter);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+        dialog.setOption(QFileDialog::HideNameFilterDetails);
+        dialog.setProxyModel(new ItalianFileDetails(&dialog));
+        if (dialog.exec() != QDialog::Accepted) return QString();
+        return dialog.selectedFiles().value(0);
     }
 };
 
