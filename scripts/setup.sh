@@ -4,8 +4,10 @@
 set -euo pipefail
 
 # qt6-translations-l10n: Qt's own dialogs (print, preview, file) in Italian.
+# xdg-utils: xdg-open, which hands documents, mail and links to the desktop's
+# programs and says whether one took them.
 packages=(build-essential cmake pkg-config qt6-base-dev libgl-dev libhpdf-dev
-          fonts-dejavu-core fonts-liberation qt6-translations-l10n)
+          fonts-dejavu-core fonts-liberation qt6-translations-l10n xdg-utils)
 if [[ "${1:-}" == "test" ]]; then
   packages+=(libgtest-dev libgmock-dev poppler-utils)
 fi

@@ -262,11 +262,18 @@ void TfrmMenuCamere::imgGuidaClick() {
 }
 
 // Where the chooser leads when it closes: the planner after "Apri", the
-// launcher otherwise. Any other target shows nothing more.
-void TfrmMenuCamere::FormClose(CloseAction &) {
+// launcher otherwise. Any other target shows nothing more. A planner whose
+// file cannot be read does not open: after its message the chooser stays,
+// ready for another vehicle or year, and a further close leads to the
+// launcher.
+void TfrmMenuCamere::FormClose(CloseAction &action) {
     const QString target = Trim(lblMemory->text());
     if (target == QLatin1String("planning")) {
-        frmPlanning->Show();
+        if (!frmPlanning->Open()) {
+            lblMemory->setText(QStringLiteral("avvio"));
+            action = CloseAction::None;
+            return;
+        }
         Hide();
     } else if (target == QLatin1String("avvio")) {
         ShowLauncher();

@@ -285,8 +285,21 @@ void TfrmPlanning::FormCreate() {
     txtTarga->SetMaxLength(30);
 }
 
+bool TfrmPlanning::Open() {
+    if (!Prepare()) return false;
+    prepared_ = true;
+    Show();
+    prepared_ = false;
+    return true;
+}
+
 void TfrmPlanning::FormShow() {
     saveFailed_ = false;
+    // Opened by the chooser, the planner was loaded just before it showed.
+    if (!prepared_) Prepare();
+}
+
+bool TfrmPlanning::Prepare() {
     cmdNuovoClick();
     if (frmMenuCamere) {
         txtVeicolo->setText(Trim(frmMenuCamere->lblVeicolo->text()));
@@ -294,7 +307,7 @@ void TfrmPlanning::FormShow() {
         txtModello->setText(Trim(frmMenuCamere->lblModello->text()));
         txtTarga->setText(Trim(frmMenuCamere->lblTarga->text()));
     }
-    LoadPlanner();
+    return LoadPlanner();
 }
 
 // Every close saves; a save that fails keeps the planner open with its days,
@@ -330,11 +343,11 @@ void TfrmPlanning::cmdNuovoClick() {
     txtVeicolo->setFocus();
 }
 
-void TfrmPlanning::LoadPlanner() {
+bool TfrmPlanning::LoadPlanner() {
     // No planner file named (the chooser's "Apri" always names one): every day
     // stays free, and with no record number the close writes nothing.
     const QString path = frmMenuCamere ? Trim(frmMenuCamere->lblFile->text()) : QString();
-    if (path.isEmpty()) return;
+    if (path.isEmpty()) return true;
     try {
         ArchiveFile planner;
         planner.OpenArchivePath(path, PlannerRecord);
@@ -354,10 +367,12 @@ void TfrmPlanning::LoadPlanner() {
         }
         planner.CloseArchive();
         lblPosizione->setText(QStringLiteral("1"));
+        return true;
     } catch (const std::exception &) {
         // The record number stays empty, so the close will not write over a
         // file whose bookings could not be read.
         MessageDlg(MsgKind::Error, ArchiveFailureMessage());
+        return false;
     }
 }
 

@@ -65,6 +65,12 @@ public:
     // Never visible: they carry the reset and the save.
     ImageButton *cmdNuovo, *cmdSalva;
 
+    // The chooser's way in: loads the planner file its "Apri" named and shows
+    // the planner. A file that cannot be read is reported (the archive failure
+    // message) and the planner is not shown: false. Every day would show free,
+    // inviting a double booking, and nothing booked there could be kept.
+    bool Open();
+
     // The reset: every day free with an empty text, no record number.
     void cmdNuovoClick();
     // The save of the header and the 366 texts into record 1 of the planner
@@ -93,12 +99,16 @@ protected:
 
 private:
     void BuildGrid();
-    void LoadPlanner();
+    // The reset, the chooser's vehicle in the header and the load; false when
+    // the planner file could not be read (the message is shown).
+    bool Prepare();
+    bool LoadPlanner();
     // False when the planner file could not be written (the message is shown).
     bool SavePlanner();
     std::array<DayCell, 366> cells_;
     DayCellEvents *dayEvents_;
     bool saveFailed_ = false;  // the last close could not save
+    bool prepared_ = false;    // Open() loaded the planner for the show under way
 };
 
 extern TfrmPlanning *frmPlanning;

@@ -10,6 +10,7 @@
 #include <QScreen>
 #include <algorithm>
 #include <QThread>
+#include <QTimer>
 
 #include "Controls.h"
 
@@ -116,6 +117,44 @@ void Form::SetFixedClientSize(int width, int height, bool titleButtons) {
     Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
     if (titleButtons) flags |= Qt::WindowCloseButtonHint | Qt::WindowSystemMenuHint;
     setWindowFlags(flags);
+    KeepDialogOnScreen(this);
+}
+
+namespace {
+
+// Undoes a minimise or maximise once the window has taken in the change:
+// asked back to its normal state, the window is mapped again, and the window
+// manager brings back with it the opener it minimised too.
+class DialogOnScreen final : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override {
+        if (event->type() != QEvent::WindowStateChange) return false;
+        auto *dialog = static_cast<QWidget *>(watched);
+        if (dialog->windowState() & kRefused)
+            QTimer::singleShot(0, dialog, [dialog] {
+                if (!(dialog->windowState() & kRefused) || !dialog->isVisible()) return;
+                dialog->setWindowState(dialog->windowState() & ~kRefused);
+                if (QGuiApplication::platformName() != QLatin1String("offscreen")) dialog->raise();
+                dialog->activateWindow();
+            });
+        return false;
+    }
+
+private:
+    static constexpr Qt::WindowStates kRefused{Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen};
+};
+
+}  // namespace
+
+void KeepDialogOnScreen(QWidget *dialog) {
+    const QString name = QStringLiteral("velmoraDialogOnScreen");
+    if (dialog->findChild<QObject *>(name, Qt::FindDirectChildrenOnly)) return;
+    auto *filter = new DialogOnScreen(dialog);
+    filter->setObjectName(name);
+    dialog->installEventFilter(filter);
 }
 
 void Form::SetGradient(const QColor &top, const QColor &bottom) {

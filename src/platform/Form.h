@@ -41,7 +41,8 @@ public:
     QString Caption() const { return windowTitle(); }
     void SetCaption(const QString &caption) { setWindowTitle(caption); }
     // A dialog with a fixed border: no minimise or maximise button, the close
-    // box only when `titleButtons` asks for it.
+    // box only when `titleButtons` asks for it, never minimised or maximised
+    // (KeepDialogOnScreen).
     void SetFixedClientSize(int width, int height, bool titleButtons = false);
     void SetGradient(const QColor &top, const QColor &bottom);
     void CentreOnScreen();
@@ -75,6 +76,14 @@ private:
     QColor gradientTop_, gradientBottom_;
     QWidget *centredPanel_ = nullptr;
 };
+
+// A dialog stays on screen at its size: a minimise or maximise from the
+// window manager is undone at once. The hints every dialog carries (a dialog
+// of fixed size, title bar without those buttons, transient for its opener)
+// keep the buttons away on most window managers, but some show them anyway
+// (openbox), and a minimised dialog there takes its opener with it, with
+// nothing on screen to bring either back.
+void KeepDialogOnScreen(QWidget *dialog);
 
 // Tests replace the modal loop with a script that acts on the open window.
 using ModalHandler = std::function<void(Form &)>;

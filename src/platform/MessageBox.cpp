@@ -4,6 +4,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include "Form.h"
+
 namespace vel {
 namespace {
 
@@ -11,6 +13,7 @@ class RealMessages final : public MessageService {
 public:
     MsgButton Show(MsgKind kind, const QString &text) override {
         QMessageBox box(QApplication::activeWindow());
+        KeepDialogOnScreen(&box);
         box.setText(text);
         box.setTextFormat(Qt::PlainText);
         switch (kind) {

@@ -3,14 +3,21 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QDesktopServices>
+#include <QEventLoop>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFileSystemModel>
+#include <QIdentityProxyModel>
+#include <QLocale>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QScreen>
 #include <QPrinter>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTimer>
 #include <QUrl>
 #include <QtMath>
 #include <algorithm>
@@ -41,6 +48,49 @@ ShellTarget KindOf(const QString &target) {
     return ShellTarget::Document;
 }
 
+// How long the desktop's opener may take to say whether a program took the
+// text. On a desktop it does not know, xdg-open runs the program it found in
+// the foreground and ends only with it: still running after this wait, the
+// opener has handed the text over.
+constexpr int kOpenerWaitMs = 3000;
+
+// Runs the desktop's opener and waits for its answer: xdg-open ends with 0
+// when a program took the text, 3 when no program is set for it, 4 when the
+// program failed, 1 or 2 on a call it cannot use. Windows keep painting
+// meanwhile, but no key or click reaches the program until the answer comes.
+// The opener is left running when the wait ends before it does, and is then
+// forgotten once it ends.
+bool RunOpener(const QString &opener, const QString &target) {
+    auto *process = new QProcess;
+    process->setProgram(opener);
+    process->setArguments({target});
+    process->setStandardInputFile(QProcess::nullDevice());
+    process->setProcessChannelMode(QProcess::ForwardedChannels);
+    QEventLoop loop;
+    QObject::connect(process, &QProcess::finished, &loop, &QEventLoop::quit);
+    QObject::connect(process, &QProcess::errorOccurred, &loop, &QEventLoop::quit);
+    QTimer::singleShot(kOpenerWaitMs, &loop, &QEventLoop::quit);
+    process->start();
+    if (process->state() != QProcess::NotRunning) loop.exec(QEventLoop::ExcludeUserInputEvents);
+    if (process->state() != QProcess::NotRunning) {
+        QObject::connect(process, &QProcess::finished, process, &QObject::deleteLater);
+        return true;
+    }
+    const bool taken = process->error() == QProcess::UnknownError &&
+                       process->exitStatus() == QProcess::NormalExit && process->exitCode() == 0;
+    delete process;
+    return taken;
+}
+
+// The desktop's opener when the system has one (a document goes to it as its
+// path); without it Qt's own way of opening, which can only say whether it
+// found a program to start.
+bool OpenUrl(const QUrl &url) {
+    const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+    if (opener.isEmpty()) return QDesktopServices::openUrl(url);
+    return RunOpener(opener, url.isLocalFile() ? url.toLocalFile() : url.toString(QUrl::FullyEncoded));
+}
+
 // Nothing goes through a shell command line.
 class RealShell final : public ShellService {
 public:
@@ -48,15 +98,15 @@ public:
         const QString target = Unquoted(command);
         switch (KindOf(target)) {
         case ShellTarget::Mail:
-            return QDesktopServices::openUrl(QUrl(target, QUrl::TolerantMode));
+            return OpenUrl(QUrl(target, QUrl::TolerantMode));
         case ShellTarget::Link:
-            return QDesktopServices::openUrl(target.contains(QLatin1String("://"))
-                                                 ? QUrl(target, QUrl::TolerantMode)
-                                                 : QUrl(QStringLiteral("http://") + target, QUrl::TolerantMode));
+            return OpenUrl(target.contains(QLatin1String("://"))
+                               ? QUrl(target, QUrl::TolerantMode)
+                               : QUrl(QStringLiteral("http://") + target, QUrl::TolerantMode));
         case ShellTarget::Document:
             // The desktop may start a viewer that only then finds nothing.
             if (!QFileInfo::exists(target)) return false;
-            return QDesktopServices::openUrl(QUrl::fromLocalFile(target));
+            return OpenUrl(QUrl::fromLocalFile(target));
         }
         return false;
     }
@@ -80,12 +130,36 @@ QString CannotOpenMessage(const QString &command) {
                           "programma in grado di aprirlo.");
 }
 
+// The file dialog's dates and sizes in the program's language. Qt's own file
+// dialog writes them in the system's locale, not in the program's (Italian
+// whatever the system's): under an English or C locale its "Data di modifica"
+// column would read "11 Dec 2026". A desktop's own file dialog, where there
+// is one, speaks the desktop's language and takes no part in this.
+class ItalianFileDetails final : public QIdentityProxyModel {
+public:
+    using QIdentityProxyModel::QIdentityProxyModel;
+
+    QVariant data(const QModelIndex &index, int role) const override {
+        const auto *files = qobject_cast<const QFileSystemModel *>(sourceModel());
+        if (role == Qt::DisplayRole && files && (index.column() == 1 || index.column() == 3)) {
+            const QModelIndex source = mapToSource(index);
+            if (index.column() == 3) return QLocale().toString(files->lastModified(source), QLocale::ShortFormat);
+            if (!files->isDir(source)) return QLocale().formattedDataSize(files->size(source));
+        }
+        return QIdentityProxyModel::data(index, role);
+    }
+};
+
 class RealFileDialogs final : public FileDialogService {
 public:
     QString GetOpenFileName(QWidget *parent, const QString &title, const QString &folder,
                             const QString &filter) override {
-        return QFileDialog::getOpenFileName(parent, title, folder, filter, nullptr,
-                                            QFileDialog::HideNameFilterDetails);
+        QFileDialog dialog(parent, title, folder, filter);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+        dialog.setOption(QFileDialog::HideNameFilterDetails);
+        dialog.setProxyModel(new ItalianFileDetails(&dialog));
+        if (dialog.exec() != QDialog::Accepted) return QString();
+        return dialog.selectedFiles().value(0);
     }
 };
 

@@ -316,21 +316,44 @@ TEST_F(PlanningFileTest, OnlyWhatWasSavedSurvivesTheNextShowing) {
     EXPECT_EQ(Day(1, 2), FreeDay());
 }
 
-// Mended: a planner file that cannot be read is reported, and the close then
-// leaves the stored planner alone.
-TEST_F(PlanningFileTest, ALoadThatFailsIsReportedAndNothingIsWrittenOverIt) {
+// Mended: a planner file that cannot be read is reported and the planner does
+// not open (every day would show free, and a booking made there could not be
+// kept): the chooser stays, and the stored planner is left alone. Once the
+// file can be read, "Apri" opens it with its bookings.
+TEST_F(PlanningFileTest, ALoadThatFailsKeepsTheChooserAndOpensNoPlanner) {
+    const QString name = PlannerName(kPlate, QStringLiteral("2026"));
+    folder.Block(name);
+    WriteFleet({TheCar()});
+    messages.Expect(MsgKind::Error, ArchiveFailureMessage());
+    OpenPlanner(kPlate, QStringLiteral("2026"));
+    messages.Verify();
+    EXPECT_FALSE(frmPlanning->isVisible());
+    EXPECT_TRUE(frmMenuCamere->isVisible());
+    EXPECT_FALSE(frmAvvio->isVisible());
+    EXPECT_EQ(frmMenuCamere->lblMemory->text(), QStringLiteral("avvio"));
+    EXPECT_TRUE(QFileInfo(folder.Path(name)).isDir());
+
+    QDir(folder.Path(QString())).rmdir(name);
+    folder.Write(name, PlannerImage().Day(4, QStringLiteral("Rossi")).bytes);
+    Click(frmMenuCamere->btnApriFatture);
+    EXPECT_TRUE(frmPlanning->isVisible());
+    EXPECT_FALSE(frmMenuCamere->isVisible());
+    EXPECT_EQ(DayAt(4), BookedDay(QStringLiteral("Rossi")));
+    frmPlanning->Close();
+    EXPECT_TRUE(frmAvvio->isVisible());
+}
+
+// After the failed load the chooser leads back to the launcher as usual.
+TEST_F(PlanningFileTest, AfterAFailedLoadTheChooserClosesToTheLauncher) {
     folder.Block(PlannerName(kPlate, QStringLiteral("2026")));
     WriteFleet({TheCar()});
     messages.Expect(MsgKind::Error, ArchiveFailureMessage());
     OpenPlanner(kPlate, QStringLiteral("2026"));
     messages.Verify();
-    EXPECT_TRUE(frmPlanning->isVisible());
-    for (int i = 0; i < 366; ++i) ASSERT_EQ(DayAt(i), FreeDay()) << i;
-    EXPECT_TRUE(frmPlanning->lblPosizione->text().isEmpty());
-    frmPlanning->Close();  // no second message: nothing is written
+    Click(frmMenuCamere->imgEsci);
+    EXPECT_FALSE(frmMenuCamere->isVisible());
     EXPECT_FALSE(frmPlanning->isVisible());
     EXPECT_TRUE(frmAvvio->isVisible());
-    EXPECT_TRUE(QFileInfo(folder.Path(PlannerName(kPlate, QStringLiteral("2026")))).isDir());
 }
 
 // Mended: a save that fails is reported and the planner stays open with its

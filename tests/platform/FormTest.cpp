@@ -241,6 +241,28 @@ TEST_P(FormFixedSize, SizeCannotChange) {
     EXPECT_TRUE(flags & Qt::WindowTitleHint);
 }
 
+// Mended: whatever buttons a window manager gives it anyway, a dialog
+// minimised or maximised comes back at once at its size; a main window is
+// left as the window manager put it.
+TEST_P(FormFixedSize, NeverStaysMinimisedOrMaximised) {
+    ProbeForm dialog;
+    dialog.SetFixedClientSize(420, 260, GetParam());
+    dialog.Show();
+    ProbeForm main;
+    main.Show();
+    for (const Qt::WindowState state : {Qt::WindowMinimized, Qt::WindowMaximized, Qt::WindowFullScreen}) {
+        SCOPED_TRACE(int(state));
+        dialog.setWindowState(state);
+        main.setWindowState(state);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(dialog.windowState(), Qt::WindowNoState);
+        EXPECT_TRUE(dialog.isVisible());
+        EXPECT_EQ(dialog.size(), QSize(420, 260));
+        EXPECT_EQ(main.windowState(), state);
+        main.setWindowState(Qt::WindowNoState);
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(Cases, FormFixedSize, ::testing::Values(false, true),
                          [](const auto &info) { return info.param ? "WithCloseBox" : "NoTitleButtons"; });
 

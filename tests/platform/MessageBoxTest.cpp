@@ -35,6 +35,8 @@ struct SeenBox {
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QString text;
     QString label;  // what the box displays
+    Qt::WindowFlags flags;
+    bool cameBack = false;  // minimised, then back on screen at once
 };
 
 // Waits for the next message box, records it and clicks the named button.
@@ -62,6 +64,10 @@ private:
         seen_->icon = box->icon();
         seen_->text = box->text();
         if (auto *label = box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"))) seen_->label = label->text();
+        seen_->flags = box->windowFlags();
+        box->setWindowState(Qt::WindowMinimized);
+        QCoreApplication::processEvents();
+        seen_->cameBack = box->windowState() == Qt::WindowNoState && box->isVisible();
         QAbstractButton *target = nullptr;
         for (QAbstractButton *b : box->buttons()) {
             seen_->buttons << b->text();
@@ -109,6 +115,8 @@ TEST_P(RealMessageBox, OffersTheButtonsOfItsKind) {
     EXPECT_EQ(seen.text, c.text);
     EXPECT_EQ(seen.label, c.text) << "shown exactly as given";
     EXPECT_EQ(int(answer), int(c.answer));
+    EXPECT_FALSE(seen.flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
+    EXPECT_TRUE(seen.cameBack) << "a message box is never left minimised";
 }
 
 const QString kLines = QStringLiteral("Prima riga\n\r\n\rSeconda riga");

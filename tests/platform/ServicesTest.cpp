@@ -1,6 +1,16 @@
 // The desktop seams: whatever the program hands to the shell, the file dialog
 // or the printer reaches the installed stand-in, and the real service is back
 // once the stand-in is gone.
+#include <QAbstractProxyModel>
+#include <QApplication>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFileSystemModel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QTemporaryDir>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 #include "QtPrint.h"
@@ -40,6 +50,42 @@ TEST(DesktopSeams, CallsReachTheInstalledFakes) {
     EXPECT_EQ(dynamic_cast<test::FakeShell *>(&Shell()), nullptr);
     EXPECT_EQ(dynamic_cast<test::FakeFileDialog *>(&FileDialogs()), nullptr);
     EXPECT_EQ(dynamic_cast<test::FakePrinter *>(&Printing()), nullptr);
+}
+
+
+// Mended: Qt's own file dialog writes its dates and sizes in the program's
+// language, not the system's; the chosen file comes back whole.
+TEST(RealFileDialog, DatesAndSizesInItalianAndTheChosenFileComesBack) {
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("Cliente.pdf"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray(2048, 'x'));
+    file.close();
+    QString date, size;
+    QTimer poll;
+    poll.setInterval(20);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        if (!dialog) return;
+        // The rows as the dialog's detail view shows them.
+        const auto *files = dialog->findChild<QFileSystemModel *>();
+        const QAbstractProxyModel *proxy = dialog->proxyModel();
+        const QModelIndex row = proxy ? proxy->mapFromSource(files->index(path)) : files->index(path);
+        date = row.siblingAtColumn(3).data().toString();
+        size = row.siblingAtColumn(1).data().toString();
+        if (date.isEmpty()) return;
+        poll.stop();
+        dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(QStringLiteral("Cliente.pdf"));
+        static_cast<QDialog *>(dialog)->accept();
+    });
+    poll.start();
+    EXPECT_EQ(FileDialogs().GetOpenFileName(nullptr, QStringLiteral("Apri"), folder.path(),
+                                            QStringLiteral("Documenti (*.pdf)")),
+              path);
+    const QLocale italian(QLocale::Italian, QLocale::Italy);
+    EXPECT_EQ(date, italian.toString(QFileInfo(path).lastModified(), QLocale::ShortFormat));
+    EXPECT_EQ(size, italian.formattedDataSize(2048));
 }
 
 }  // namespace
