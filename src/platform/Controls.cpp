@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QFocusEvent>
+#include <QInputMethodEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QResizeEvent>
@@ -31,8 +32,10 @@ bool IsLineBreak(QChar c) {
 // caret `pos` standing after it; start == end for a mere deletion. When the
 // caret does not stand at the end of the insertion (an input method may put
 // it elsewhere), the insertion is what lies between the common beginning and
-// the common end of the two texts.
-std::pair<int, int> InsertedPart(const QString &before, const QString &after, int pos) {
+// the common end of the two texts. `from` is where the edit began (the
+// selection it replaced, or the caret): a text brought in that begins as the
+// one it replaced begins is the user's all the same.
+std::pair<int, int> InsertedPart(const QString &before, const QString &after, int pos, int from) {
     const int oldSize = int(before.size());
     const int newSize = int(after.size());
     int tail = newSize - pos;  // characters after the caret, as they were before
@@ -45,6 +48,7 @@ std::pair<int, int> InsertedPart(const QString &before, const QString &after, in
     const int limit = std::min(end, oldSize - tail);
     int start = 0;
     while (start < limit && after.at(start) == before.at(start)) ++start;
+    if (from >= 0 && from < start) start = from;  // the texts agree up to `from` all the same
     return {start, end};
 }
 
@@ -66,7 +70,7 @@ public:
     State validate(QString &input, int &pos) const override {
         Edit &edit = *edit_;
         if (!edit.isUndoAvailable() || input == edit.previous_) return Acceptable;
-        const auto [start, end] = InsertedPart(edit.previous_, input, pos);
+        const auto [start, end] = InsertedPart(edit.previous_, input, pos, edit.editFrom_);
         if (start >= end) return Acceptable;  // a deletion, also from an overlong text
         const int stays = int(input.size()) - (end - start);
         QString kept;
@@ -172,6 +176,17 @@ Edit::Edit(QWidget *parent) : QLineEdit(nullptr) {
         previous_ = text;
         if (onChange) onChange();
     });
+    // Where the next change begins. Qt says where the caret and the
+    // selection went once a change is over, after validating it: the
+    // validator still reads the place the change started from.
+    // An input method's commit says where its caret went before it is
+    // validated: the place is taken as the event comes (see event).
+    auto track = [this] {
+        if (!inputMethodEvent_) editFrom_ = hasSelectedText() ? selectionStart() : cursorPosition();
+    };
+    connect(this, &QLineEdit::textChanged, this, track);
+    connect(this, &QLineEdit::selectionChanged, this, track);
+    connect(this, &QLineEdit::cursorPositionChanged, this, track);
     // A text put in by code (a load, a pick, a clear) shows from its first
     // character, also when it equals the text already there; Qt's setText
     // puts the caret after the last character and shows the end. setText is
@@ -243,6 +258,16 @@ bool Edit::event(QEvent *e) {
         bool user;
         ~Done() { depth -= user; }
     } done{userInput_, user};
+    if (e->type() == QEvent::InputMethod && !inputMethodEvent_) {
+        // A commit may replace what stands before the caret, too.
+        const int replaced = std::min(0, static_cast<QInputMethodEvent *>(e)->replacementStart());
+        editFrom_ = std::max(0, (hasSelectedText() ? selectionStart() : cursorPosition()) + replaced);
+        inputMethodEvent_ = true;
+        const bool handled = QLineEdit::event(e);
+        inputMethodEvent_ = false;
+        editFrom_ = hasSelectedText() ? selectionStart() : cursorPosition();
+        return handled;
+    }
     if (e->type() == QEvent::KeyPress) {
         auto *k = static_cast<QKeyEvent *>(e);
         if (k->key() == Qt::Key_Tab || k->key() == Qt::Key_Backtab) {

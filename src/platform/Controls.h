@@ -96,6 +96,8 @@ private:
     bool refusedTextWhole_ = false;
     int userInput_ = 0;     // inside a key, mouse, menu or drop event of the user
     QString previous_;      // the text before the change being made
+    int editFrom_ = 0;      // where it begins: the selection's start, or the caret
+    bool inputMethodEvent_ = false;
     QChar typedChar_;       // the character of the key being pressed, already past onKeyDown
     bool rewriting_ = false;  // the typing rules are putting their form of a user edit in
     bool textSet_ = false;    // a text put in by code, whose caret is about to settle

@@ -540,6 +540,19 @@ TEST(EditArrivalHandler, ReplacesTheSelectionOnlyWithWhatIsKept) {
         test::Bring(&edit, how, QStringLiteral("X&Y"));
         EXPECT_EQ(edit.text(), QStringLiteral("abXYef"));
         EXPECT_EQ(edit.cursorPosition(), 4);
+        // A text that begins as the selection does is the user's all the same.
+        edit.setSelection(2, 2);
+        test::Bring(&edit, how, QStringLiteral("X\u00e9"));
+        EXPECT_EQ(edit.text(), QStringLiteral("abXef"));
+    }
+    edit.onKeyDown = CapitalsInstead;
+    for (const test::Arrival how : {test::Arrival::InputMethod, test::Arrival::MenuPaste,
+                                    test::Arrival::SelectionPaste}) {
+        SCOPED_TRACE(test::NameOf(how));
+        edit.setText(QStringLiteral("xab"));
+        edit.setSelection(1, 2);
+        test::Bring(&edit, how, QStringLiteral("abc"));
+        EXPECT_EQ(edit.text(), QStringLiteral("xABC"));
     }
 }
 
