@@ -151,7 +151,7 @@ void CardEngine::FocusNext(const Binding &from) {
         if (b.kind == Kind::Edit || b.kind == Kind::Combo) chain.push_back(&b);
     for (size_t i = 0; i < chain.size(); ++i) {
         if (chain[i] == &from) {
-            chain[(i + 1) % chain.size()]->control->setFocus();
+            FocusByEnter(chain[(i + 1) % chain.size()]->control);
             return;
         }
     }

@@ -179,7 +179,7 @@ void ResultListDialog::btnTrovaClick() { FindNextInList(lstRecords, txtTrova->te
 
 void ResultListDialog::txtTrovaKeyDown(int &key, QChar &, Qt::KeyboardModifiers) {
     if (key != vkReturn) return;
-    btnTrova->setFocus();
+    FocusByEnter(btnTrova);
     key = 0;
 }
 
@@ -289,7 +289,7 @@ FindDialog::FindDialog(QWidget *owner, ResultListDef def, std::span<const Criter
         // first; it never starts the search.
         edit->onKeyDown = [next](int &key, QChar &, Qt::KeyboardModifiers) {
             if (key != vkReturn) return;
-            next->setFocus();
+            FocusByEnter(next);
             key = 0;
         };
         if (i > 0) setTabOrder(criteria_[i - 1], edit);

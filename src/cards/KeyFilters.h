@@ -2,9 +2,11 @@
 // The key filters and typing rules that several cards' edits share. A filter
 // is a KeyHandler (hand it to CardEngine::OnKey or to an edit's onKeyDown): it
 // swallows a key by setting both its code and its character to 0 and lets
-// Enter pass, so the card's Enter chain still moves on. The typing rules
-// belong in an edit's onTyping: they act on what the user types, never on a
-// text put in by a load or a pick.
+// Enter pass, so the card's Enter chain still moves on. The edit puts each
+// character of a paste, a drop or an input method's commit to the same
+// filter, so what a filter refuses typed never gets in another way. The
+// typing rules belong in an edit's onTyping: they act on what the user types
+// or brings in those ways, never on a text put in by a load or a pick.
 #include <QChar>
 #include <QString>
 

@@ -146,7 +146,7 @@ void TfrmNumerazione::txtInizioExit() {
 void TfrmNumerazione::txtInizioKeyDown(int &key, QChar &keyChar, Qt::KeyboardModifiers) {
     if (key == vkReturn) {
         // On to the button, which Enter does not press here.
-        btnApplica->setFocus();
+        FocusByEnter(btnApplica);
         key = 0;
         keyChar = QChar();
         return;

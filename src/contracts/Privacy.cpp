@@ -164,7 +164,7 @@ TfrmPrivacy::TfrmPrivacy(QWidget *owner) : Form(owner) {
         Edit *next = edits_[(i + 1) % edits_.size()];
         edits_[i]->onKeyDown = [next](int &key, QChar &, Qt::KeyboardModifiers) {
             if (key != vkReturn) return;
-            next->setFocus();
+            FocusByEnter(next);
             key = 0;
         };
         if (i > 0) setTabOrder(edits_[i - 1], edits_[i]);

@@ -66,7 +66,7 @@ CheckerControls BuildChecker(Form *form, const CheckerShape &shape) {
 
 void CheckerEditKeyDown(int &key, QChar &keyChar, Button *check, CheckerKeys keys) {
     const bool enter = key == vkReturn;
-    if (enter) check->setFocus();
+    if (enter) FocusByEnter(check);
     const bool passes = IsEditingKey(key) ||
                         (key == 0 && keyChar.unicode() >= u'0' && keyChar.unicode() <= u'9');
     if (enter || (keys == CheckerKeys::DigitsOnly && !passes)) {

@@ -205,7 +205,7 @@ void TfrmIntervallo::txtMeseFineExit() { txtMeseFine->ExitRule(); }
 // Enter goes on to "Applica e chiudi" without pressing it.
 void TfrmIntervallo::txtPrenotazioneKeyDown(int &key, QChar &keyChar, Qt::KeyboardModifiers) {
     if (key != vkReturn) return;
-    btnChiudi->setFocus();
+    FocusByEnter(btnChiudi);
     key = 0;
     keyChar = QChar();
 }

@@ -123,7 +123,7 @@ void TfrmRiepPrenotazioni::btnTrovaClick() { FindNextInList(lstRecords, txtTrova
 
 void TfrmRiepPrenotazioni::txtTrovaKeyDown(int &key, QChar &, Qt::KeyboardModifiers) {
     if (key != vkReturn) return;
-    btnTrova->setFocus();
+    FocusByEnter(btnTrova);
     key = 0;
 }
 

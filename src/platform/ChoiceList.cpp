@@ -24,7 +24,7 @@ void ChoiceList::SetItems(const QStringList &items, Match match) {
 void ChoiceList::KeyRule(int &key, QChar &keyChar) {
     switch (key) {
     case vkReturn:
-        if (next_) next_->setFocus();
+        FocusByEnter(next_);
         return;
     case vkBack:
     case vkDelete: Empty(); return;

@@ -1,10 +1,12 @@
 #pragma once
 // A drop-down list whose value is one of its items or nothing: the text comes
 // from the list, from a load or from a command of the window, never from the
-// keyboard. Enter moves on, Backspace and Delete empty the text, Left and
-// Right move in it, every other key is refused; when the list is left, a
-// text that is none of its items is emptied. Values put in by code stay as
-// they are until the user enters and leaves the list.
+// keyboard, nor from a paste, a drop or an input method (the editor puts each
+// such character to the key rule, which refuses it). Enter moves on,
+// Backspace and Delete empty the text, Left and Right move in it, every other
+// key is refused; when the list is left, a text that is none of its items is
+// emptied. Values put in by code stay as they are until the user enters and
+// leaves the list.
 #include <QStringList>
 
 #include "Controls.h"

@@ -5,62 +5,111 @@
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QFocusEvent>
+#include <QInputMethodEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QResizeEvent>
 #include <QValidator>
 #include <QWheelEvent>
 #include <algorithm>
+#include <utility>
 
 namespace vel {
 
-// Cuts what the user is inserting so that the text stays within the edit's
-// maximum length. QLineEdit validates setText() too, but setText() empties the
-// undo history first, while every user edit (typed, pasted by key or menu,
-// dropped) has just added to it: text put in by code is told apart that way
-// and stays whole.
-class TypingLimit : public QValidator {
+namespace {
+
+// Characters a typing user cannot enter: the C0 and C1 controls (line breaks
+// and tabs among them) and the Unicode line and paragraph separators.
+bool IsControlCharacter(QChar c) {
+    return c.category() == QChar::Other_Control || c == QChar::LineSeparator || c == QChar::ParagraphSeparator;
+}
+
+bool IsLineBreak(QChar c) {
+    return c == u'\n' || c == u'\r' || c == QChar::LineSeparator || c == QChar::ParagraphSeparator;
+}
+
+// The part [start, end) of `after` that an edit of `before` brought in, the
+// caret `pos` standing after it; start == end for a mere deletion. When the
+// caret does not stand at the end of the insertion (an input method may put
+// it elsewhere), the insertion is what lies between the common beginning and
+// the common end of the two texts. `from` is where the edit began (the
+// selection it replaced, or the caret): a text brought in that begins as the
+// one it replaced begins is the user's all the same.
+std::pair<int, int> InsertedPart(const QString &before, const QString &after, int pos, int from) {
+    const int oldSize = int(before.size());
+    const int newSize = int(after.size());
+    int tail = newSize - pos;  // characters after the caret, as they were before
+    if (pos < 0 || tail < 0 || tail > oldSize || QStringView(after).right(tail) != QStringView(before).right(tail)) {
+        tail = 0;
+        const int shorter = std::min(oldSize, newSize);
+        while (tail < shorter && after.at(newSize - 1 - tail) == before.at(oldSize - 1 - tail)) ++tail;
+    }
+    const int end = newSize - tail;
+    const int limit = std::min(end, oldSize - tail);
+    int start = 0;
+    while (start < limit && after.at(start) == before.at(start)) ++start;
+    if (from >= 0 && from < start) start = from;  // the texts agree up to `from` all the same
+    return {start, end};
+}
+
+}  // namespace
+
+// What the user puts into an edit obeys the rules of typing, whatever way it
+// arrives: each character of a paste, a drop or an input method's commit is
+// put to the key handler as if typed (the character of a key press has been
+// already), a character a user cannot type (a control character) goes, a
+// paste of several lines keeps its first (SetFirstLineOnly), and the text
+// stops at the maximum length. QLineEdit validates setText() too, but
+// setText() empties the undo history first, while every user edit (typed,
+// pasted by key, menu or mouse, dropped, committed) has just added to it:
+// text put in by code is told apart that way and stays whole.
+class TypingRules : public QValidator {
 public:
-    explicit TypingLimit(Edit *edit) : QValidator(edit), edit_(edit) {}
+    explicit TypingRules(Edit *edit) : QValidator(edit), edit_(edit) {}
 
     State validate(QString &input, int &pos) const override {
-        if (FirstLineOnly(input, pos) == Invalid) return Invalid;
-        const int max = edit_->maxLength_;
-        if (max <= 0 || input.size() <= max || !edit_->isUndoAvailable()) return Acceptable;
-        const int base = static_cast<int>(edit_->previous_.size()) - edit_->previousSelection_;
-        const int inserted = static_cast<int>(input.size()) - base;
-        if (inserted <= 0) return Acceptable;  // deleting from an overlong text
-        const int keep = std::clamp(max - base, 0, inserted);
-        const int start = pos - inserted;
-        // Nothing fits: refusing the edit undoes it without any change signal,
-        // as a full edit ignores the key.
-        if (start < 0 || keep == 0) return Invalid;
-        input.remove(start + keep, inserted - keep);
-        pos = start + keep;
+        Edit &edit = *edit_;
+        if (!edit.isUndoAvailable() || input == edit.previous_) return Acceptable;
+        const auto [start, end] = InsertedPart(edit.previous_, input, pos, edit.editFrom_);
+        if (start >= end) return Acceptable;  // a deletion, also from an overlong text
+        const int stays = int(input.size()) - (end - start);
+        QString kept;
+        for (int i = start; i < end; ++i) {
+            // What does not fit is cut; a refusal of the whole text only
+            // looks at what would go in.
+            if (edit.maxLength_ > 0 && stays + kept.size() >= edit.maxLength_) break;
+            QChar c = input.at(i);
+            if (edit.firstLineOnly_ && IsLineBreak(c)) break;
+            bool refused = IsControlCharacter(c);
+            if (!refused && !(i == start && c == edit.typedChar_)) refused = !TypedThrough(edit, c);
+            if (refused && edit.refusedTextWhole_) return Invalid;
+            if (!refused) kept += c;
+        }
+        // Nothing goes in: refusing the edit undoes it without any change
+        // signal, as a swallowed key or a full edit leaves the text alone.
+        if (kept.isEmpty()) return Invalid;
+        if (kept.size() != end - start || QStringView(input).mid(start, end - start) != kept) {
+            input.replace(start, end - start, kept);
+            if (pos >= end)
+                pos += int(kept.size()) - (end - start);
+            else if (pos > start)
+                pos = start + std::min(pos - start, int(kept.size()));
+            edit.rewriting_ = true;  // Qt puts the rewritten text in by its setText
+        }
         return Acceptable;
     }
 
 private:
-    // With SetFirstLineOnly, text of several lines pasted or dropped by the
-    // user goes in up to its first line break, as into the system's one-line
-    // edits: the edit would show the breaks as blanks, and the record would
-    // carry them unseen into list lines, prints and exports. A first line
-    // that is empty brings nothing. Text put in by code is kept whole.
-    State FirstLineOnly(QString &input, int &pos) const {
-        if (!edit_->firstLineOnly_ || !edit_->isUndoAvailable()) return Acceptable;
-        const int base = static_cast<int>(edit_->previous_.size()) - edit_->previousSelection_;
-        const int inserted = static_cast<int>(input.size()) - base;
-        const int start = pos - inserted;
-        if (inserted <= 0 || start < 0) return Acceptable;
-        for (int i = start; i < start + inserted; ++i) {
-            const char16_t c = input.at(i).unicode();
-            if (c != u'\n' && c != u'\r' && c != u'\u2028' && c != u'\u2029') continue;
-            if (i == start) return Invalid;
-            input.remove(i, start + inserted - i);
-            pos = i;
-            break;
-        }
-        return Acceptable;
+    // The key handler's answer for a character typed without modifiers: false
+    // when it swallows it; `c` becomes the character it types instead.
+    static bool TypedThrough(Edit &edit, QChar &c) {
+        if (!edit.onKeyDown) return true;
+        int key = 0;
+        QChar keyChar = c;
+        edit.onKeyDown(key, keyChar, Qt::NoModifier);
+        if (key == 0 && keyChar.isNull()) return false;
+        if (!keyChar.isNull()) c = keyChar;
+        return true;
     }
 
     Edit *edit_;
@@ -101,6 +150,12 @@ void TranslateKey(const QKeyEvent &event, int *key, QChar *keyChar) {
     *key = (event.key() >= 0x20 && event.key() <= 0x7E) ? event.key() : 0;
 }
 
+void FocusByEnter(QWidget *next) {
+    // Qt selects a line edit's text when the focus comes by Tab, and leaves
+    // the caret where it was when it comes any other way.
+    if (next) next->setFocus(Qt::TabFocusReason);
+}
+
 // The edit is made without its parent and then put in it: a line edit lays its
 // empty text out at once in the font it starts with, and a parent's font would
 // load that font's glyphs while the window is being built; put in its parent,
@@ -113,20 +168,56 @@ Edit::Edit(QWidget *parent) : QLineEdit(nullptr) {
         resize(100, 30);
         setAttribute(Qt::WA_Resized, false);
     }
-    setValidator(new TypingLimit(this));
+    setValidator(new TypingRules(this));
     connect(this, &QLineEdit::textEdited, this, [this] {
         if (onTyping) onTyping();
     });
     connect(this, &QLineEdit::textChanged, this, [this](const QString &text) {
         previous_ = text;
-        previousSelection_ = 0;
-        // A text put in by code (a load, a pick, a clear) shows from its first
-        // character; Qt would put the caret after the last and show the end.
-        // What the user types keeps the caret where typing left it, even when
-        // a typing rule rewrites the text.
-        if (!userInput_) setCursorPosition(0);
         if (onChange) onChange();
     });
+    // Where the next change begins. Qt says where the caret and the
+    // selection went once a change is over, after validating it: the
+    // validator still reads the place the change started from.
+    // An input method's commit says where its caret went before it is
+    // validated: the place is taken as the event comes (see event).
+    auto track = [this] {
+        if (!inputMethodEvent_) editFrom_ = hasSelectedText() ? selectionStart() : cursorPosition();
+    };
+    connect(this, &QLineEdit::textChanged, this, track);
+    connect(this, &QLineEdit::selectionChanged, this, track);
+    connect(this, &QLineEdit::cursorPositionChanged, this, track);
+    // A text put in by code (a load, a pick, a clear) shows from its first
+    // character, also when it equals the text already there; Qt's setText
+    // puts the caret after the last character and shows the end. setText is
+    // no virtual function and is called through QLineEdit pointers too (a
+    // combo box's, a fill by control name), so the edit follows it on Qt's
+    // own line control: its setText starts by resetting the input context
+    // (with no selection left, which tells it from the menu's "Delete"), and
+    // ends by settling the caret, moved or not.
+    QObject *control = nullptr;
+    for (QObject *child : children())
+        if (child->metaObject()->indexOfSignal("resetInputContext()") >= 0) control = child;
+    if (!control || !connect(control, SIGNAL(resetInputContext()), this, SLOT(TextSetStarts())) ||
+        !connect(control, SIGNAL(updateMicroFocus()), this, SLOT(TextSetEnds())))
+        qFatal("Edit: the line control of this Qt build is not the one the edits follow");
+    connect(this, &QLineEdit::cursorPositionChanged, this, &Edit::TextSetEnds);
+}
+
+void Edit::TextSetStarts() {
+    if (hasSelectedText()) return;  // the menu's "Delete", which keeps the caret where the user put it
+    // The typing rules' own form of a user edit goes in by setText as well,
+    // with the caret where the user's edit left it.
+    textSet_ = !rewriting_;
+    rewriting_ = false;
+}
+
+void Edit::TextSetEnds() {
+    if (!textSet_) return;
+    textSet_ = false;
+    // What the user types keeps the caret where typing left it, even when a
+    // typing rule rewrites the text.
+    if (!userInput_) setCursorPosition(0);
 }
 
 void Edit::SetMaxLength(int length) { maxLength_ = std::max(0, length); }
@@ -140,12 +231,8 @@ bool Edit::event(QEvent *e) {
     case QEvent::MouseButtonRelease:
     case QEvent::ContextMenu:
     case QEvent::Drop:
-        // What the user is about to change: the text and the selection it replaces.
-        previous_ = text();
-        previousSelection_ = static_cast<int>(selectedText().size());
-        user = true;
-        break;
     case QEvent::KeyRelease:  // a key-up handler's rewrite of the text
+        // What the user changes keeps the caret where the change left it.
         user = true;
         break;
     default:
@@ -171,6 +258,16 @@ bool Edit::event(QEvent *e) {
         bool user;
         ~Done() { depth -= user; }
     } done{userInput_, user};
+    if (e->type() == QEvent::InputMethod && !inputMethodEvent_) {
+        // A commit may replace what stands before the caret, too.
+        const int replaced = std::min(0, static_cast<QInputMethodEvent *>(e)->replacementStart());
+        editFrom_ = std::max(0, (hasSelectedText() ? selectionStart() : cursorPosition()) + replaced);
+        inputMethodEvent_ = true;
+        const bool handled = QLineEdit::event(e);
+        inputMethodEvent_ = false;
+        editFrom_ = hasSelectedText() ? selectionStart() : cursorPosition();
+        return handled;
+    }
     if (e->type() == QEvent::KeyPress) {
         auto *k = static_cast<QKeyEvent *>(e);
         if (k->key() == Qt::Key_Tab || k->key() == Qt::Key_Backtab) {
@@ -181,18 +278,24 @@ bool Edit::event(QEvent *e) {
 }
 
 bool Edit::HandleKeyDown(QKeyEvent *event) {
-    if (!onKeyDown) return false;
     int key = 0;
     QChar keyChar;
     TranslateKey(*event, &key, &keyChar);
+    // The character this key brings has been put to the handler here: the
+    // typing rules do not put it again.
+    typedChar_ = keyChar;
+    if (!onKeyDown) return false;
     const QChar typed = keyChar;
     onKeyDown(key, keyChar, event->modifiers());
     if (key == 0 && keyChar.isNull()) {
+        typedChar_ = QChar();
         event->accept();
         return true;
     }
     if (keyChar != typed && !keyChar.isNull()) {
+        typedChar_ = keyChar;
         insert(QString(keyChar));
+        typedChar_ = QChar();
         event->accept();
         return true;
     }
@@ -203,6 +306,7 @@ void Edit::keyPressEvent(QKeyEvent *event) {
     const bool tab = event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab;
     if (!tab && HandleKeyDown(event)) return;
     QLineEdit::keyPressEvent(event);
+    typedChar_ = QChar();
     // Enter belongs to the edit's own handler; it never reaches a default button.
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) event->accept();
 }
@@ -323,8 +427,13 @@ void ComboEdit::SetSuggestions(const QStringList &items) {
 
 void ComboEdit::ClearSelectionKeepText() {
     const QString keep = text();
+    // A combo entered by Tab or by the Enter travel has its text selected,
+    // as an edit has: the selection stays.
+    const int from = editor_->selectionStart();
+    const int length = editor_->selectionLength();
     setCurrentIndex(-1);
     editor_->setText(keep);
+    if (length > 0) editor_->setSelection(from, length);
 }
 
 ListCombo::ListCombo(QWidget *parent) : QComboBox(parent) {

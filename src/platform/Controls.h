@@ -1,10 +1,11 @@
 #pragma once
 // Controls with the behaviour the windows were designed for, where Qt's own
 // differ: a maximum length that limits typing only, key handlers that see
-// every key (Tab included) and may swallow it, a text put in by code shown
-// from its first character, no default button pressed by Enter in an edit but
-// Enter pressing the button that has the focus, focus frames that follow the
-// focus.
+// every key (Tab included) and may swallow it, text that arrives without a key
+// (a paste, a drop, an input method) held to the same handlers, a text put in
+// by code shown from its first character, no default button pressed by Enter
+// in an edit but Enter pressing the button that has the focus, focus frames
+// that follow the focus.
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
@@ -27,11 +28,20 @@ inline bool IsEditingKey(int key) { return key == vkBack || key == vkDelete || k
 
 // A key handler gets the key code (0 for a typed character) and the character
 // (0 for a key without one). Setting both to 0 swallows the key; changing the
-// character types another one instead.
+// character types another one instead. An edit's handler is also asked about
+// each character of a text the user brings without typing it (pasted,
+// dropped, committed by an input method, a dead key or a compose sequence),
+// as if it were typed with no modifier: its answer decides whether that
+// character goes in, so a handler acts on key codes only for anything else.
 using KeyHandler = std::function<void(int &key, QChar &keyChar, Qt::KeyboardModifiers shift)>;
 
 // Translates a Qt key event into the handler's key code and character.
 void TranslateKey(const QKeyEvent &event, int *key, QChar *keyChar);
+
+// Moves the focus on to `next` as the Enter travel of a window does: the way
+// Tab does, so that an edit entered so has its text selected and what the
+// user types replaces it (an amount's "0,00").
+void FocusByEnter(QWidget *next);
 
 class Edit : public QLineEdit {
     Q_OBJECT
@@ -48,6 +58,11 @@ public:
     // the system's one-line edits; text put in by code is kept whole. Off
     // unless asked for.
     void SetFirstLineOnly(bool firstLine) { firstLineOnly_ = firstLine; }
+    // A text the user brings without typing it loses each character that the
+    // key handler refuses; with this set, such a text is refused whole
+    // instead (a year pasted with a letter in it is no year with a digit
+    // less). Off unless asked for.
+    void SetRefusedTextWhole(bool whole) { refusedTextWhole_ = whole; }
 
     KeyHandler onKeyDown;
     KeyHandler onKeyUp;
@@ -66,16 +81,27 @@ protected:
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
 
+private slots:
+    // Qt's setText, from whatever pointer it is called, and the moment its
+    // caret has settled (see the constructor).
+    void TextSetStarts();
+    void TextSetEnds();
+
 private:
     bool HandleKeyDown(QKeyEvent *event);  // true when the key was consumed
     void Leave();
     int maxLength_ = 0;
     bool entered_ = false;  // the edit holds the window's focus
     bool firstLineOnly_ = false;
+    bool refusedTextWhole_ = false;
     int userInput_ = 0;     // inside a key, mouse, menu or drop event of the user
-    QString previous_;
-    int previousSelection_ = 0;
-    friend class TypingLimit;
+    QString previous_;      // the text before the change being made
+    int editFrom_ = 0;      // where it begins: the selection's start, or the caret
+    bool inputMethodEvent_ = false;
+    QChar typedChar_;       // the character of the key being pressed, already past onKeyDown
+    bool rewriting_ = false;  // the typing rules are putting their form of a user edit in
+    bool textSet_ = false;    // a text put in by code, whose caret is about to settle
+    friend class TypingRules;
 };
 
 // A free-text edit with a drop-down list of suggestions.

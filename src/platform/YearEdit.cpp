@@ -1,25 +1,20 @@
 #include "YearEdit.h"
 
 #include "common/DateText.h"
-#include "common/TextRules.h"
 
 namespace vel {
 
 YearEdit::YearEdit(QWidget *parent) : Edit(parent) {
     SetMaxLength(4);
     onKeyDown = [this](int &key, QChar &keyChar, Qt::KeyboardModifiers) { KeyRule(key, keyChar); };
-    // Kept apart from onTyping and onChange, which stay the window's.
-    connect(this, &QLineEdit::textChanged, this, [this](const QString &text) {
-        if (IsAllDigits(text)) digits_ = text;
-    });
-    connect(this, &QLineEdit::textEdited, this, [this](const QString &text) {
-        if (!IsAllDigits(text)) setText(digits_);
-    });
+    // A paste or a drop with anything but digits in what would go in is
+    // refused whole: "20x5" is no year to keep as "205".
+    SetRefusedTextWhole(true);
 }
 
 void YearEdit::KeyRule(int &key, QChar &keyChar) {
     if (key == vkReturn) {
-        if (next_) next_->setFocus();
+        FocusByEnter(next_);
         key = 0;
         return;
     }

@@ -31,9 +31,6 @@ public:
 
 private:
     QWidget *next_ = nullptr;
-    // The last text made only of digits, given back when a paste or a drop
-    // would put anything else in the edit.
-    QString digits_;
 };
 
 }  // namespace vel

@@ -128,15 +128,15 @@ void TfrmCambiaPassword::txtPasswordChange() {
 }
 
 void TfrmCambiaPassword::txtPasswordOldKeyDown(int &key, QChar &, Qt::KeyboardModifiers) {
-    if (key == vkReturn) txtPasswordNew->setFocus();
+    if (key == vkReturn) FocusByEnter(txtPasswordNew);
 }
 
 void TfrmCambiaPassword::txtPasswordNewKeyDown(int &key, QChar &, Qt::KeyboardModifiers) {
-    if (key == vkReturn) txtConferma->setFocus();
+    if (key == vkReturn) FocusByEnter(txtConferma);
 }
 
 void TfrmCambiaPassword::txtConfermaKeyDown(int &key, QChar &, Qt::KeyboardModifiers) {
-    if (key == vkReturn) txtPasswordOld->setFocus();
+    if (key == vkReturn) FocusByEnter(txtPasswordOld);
 }
 
 void TfrmCambiaPassword::cmdOKClick() {

@@ -329,8 +329,9 @@ TEST_F(PrenotazioniTest, TheWheelChangesNoList) {
     EXPECT_TRUE(messages.Shown().empty());
 }
 
-// Nothing reaches a list by the clipboard or a drop either: its edit has no
-// menu to paste from, takes no drops and refuses the paste keys.
+// Nothing reaches a list by the clipboard, a drop or an input method either:
+// its edit has no menu to paste from, takes no drops, refuses the paste keys
+// and every character that comes without a key.
 TEST_F(PrenotazioniTest, NothingIsPastedIntoAList) {
     OpenYear(2026);
     QApplication::clipboard()->setText(QStringLiteral("Ma"));
@@ -346,11 +347,28 @@ TEST_F(PrenotazioniTest, NothingIsPastedIntoAList) {
         Press(list, Qt::Key_Insert, Qt::ShiftModifier);
         EXPECT_EQ(list->text(), text);
     }
-    // What "Salva" stores is what the lists show, the items put in.
+    // What "Salva" stores is what the lists show, the items put in: no text
+    // brought in by a dead key or an input method, a middle-button paste or
+    // a drop reaches them either ("ab" saved as the hour before).
     Put(CompleteBooking(2026));
+    for (const Arrival how : kArrivals) {
+        SCOPED_TRACE(NameOf(how));
+        for (ChoiceList *list : {card->txtOreRit, card->txtMinutiRit, card->txtOreRic, card->txtGiornoRit,
+                                 card->txtMeseRic}) {
+            SCOPED_TRACE(list->objectName().toStdString());
+            const QString text = list->text();
+            list->setFocus();
+            for (const QString &brought : {QStringLiteral("ab"), QStringLiteral("ab:30"), QStringLiteral("\u00e8")}) {
+                Bring(list, how, brought);
+                EXPECT_EQ(list->text(), text);
+            }
+        }
+    }
     Save(kSavedNew);
     EXPECT_EQ(Stored(2026, 1).Text("OreRit"), QStringLiteral("09"));
+    EXPECT_EQ(Stored(2026, 1).Text("OraRit"), QStringLiteral("09:30"));
     EXPECT_EQ(Stored(2026, 1).Text("OraRic"), QStringLiteral("18:00"));
+    EXPECT_EQ(Stored(2026, 1).Text("MeseRic"), QStringLiteral("Marzo"));
 }
 
 // Leaving a list keeps its text only when the trimmed text is one of its

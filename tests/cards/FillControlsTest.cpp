@@ -53,5 +53,42 @@ TEST(FillControlsTest, WritesTheWindowsOwnControlsByName) {
     FillControls(nullptr, vehicle, kFills);
 }
 
+// A fill shows each text from its first character, also when the control
+// already held the same text (the same customer picked again) with the caret
+// left at its end.
+TEST(FillControlsTest, ATextFilledAgainShowsItsStart) {
+    Form card;
+    auto *veicolo = new ComboEdit(&card);
+    veicolo->setObjectName(QStringLiteral("txtVeicolo"));
+    auto *marca = new Edit(&card);
+    marca->setObjectName(QStringLiteral("txtMarca"));
+    auto *posti = new Edit(&card);
+    posti->setObjectName(QStringLiteral("txtPosti"));
+    for (QWidget *control : {static_cast<QWidget *>(veicolo), static_cast<QWidget *>(marca),
+                             static_cast<QWidget *>(posti)})
+        control->setGeometry(0, 0, 60, 26);
+    card.show();
+
+    Record vehicle(VehicleRecord);
+    vehicle.SetText("Veicolo", QStringLiteral("Autovettura con rimorchio"));
+    vehicle.SetText("Marca", QStringLiteral("Mercedes-Benz"));
+    vehicle.SetText("Modello", QStringLiteral("Sprinter 316 CDI passo lungo"));
+    vehicle.SetText("Posti", QStringLiteral("Nove posti con accessori"));
+    FillControls(&card, vehicle, kFills);
+    for (QLineEdit *line : {static_cast<QLineEdit *>(veicolo->Editor()), static_cast<QLineEdit *>(marca),
+                            static_cast<QLineEdit *>(posti)}) {
+        SCOPED_TRACE(line->text().toStdString());
+        line->end(false);
+        ASSERT_GT(line->cursorPosition(), 0);
+    }
+    FillControls(&card, vehicle, kFills);
+    SetControlTextOf(&card, "txtPosti", QStringLiteral("Nove posti con accessori"));
+    for (QLineEdit *line : {static_cast<QLineEdit *>(veicolo->Editor()), static_cast<QLineEdit *>(marca),
+                            static_cast<QLineEdit *>(posti)}) {
+        SCOPED_TRACE(line->text().toStdString());
+        EXPECT_EQ(line->cursorPosition(), 0);
+    }
+}
+
 }  // namespace
 }  // namespace vel

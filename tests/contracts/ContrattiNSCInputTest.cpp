@@ -119,6 +119,34 @@ TEST_F(ContrattiNSCInputTest, AmountsTakeDigitsAndTheCommaAndAreNormalisedWhenLe
     EXPECT_EQ(Focused(), card->txtTotale);
 }
 
+// Enter brings the focus into an amount with its text selected, as Tab
+// would: what is typed replaces the "0,00" (the caret at its end gave
+// "0,0045" for 45 and "0,0032" for 315).
+TEST_F(ContrattiNSCInputTest, AnAmountEnteredByEnterTakesWhatIsTyped) {
+    NewContract();
+    const struct {
+        QWidget *before;
+        Edit *amount;
+    } amounts[] = {{card->txtEccedenza, card->txtImporto},
+                   {card->txtImporto, card->txtTotale},
+                   {card->txtKmRientro, card->txtCauzione}};
+    const struct {
+        const char *typed;
+        const char *shown;
+    } cases[] = {{"45", "45,00"}, {"315", "315,00"}, {"45,5", "45,50"}};
+    for (const auto &c : cases) {
+        for (const auto &a : amounts) {
+            SCOPED_TRACE(a.amount->objectName().toStdString() + " " + c.typed);
+            a.before->setFocus();
+            Press(a.before, Qt::Key_Return);
+            ASSERT_EQ(Focused(), a.amount);
+            QTest::keyClicks(Focused(), QString::fromLatin1(c.typed));
+            Press(Focused(), Qt::Key_Return);
+            EXPECT_EQ(a.amount->text(), QString::fromLatin1(c.shown));
+        }
+    }
+}
+
 TEST_F(ContrattiNSCInputTest, DateFieldsAreEmptiedOrFilledByThePickerOnly) {
     for (Edit *date : {card->txtDataInizio, card->txtDataFine}) {
         SCOPED_TRACE(date->objectName().toStdString());

@@ -157,7 +157,7 @@ TEST_F(PrivacyTest, TaxCodeAndProvinceTurnToCapitalsWhileTyped) {
 
 // Enter goes from each value to the next, from the last back to the first;
 // the value with the focus stands on yellow, the others on alice blue, each
-// in its sky-blue border.
+// in its sky-blue border; the value entered is selected.
 TEST_F(PrivacyTest, EnterGoesRoundTheValuesAndTheFocusedOneIsYellow) {
     auto n = Open();
     const auto &edits = n->Edits();
@@ -165,6 +165,7 @@ TEST_F(PrivacyTest, EnterGoesRoundTheValuesAndTheFocusedOneIsYellow) {
         EXPECT_EQ(n->BackgroundOf(edit)->Look().fill, kAliceBlue);
         EXPECT_EQ(n->BackgroundOf(edit)->Look().border, kSkyBlue);
     }
+    for (Edit *edit : edits) edit->setText(QStringLiteral("Roma"));
     edits.front()->setFocus();
     for (size_t i = 0; i < edits.size(); ++i) {
         Edit *edit = edits[i];
@@ -173,6 +174,7 @@ TEST_F(PrivacyTest, EnterGoesRoundTheValuesAndTheFocusedOneIsYellow) {
         EXPECT_EQ(n->BackgroundOf(edit)->Look().fill, kYellow);
         Press(edit, Qt::Key_Return);
         EXPECT_EQ(Focused(), next) << i;
+        EXPECT_EQ(next->selectedText(), QStringLiteral("Roma")) << "entered as by Tab: typing replaces the value";
         EXPECT_EQ(n->BackgroundOf(edit)->Look().fill, kAliceBlue);
         EXPECT_EQ(n->BackgroundOf(edit)->Look().border, kSkyBlue);
     }

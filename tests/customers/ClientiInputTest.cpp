@@ -292,5 +292,56 @@ TEST_F(ClientiInputTest, APastedTextKeepsItsFirstLine) {
     EXPECT_EQ(stored.Text("Conducente"), QStringLiteral("Mario Verdi"));
 }
 
+// A text that comes without a key press (a letter made with a dead key or an
+// input method, a paste by key, menu or middle button, a drop) loses what
+// the field refuses typed; "Salva" stores none of it.
+TEST_F(ClientiInputTest, TextWithoutAKeyIsRefusedAsTyped) {
+    const struct {
+        const char *control;
+        const char *brought;
+        const char *expected;
+        bool digits;  // the field refuses the paste key itself
+    } cases[] = {
+        {"txtCognome", "\u00e9", "", false},
+        {"txtCodFisc", "\u00e9", "", false},
+        {"txtDitta", "\u00e9", "", false},
+        {"txtProvRes", "\u00e9", "", false},
+        {"txtCarta", "\u00e9", "", true},
+        {"txtCarta", "a", "", true},
+        {"txtCapRes", "\u00e9", "", true},
+        {"txtCapRes", "a", "", true},
+        {"txtCognome", "D\u00e9&Angel\u00f2", "DAngel", false},
+        {"txtDitta", "D\u00e9&Angel\u00f2\t", "D&Angel", false},
+        {"txtCodFisc", "rssmr\u00e070b01", "RSSMR70B01", false},
+        {"txtProvRes", "r\u00e8m", "RM", false},
+        {"txtCapRes", "00 18a4", "00184", true},
+        {"txtCarta", "4111-1111", "41111111", true},
+    };
+    for (const Arrival how : kArrivals) {
+        SCOPED_TRACE(NameOf(how));
+        for (const auto &c : cases) {
+            SCOPED_TRACE(testing::Message() << c.control << " " << c.brought);
+            QWidget *control = card->findChild<QWidget *>(QString::fromLatin1(c.control));
+            Edit *edit = EditNamed(c.control);
+            edit->setText(QString());
+            control->setFocus();
+            Bring(control, how, QString::fromUtf8(c.brought));
+            const bool keyRefused = c.digits && how == Arrival::KeyboardPaste;
+            EXPECT_EQ(edit->text(), keyRefused ? QString() : QString::fromUtf8(c.expected));
+        }
+    }
+    Type(card->txtNome, QStringLiteral("Mario"));
+    messages.Expect(MsgKind::Information, QStringLiteral("La scheda corrente \u00e8 stata inserita in archivio."));
+    Click(card->cmdSalva);
+    messages.Verify();
+    const Record stored = StoredCustomer(1);
+    EXPECT_EQ(stored.Text("Cognome"), QStringLiteral("DAngel"));
+    EXPECT_EQ(stored.Text("Ditta"), QStringLiteral("D&Angel"));
+    EXPECT_EQ(stored.Text("CodFisc"), QStringLiteral("RSSMR70B01"));
+    EXPECT_EQ(stored.Text("ProvRes"), QStringLiteral("RM"));
+    EXPECT_EQ(stored.Text("CapRes"), QStringLiteral("00184"));
+    EXPECT_EQ(stored.Text("Carta"), QStringLiteral("41111111"));
+}
+
 }  // namespace
 }  // namespace vel::test

@@ -99,6 +99,26 @@ TEST(ChoiceList, NoKeyButTheEditingOnesChangesTheText) {
     }
 }
 
+// A value comes from the list, a load or a command of the window: no text
+// the user brings without typing it goes in either, an item's name included.
+TEST(ChoiceList, NoTextArrivesWithoutAKeyEither) {
+    Window w;
+    for (ChoiceList *list : {w.exact, w.ignoring}) {
+        for (const QString &before : {QString(), QStringLiteral("Marzo")}) {
+            for (const test::Arrival how : test::kArrivals) {
+                SCOPED_TRACE(test::NameOf(how));
+                for (const QString &brought : {QStringLiteral("ab:30"), QStringLiteral("\u00e8"), QStringLiteral("Aprile")}) {
+                    list->setText(before);
+                    list->setFocus();
+                    list->lineEdit()->end(false);
+                    test::Bring(list, how, brought);
+                    EXPECT_EQ(list->text(), before) << brought.toStdString();
+                }
+            }
+        }
+    }
+}
+
 TEST(ChoiceList, EditingKeysEmptyOrMoveAndEnterMovesOn) {
     Window w;
     for (Qt::Key key : {Qt::Key_Backspace, Qt::Key_Delete}) {
@@ -121,8 +141,10 @@ TEST(ChoiceList, EditingKeysEmptyOrMoveAndEnterMovesOn) {
     // Enter walks on to the target, choosing and pressing nothing.
     bool pressed = false;
     QObject::connect(w.button, &QPushButton::clicked, [&] { pressed = true; });
+    w.ignoring->setText(QStringLiteral("Aprile"));
     Press(w.exact, Qt::Key_Return);
     EXPECT_EQ(Focused(), w.ignoring);
+    EXPECT_EQ(w.ignoring->lineEdit()->selectedText(), QStringLiteral("Aprile")) << "entered as by Tab";
     Press(w.ignoring, Qt::Key_Return);
     EXPECT_EQ(Focused(), w.button);
     EXPECT_FALSE(pressed);

@@ -5,9 +5,9 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDialog>
-#include <QMenu>
 #include <QSignalSpy>
 #include <QVBoxLayout>
+#include <functional>
 #include <gtest/gtest.h>
 
 #include "QtPrint.h"
@@ -121,24 +121,9 @@ TEST(EditLimitByMenu, PasteFromTheContextMenuIsCut) {
     edit.setText(QStringLiteral("abc"));
     ShowActive(&edit);
     edit.end(false);
-    QApplication::clipboard()->setText(QStringLiteral("defgh"));
-
-    const QPoint at = edit.rect().center();
-    QContextMenuEvent request(QContextMenuEvent::Mouse, at, edit.mapToGlobal(at));
-    QApplication::sendEvent(&edit, &request);
-    QMenu *menu = nullptr;
-    for (QWidget *w : QApplication::topLevelWidgets())
-        if (auto *m = qobject_cast<QMenu *>(w); m && m->isVisible()) menu = m;
-    ASSERT_NE(menu, nullptr);
-    QAction *paste = nullptr;
-    for (QAction *a : menu->actions())
-        if (a->objectName() == QLatin1String("edit-paste") || a->text().remove(u'&').startsWith(QLatin1String("Paste")) ||
-            a->text().remove(u'&').startsWith(QLatin1String("Incolla")))
-            paste = a;
-    ASSERT_NE(paste, nullptr);
-    paste->trigger();
-    menu->close();
+    test::Bring(&edit, test::Arrival::MenuPaste, QStringLiteral("defgh"));
     EXPECT_EQ(edit.text(), QStringLiteral("abcde"));
+    EXPECT_EQ(edit.cursorPosition(), 5) << "the caret stays after what the user pasted";
 }
 
 // --- Typing and change notifications --------------------------------------
@@ -395,6 +380,182 @@ TEST(ButtonEnter, PressesTheFocusedButton) {
     EXPECT_EQ(clicked.count(), 3) << "a disabled button is never pressed";
 }
 
+// --- The Enter travel ----------------------------------------------------------
+
+// An edit the Enter travel moves to is entered as by Tab: its text selected,
+// so what the user types replaces it; a combo edit that forgets its list
+// selection as it is entered keeps the text selected too.
+TEST(EditEnterTravel, SelectsTheTextAsTabDoes) {
+    Form window;
+    auto *first = new Edit(&window);
+    auto *amount = new Edit(&window);
+    auto *combo = new ComboEdit(&window);
+    auto *layout = new QVBoxLayout(&window);
+    layout->addWidget(first);
+    layout->addWidget(amount);
+    layout->addWidget(combo);
+    combo->SetSuggestions({QStringLiteral("Diesel"), QStringLiteral("Benzina")});
+    combo->Editor()->onEnter = [combo] { combo->ClearSelectionKeepText(); };
+    first->onKeyDown = [amount](int &key, QChar &, Qt::KeyboardModifiers) {
+        if (key == vkReturn) FocusByEnter(amount);
+    };
+    amount->onKeyDown = [combo](int &key, QChar &, Qt::KeyboardModifiers) {
+        if (key == vkReturn) FocusByEnter(combo);
+    };
+    ShowActive(&window);
+    amount->setText(QStringLiteral("0,00"));
+    combo->setCurrentIndex(1);
+    first->setFocus();
+
+    Press(first, Qt::Key_Return);
+    ASSERT_EQ(Focused(), amount);
+    EXPECT_EQ(amount->selectedText(), QStringLiteral("0,00"));
+    Type(amount, QStringLiteral("45"));
+    EXPECT_EQ(amount->text(), QStringLiteral("45"));
+
+    Press(amount, Qt::Key_Return);
+    ASSERT_EQ(Focused(), combo);
+    EXPECT_EQ(combo->currentIndex(), -1);
+    EXPECT_EQ(combo->Editor()->selectedText(), QStringLiteral("Benzina"));
+    Type(combo, QStringLiteral("GPL"));
+    EXPECT_EQ(combo->text(), QStringLiteral("GPL"));
+}
+
+// --- Text that arrives without a key press ------------------------------------
+
+// A character refused or changed as the windows' filters do.
+void SwallowAccentedAndAmpersand(int &key, QChar &keyChar, Qt::KeyboardModifiers) {
+    if (keyChar != u'\u00e9' && keyChar != u'&') return;
+    key = 0;
+    keyChar = QChar();
+}
+void DigitCharactersOnly(int &key, QChar &keyChar, Qt::KeyboardModifiers) {
+    if (key != 0 || (keyChar >= u'0' && keyChar <= u'9')) return;
+    keyChar = QChar();
+}
+void CapitalsInstead(int &, QChar &keyChar, Qt::KeyboardModifiers) { keyChar = keyChar.toUpper(); }
+void NothingTyped(int &key, QChar &keyChar, Qt::KeyboardModifiers) {
+    key = 0;
+    keyChar = QChar();
+}
+
+struct ArrivalCase {
+    const char *name;
+    void (*handler)(int &, QChar &, Qt::KeyboardModifiers);  // none: no key handler
+    int max;
+    bool firstLine;
+    QString start;  // put in by code, the caret after it
+    QString brought;
+    QString expected;
+};
+void PrintTo(const ArrivalCase &c, std::ostream *os) { *os << c.name; }
+
+class EditArrival : public ::testing::TestWithParam<ArrivalCase> {};
+
+// Whatever way a text arrives (an input method, a paste by key, menu or
+// middle button, a drop), it obeys the rules of typing: the key handler
+// decides on each character as if it were typed, a character no one can type
+// goes, the typing limit and the first-line rule hold; the typing handler
+// runs when the text changed and nothing runs when it did not.
+TEST_P(EditArrival, ObeysTheRulesOfTyping) {
+    const ArrivalCase &c = GetParam();
+    Form window;
+    auto *edit = new Edit(&window);
+    edit->setGeometry(10, 10, 300, 28);
+    edit->SetMaxLength(c.max);
+    edit->SetFirstLineOnly(c.firstLine);
+    if (c.handler) edit->onKeyDown = c.handler;
+    int typing = 0, change = 0;
+    edit->onTyping = [&] { ++typing; };
+    edit->onChange = [&] { ++change; };
+    window.resize(320, 50);
+    ShowActive(&window);
+    edit->setFocus();
+    for (const test::Arrival how : test::kArrivals) {
+        SCOPED_TRACE(test::NameOf(how));
+        edit->setText(c.start);
+        edit->end(false);
+        typing = change = 0;
+        test::Bring(edit, how, c.brought);
+        EXPECT_EQ(edit->text(), c.expected);
+        const bool changed = c.expected != c.start;
+        EXPECT_EQ(typing, changed ? 1 : 0);
+        EXPECT_EQ(change > 0, changed);
+        if (changed) EXPECT_EQ(edit->cursorPosition(), c.expected.size()) << "the caret after what came";
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, EditArrival,
+    ::testing::Values(
+        ArrivalCase{"RefusedCharacterEntersNothing", SwallowAccentedAndAmpersand, 0, false, "ab", "\u00e9", "ab"},
+        ArrivalCase{"RefusedCharactersGoTheOthersStay", SwallowAccentedAndAmpersand, 0, false, "Ro", "ss\u00e9 & i",
+                    "Ross  i"},
+        ArrivalCase{"DigitsOnly", DigitCharactersOnly, 0, false, "", "12a3 4\u00e9", "1234"},
+        ArrivalCase{"NoDigitNothing", DigitCharactersOnly, 0, false, "7", "ab", "7"},
+        ArrivalCase{"AChangedCharacterGoesInInstead", CapitalsInstead, 0, false, "x", "ab", "xAB"},
+        ArrivalCase{"ControlCharactersGo", nullptr, 0, false, "", "a\tb\u0007c\u2028d\u0085e", "abcde"},
+        ArrivalCase{"TheLimitCountsWhatIsKept", DigitCharactersOnly, 3, false, "", "1a2b3c4", "123"},
+        ArrivalCase{"FirstLineOfSeveral", SwallowAccentedAndAmpersand, 0, true, "", "a\u00e9b\r\ncd", "ab"},
+        ArrivalCase{"AnEmptyFirstLineBringsNothing", nullptr, 0, true, "x", "\nab", "x"},
+        ArrivalCase{"AListTakesNoText", NothingTyped, 0, false, "05", "ab:30", "05"},
+        ArrivalCase{"WithinTheLimitWhole", nullptr, 10, false, "ab", "cd\u00e9", "abcd\u00e9"}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+// The handler hears of each character once: a typed one with its key, a
+// brought one as if typed.
+TEST(EditArrivalHandler, HearsOfEachCharacterOnce) {
+    Edit edit;
+    QString heard;
+    edit.onKeyDown = [&](int &key, QChar &keyChar, Qt::KeyboardModifiers) {
+        if (key == 0 && !keyChar.isNull()) heard += keyChar;
+        if (keyChar == u'x') keyChar = u'y';  // typed instead: no second hearing either
+    };
+    ShowActive(&edit);
+    Type(&edit, QStringLiteral("ax\u00e9"));
+    EXPECT_EQ(heard, QStringLiteral("ax\u00e9"));
+    EXPECT_EQ(edit.text(), QStringLiteral("ay\u00e9"));
+    for (const test::Arrival how : test::kArrivals) {
+        SCOPED_TRACE(test::NameOf(how));
+        heard.clear();
+        test::Bring(&edit, how, QStringLiteral("bx\u00e8"));
+        EXPECT_EQ(heard, QStringLiteral("bx\u00e8"));
+    }
+}
+
+// A text that replaces a selection: a refused one leaves the selection as
+// it was, as a refused key does; the rest of the text stays put.
+TEST(EditArrivalHandler, ReplacesTheSelectionOnlyWithWhatIsKept) {
+    Edit edit;
+    edit.onKeyDown = SwallowAccentedAndAmpersand;
+    ShowActive(&edit);
+    for (const test::Arrival how : {test::Arrival::InputMethod, test::Arrival::KeyboardPaste,
+                                    test::Arrival::MenuPaste, test::Arrival::SelectionPaste}) {
+        SCOPED_TRACE(test::NameOf(how));
+        edit.setText(QStringLiteral("abcdef"));
+        edit.setSelection(2, 2);
+        test::Bring(&edit, how, QStringLiteral("&\u00e9"));
+        EXPECT_EQ(edit.text(), QStringLiteral("abcdef"));
+        edit.setSelection(2, 2);
+        test::Bring(&edit, how, QStringLiteral("X&Y"));
+        EXPECT_EQ(edit.text(), QStringLiteral("abXYef"));
+        EXPECT_EQ(edit.cursorPosition(), 4);
+        // A text that begins as the selection does is the user's all the same.
+        edit.setSelection(2, 2);
+        test::Bring(&edit, how, QStringLiteral("X\u00e9"));
+        EXPECT_EQ(edit.text(), QStringLiteral("abXef"));
+    }
+    edit.onKeyDown = CapitalsInstead;
+    for (const test::Arrival how : {test::Arrival::InputMethod, test::Arrival::MenuPaste,
+                                    test::Arrival::SelectionPaste}) {
+        SCOPED_TRACE(test::NameOf(how));
+        edit.setText(QStringLiteral("xab"));
+        edit.setSelection(1, 2);
+        test::Bring(&edit, how, QStringLiteral("abc"));
+        EXPECT_EQ(edit.text(), QStringLiteral("xABC"));
+    }
+}
+
 // --- Text put in by code ----------------------------------------------------
 
 // A long text put in by a load or a pick shows from its first character in a
@@ -438,6 +599,45 @@ TEST(EditTextByCode, ShowsFromItsFirstCharacter) {
     EXPECT_TRUE(ShowsTheStart(w.edit));
     static_cast<QLineEdit *>(w.edit)->setText(kLongText);  // whoever calls it
     EXPECT_TRUE(ShowsTheStart(w.edit));
+}
+
+// Qt's setText moves the caret to the end even when the text stays the same
+// and says nothing of it: the rule holds all the same, whichever way the
+// text is put in, with the focus or without, over a selection too.
+TEST(EditTextByCode, TheSameTextAgainShowsItsStartToo) {
+    NarrowWindow w;
+    const struct {
+        const char *label;
+        QLineEdit *line;
+        std::function<void(const QString &)> put;
+    } routes[] = {
+        {"Edit::setText", w.edit, [&](const QString &t) { w.edit->setText(t); }},
+        {"QLineEdit::setText", w.edit, [&](const QString &t) { static_cast<QLineEdit *>(w.edit)->setText(t); }},
+        {"ComboEdit::setText", w.combo->Editor(), [&](const QString &t) { w.combo->setText(t); }},
+        {"QComboBox::setEditText", w.combo->Editor(), [&](const QString &t) { w.combo->setEditText(t); }},
+    };
+    for (const auto &r : routes) {
+        SCOPED_TRACE(r.label);
+        for (QWidget *focus : {static_cast<QWidget *>(w.other), r.line->parentWidget() == w.combo
+                                                                    ? static_cast<QWidget *>(w.combo)
+                                                                    : static_cast<QWidget *>(w.edit)}) {
+            focus->setFocus();
+            r.put(kLongText);
+            r.line->end(false);
+            r.put(kLongText);
+            EXPECT_TRUE(ShowsTheStart(r.line));
+            r.line->selectAll();
+            r.put(kLongText);
+            EXPECT_TRUE(ShowsTheStart(r.line));
+            EXPECT_FALSE(r.line->hasSelectedText());
+        }
+    }
+    // The caret put somewhere by code stays there.
+    w.edit->setText(kLongText);
+    w.edit->setCursorPosition(7);
+    EXPECT_EQ(w.edit->cursorPosition(), 7);
+    w.edit->end(false);
+    EXPECT_EQ(w.edit->cursorPosition(), kLongText.size());
 }
 
 TEST(EditTextByCode, TypingKeepsTheCaretAfterWhatWasTyped) {

@@ -57,6 +57,7 @@ TEST(YearEdit, TypedTextKeepsItsDigitsUpToFour) {
     }
 }
 
+// Pasted, dropped or committed by an input method, alike.
 TEST(YearEdit, PastedTextMustBeDigitsAndIsCutToFour) {
     const struct {
         const char *label;
@@ -73,15 +74,20 @@ TEST(YearEdit, PastedTextMustBeDigitsAndIsCutToFour) {
          QStringLiteral("2025")},
         {"a line end among the four", QString(), QStringLiteral("20\n5"), QString()},
         {"a negative year", QString(), QStringLiteral("-202"), QString()},
+        {"an accented letter from a dead key", QStringLiteral("202"), QStringLiteral("\u00e9"), QStringLiteral("202")},
+        {"a tab refuses it", QStringLiteral("2"), QStringLiteral("0\t2"), QStringLiteral("2")},
     };
     Window w;
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.label);
-        w.year->setText(c.before);
-        w.year->end(false);
-        QApplication::clipboard()->setText(c.clipboard);
-        w.year->paste();
-        EXPECT_EQ(w.year->text(), c.text);
+    for (const test::Arrival how : test::kArrivals) {
+        if (how == test::Arrival::KeyboardPaste) continue;  // the key itself is refused: below
+        SCOPED_TRACE(test::NameOf(how));
+        for (const auto &c : cases) {
+            SCOPED_TRACE(c.label);
+            w.year->setText(c.before);
+            w.year->end(false);
+            test::Bring(w.year, how, c.clipboard);
+            EXPECT_EQ(w.year->text(), c.text);
+        }
     }
     // The keyboard's paste is a key the year refuses.
     w.year->setText(QStringLiteral("2026"));

@@ -22,4 +22,19 @@ inline void Click(QWidget *widget) { QTest::mouseClick(widget, Qt::LeftButton); 
 // offscreen screen.
 void MoveMouseOver(QWidget *widget, QPoint at = QPoint(3, 3));
 
+// The ways a text reaches an edit (or a combo edit's editor) without being
+// typed key by key, at the caret (a drop: after the text).
+enum class Arrival {
+    InputMethod,     // an input method's commit: a dead key, a compose sequence, IBus
+    KeyboardPaste,   // Ctrl+V
+    MenuPaste,       // the context menu's "Incolla"
+    Drop,            // dragged from another program
+    SelectionPaste,  // the X11 middle button: the selection clipboard where the platform has one;
+                     // elsewhere (the offscreen platform) the insertion that paste ends in
+};
+inline constexpr Arrival kArrivals[] = {Arrival::InputMethod, Arrival::KeyboardPaste, Arrival::MenuPaste,
+                                        Arrival::Drop, Arrival::SelectionPaste};
+const char *NameOf(Arrival arrival);
+void Bring(QWidget *widget, Arrival arrival, const QString &text);
+
 }  // namespace vel::test
