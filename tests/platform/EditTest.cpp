@@ -481,7 +481,9 @@ TEST_P(EditArrival, ObeysTheRulesOfTyping) {
         const bool changed = c.expected != c.start;
         EXPECT_EQ(typing, changed ? 1 : 0);
         EXPECT_EQ(change > 0, changed);
-        if (changed) EXPECT_EQ(edit->cursorPosition(), c.expected.size()) << "the caret after what came";
+        if (changed) {
+            EXPECT_EQ(edit->cursorPosition(), c.expected.size()) << "the caret after what came";
+        }
     }
 }
 

@@ -511,8 +511,9 @@ TYPED_TEST_P(CardSuite, EnterWalksTheFieldsAndFramesFollowTheFocus) {
         Press(Focused(), Qt::Key_Return);
         EXPECT_EQ(Focused(), this->FocusTarget(to));
         EXPECT_FALSE(frame->isVisible());
-        if (Edit *entered = this->EditorOf(this->Control(to)))
+        if (Edit *entered = this->EditorOf(this->Control(to))) {
             EXPECT_EQ(entered->selectedText(), entered->text()) << to;
+        }
     }
 }
 
