@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <gtest/gtest.h>
 
 namespace vel::test {
 
@@ -22,6 +23,14 @@ void MoveMouseOver(QWidget *widget, QPoint at) {
     QMouseEvent move(QEvent::MouseMove, QPointF(at), widget->mapToGlobal(QPointF(at)), Qt::NoButton,
                      Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(widget, &move);
+}
+
+void TypeAfterEnter(QWidget *before, QWidget *amount, const char *typed) {
+    before->setFocus();
+    Press(before, Qt::Key_Return);
+    ASSERT_EQ(Focused(), amount);
+    QTest::keyClicks(Focused(), QString::fromLatin1(typed));
+    Press(Focused(), Qt::Key_Return);
 }
 
 void Type(QWidget *widget, const QString &text) {

@@ -37,4 +37,17 @@ inline constexpr Arrival kArrivals[] = {Arrival::InputMethod, Arrival::KeyboardP
 const char *NameOf(Arrival arrival);
 void Bring(QWidget *widget, Arrival arrival, const QString &text);
 
+// What an amount edit shows when the focus came into it by Enter, the text
+// was typed and the edit left by Enter again: its "0,00" is replaced only when
+// Enter selected it, as Tab does (the caret at one end gave "450,00" or
+// "0,0045" for 45).
+struct AmountTyped {
+    const char *typed;
+    const char *shown;
+};
+inline constexpr AmountTyped kAmountsTypedAfterEnter[] = {{"45", "45,00"}, {"45,5", "45,50"}, {"315", "315,00"}};
+// Enter from `before` (which must bring the focus into `amount`), the keys of
+// `typed`, and Enter to leave.
+void TypeAfterEnter(QWidget *before, QWidget *amount, const char *typed);
+
 }  // namespace vel::test
