@@ -85,7 +85,7 @@ void BM_ShowPlanner(benchmark::State &state) {
     CreateWindows();
     ChooseVehicle();
     for (auto _ : state) {
-        frmPlanning->Show();
+        frmPlanning->Open();
         QApplication::processEvents();
         state.PauseTiming();
         if (frmPlanning->Cell(12, 31).mem->text().isEmpty()) state.SkipWithError("the year was not loaded");
@@ -102,7 +102,7 @@ void BM_ClosePlanner(benchmark::State &state) {
     ChooseVehicle();
     for (auto _ : state) {
         state.PauseTiming();
-        frmPlanning->Show();
+        frmPlanning->Open();
         QApplication::processEvents();
         state.ResumeTiming();
         frmPlanning->Close();

@@ -217,6 +217,7 @@ void ResultListDialog::lstRecordsDblClick() {
     try {
         if (last && apply) apply(*last, lastNumber);
     } catch (const std::exception &) {
+        // A receiver that fails keeps what it wrote; the dialog closes all the same.
     }
     Close();
 }

@@ -285,19 +285,15 @@ void TfrmPlanning::FormCreate() {
     txtTarga->SetMaxLength(30);
 }
 
+// The planner is loaded before it shows, so that one whose file cannot be
+// read never shows at all.
 bool TfrmPlanning::Open() {
     if (!Prepare()) return false;
-    prepared_ = true;
     Show();
-    prepared_ = false;
     return true;
 }
 
-void TfrmPlanning::FormShow() {
-    saveFailed_ = false;
-    // Opened by the chooser, the planner was loaded just before it showed.
-    if (!prepared_) Prepare();
-}
+void TfrmPlanning::FormShow() { saveFailed_ = false; }
 
 bool TfrmPlanning::Prepare() {
     cmdNuovoClick();

@@ -108,7 +108,6 @@ private:
     std::array<DayCell, 366> cells_;
     DayCellEvents *dayEvents_;
     bool saveFailed_ = false;  // the last close could not save
-    bool prepared_ = false;    // Open() loaded the planner for the show under way
 };
 
 extern TfrmPlanning *frmPlanning;

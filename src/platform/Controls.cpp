@@ -1,5 +1,6 @@
 #include "Controls.h"
 #include "Platform.h"
+#include "common/TextRules.h"
 
 #include <QCompleter>
 #include <QCoreApplication>
@@ -18,10 +19,10 @@ namespace vel {
 
 namespace {
 
-// Characters a typing user cannot enter: the C0 and C1 controls (line breaks
-// and tabs among them) and the Unicode line and paragraph separators.
-bool IsControlCharacter(QChar c) {
-    return c.category() == QChar::Other_Control || c == QChar::LineSeparator || c == QChar::ParagraphSeparator;
+// Characters a typing user cannot enter: the controls (line breaks and tabs
+// among them) and the Unicode line and paragraph separators.
+bool CannotBeTyped(QChar c) {
+    return IsControlCharacter(c.unicode()) || c == QChar::LineSeparator || c == QChar::ParagraphSeparator;
 }
 
 bool IsLineBreak(QChar c) {
@@ -80,7 +81,7 @@ public:
             if (edit.maxLength_ > 0 && stays + kept.size() >= edit.maxLength_) break;
             QChar c = input.at(i);
             if (edit.firstLineOnly_ && IsLineBreak(c)) break;
-            bool refused = IsControlCharacter(c);
+            bool refused = CannotBeTyped(c);
             if (!refused && !(i == start && c == edit.typedChar_)) refused = !TypedThrough(edit, c);
             if (refused && edit.refusedTextWhole_) return Invalid;
             if (!refused) kept += c;

@@ -447,7 +447,7 @@ TEST_F(PlanningFileTest, EveryCloseSavesEvenWithoutAChange) {
 
 // The planner shown without a file named (no "Apri" yet) keeps nothing.
 TEST_F(PlanningFileTest, WithoutAFileNamedNothingIsReadOrWritten) {
-    frmPlanning->Show();
+    frmPlanning->Open();
     for (int i = 0; i < 366; ++i) ASSERT_EQ(DayAt(i), FreeDay()) << i;
     SetDay(1, 1, QStringLiteral("Nessuno"));
     frmPlanning->Close();
