@@ -1,9 +1,8 @@
 #include "IniFile.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QStringDecoder>
-#include <QStringList>
+#include <vector>
 
 #include "SafeFile.h"
 #include "TextRules.h"
@@ -39,42 +38,237 @@ bool KeyOf(const QString &line, QString *key, QString *value) {
     return true;
 }
 
-// Reads the file as lines; false when there is no file.
-bool ReadLines(const QString &path, QStringList *lines) {
-    const FileState state = StateOfFile(path);
-    if (state == FileState::Missing) return false;
-    QFile f(path);
-    if (state != FileState::Regular || !f.open(QIODevice::ReadOnly))
-        throw IniError("cannot read " + path.toStdString());
-    QByteArray bytes = f.readAll();
-    if (f.error() != QFileDevice::NoError) throw IniError("cannot read " + path.toStdString());
-    // Notepad starts a file it saves as UTF-8 with a byte-order mark; read as
-    // Windows-1252 it would make the first line a name nobody looks for. What
-    // follows the mark is UTF-8, unless its bytes say otherwise.
-    static const QByteArray kUtf8Mark("\xEF\xBB\xBF");
-    QString text;
-    if (bytes.startsWith(kUtf8Mark)) {
-        bytes.remove(0, kUtf8Mark.size());
-        QStringDecoder utf8(QStringDecoder::Utf8);
-        text = utf8(bytes);
-        if (utf8.hasError()) text = FromCp1252(bytes);
-    } else {
-        text = FromCp1252(bytes);
+// True when the bytes are well-formed UTF-8: no stray continuation byte, no
+// sequence cut short, no overlong form, no surrogate, nothing past U+10FFFF.
+bool IsUtf8(const char *data, qsizetype size) {
+    const auto *p = reinterpret_cast<const unsigned char *>(data);
+    qsizetype i = 0;
+    while (i < size) {
+        const unsigned char c = p[i];
+        if (c < 0x80) {
+            ++i;
+            continue;
+        }
+        int more = 0;
+        unsigned char low = 0x80, high = 0xBF;  // range of the byte after the lead
+        if (c >= 0xC2 && c <= 0xDF) {
+            more = 1;
+        } else if (c >= 0xE0 && c <= 0xEF) {
+            more = 2;
+            if (c == 0xE0) low = 0xA0;
+            if (c == 0xED) high = 0x9F;
+        } else if (c >= 0xF0 && c <= 0xF4) {
+            more = 3;
+            if (c == 0xF0) low = 0x90;
+            if (c == 0xF4) high = 0x8F;
+        } else {
+            return false;
+        }
+        if (size - i <= more || p[i + 1] < low || p[i + 1] > high) return false;
+        for (int k = 2; k <= more; ++k)
+            if ((p[i + k] & 0xC0) != 0x80) return false;
+        i += more + 1;
     }
-    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    text.replace(u'\r', u'\n');
-    *lines = text.split(u'\n');
-    if (!lines->isEmpty() && lines->last().isEmpty()) lines->removeLast();
     return true;
 }
 
-// A text written into a line stays on that line: every line break in it
-// (CR LF, CR or LF) becomes a blank, so that nothing read from elsewhere (a
-// damaged or foreign archive) can add a key or a section.
+bool HasByteAbove127(const QByteArray &bytes) {
+    for (const char c : bytes)
+        if (static_cast<unsigned char>(c) > 127) return true;
+    return false;
+}
+
+enum class Encoding { Cp1252, Utf8, Utf16LE, Utf16BE };
+
+// One line of the file: its text, and where its bytes lie in the file as
+// read, so that a line the program does not change is written back as it was.
+struct Line {
+    QString text;             // without its line end
+    qsizetype begin = -1;     // -1 for a line the program adds
+    qsizetype textEnd = -1;   // where its line end starts
+    qsizetype end = -1;       // after its line end (equal to textEnd on an unended last line)
+    bool changed = false;
+};
+
+// A settings file as it stands on disk, in the encoding it is in.
+class Profile {
+public:
+    // False when there is no file. Throws IniError when it cannot be read.
+    bool Read(const QString &path) {
+        const FileState state = StateOfFile(path);
+        if (state == FileState::Missing) return false;
+        QFile f(path);
+        if (state != FileState::Regular || !f.open(QIODevice::ReadOnly))
+            throw IniError("cannot read " + path.toStdString());
+        bytes_ = f.readAll();
+        if (f.error() != QFileDevice::NoError) throw IniError("cannot read " + path.toStdString());
+        FindEncoding();
+        SplitLines();
+        return true;
+    }
+
+    std::vector<Line> &Lines() { return lines_; }
+
+    // A line the program writes: changed in place, or added (begin -1).
+    static Line NewLine(const QString &text) {
+        Line line;
+        line.text = text;
+        line.changed = true;
+        return line;
+    }
+
+    // The whole file with its mark and in its encoding: untouched lines as
+    // they were read, changed and added ones encoded anew.
+    QByteArray Bytes() const {
+        QByteArray out;
+        out.reserve(bytes_.size() + 256);
+        out += bytes_.left(markSize_);
+        const QByteArray lineEnd = LineEnd();
+        for (size_t i = 0; i < lines_.size(); ++i) {
+            const Line &line = lines_[i];
+            if (line.begin < 0) {
+                out += Encode(line.text);
+                out += lineEnd;
+                continue;
+            }
+            if (line.changed) {
+                out += Encode(line.text);
+                out.append(bytes_.constData() + line.textEnd, line.end - line.textEnd);
+            } else {
+                out.append(bytes_.constData() + line.begin, line.end - line.begin);
+            }
+            // A last line that had no line end gets one when lines follow it.
+            if (line.end == line.textEnd && i + 1 < lines_.size()) out += lineEnd;
+        }
+        return out;
+    }
+
+private:
+    // A byte-order mark says the encoding (UTF-8, UTF-16 little or big
+    // endian). Without one, a file that is UTF-8 throughout and holds bytes
+    // above 127 is UTF-8 (what editors on Linux, and Notepad since Windows 10,
+    // save by default); anything else is Windows-1252, which is also what a
+    // file of plain ASCII stays.
+    void FindEncoding() {
+        if (bytes_.startsWith("\xEF\xBB\xBF")) {
+            encoding_ = Encoding::Utf8;
+            markSize_ = 3;
+        } else if (bytes_.startsWith("\xFF\xFE")) {
+            encoding_ = Encoding::Utf16LE;
+            markSize_ = 2;
+        } else if (bytes_.startsWith("\xFE\xFF")) {
+            encoding_ = Encoding::Utf16BE;
+            markSize_ = 2;
+        } else if (HasByteAbove127(bytes_) && IsUtf8(bytes_.constData(), bytes_.size())) {
+            encoding_ = Encoding::Utf8;
+        }
+    }
+
+    int UnitSize() const { return encoding_ == Encoding::Utf16LE || encoding_ == Encoding::Utf16BE ? 2 : 1; }
+
+    char16_t UnitAt(qsizetype i) const {
+        const auto byte = [&](qsizetype k) { return char16_t(static_cast<unsigned char>(bytes_[k])); };
+        switch (encoding_) {
+        case Encoding::Utf16LE: return char16_t(byte(i) | byte(i + 1) << 8);
+        case Encoding::Utf16BE: return char16_t(byte(i) << 8 | byte(i + 1));
+        default: return byte(i);
+        }
+    }
+
+    // Lines end with CR LF, CR or LF. A lone byte at the end of a UTF-16
+    // file is half a character: it belongs to no line, and is not written back.
+    void SplitLines() {
+        const int unit = UnitSize();
+        const qsizetype limit = markSize_ + (bytes_.size() - markSize_) / unit * unit;
+        qsizetype begin = markSize_, i = markSize_;
+        while (i < limit) {
+            const char16_t c = UnitAt(i);
+            if (c != u'\r' && c != u'\n') {
+                i += unit;
+                continue;
+            }
+            const qsizetype textEnd = i;
+            i += unit;
+            if (c == u'\r' && i < limit && UnitAt(i) == u'\n') i += unit;
+            AddLine(begin, textEnd, i);
+            begin = i;
+        }
+        if (begin < limit) AddLine(begin, limit, limit);
+    }
+
+    void AddLine(qsizetype begin, qsizetype textEnd, qsizetype end) {
+        Line line;
+        line.text = Decode(begin, textEnd);
+        line.begin = begin;
+        line.textEnd = textEnd;
+        line.end = end;
+        lines_.push_back(std::move(line));
+    }
+
+    // In a file marked UTF-8 a line that is no UTF-8 (added by a program that
+    // writes Windows-1252) is read as Windows-1252 rather than as garbage.
+    QString Decode(qsizetype begin, qsizetype end) const {
+        const char *data = bytes_.constData() + begin;
+        const qsizetype size = end - begin;
+        switch (encoding_) {
+        case Encoding::Cp1252: return FromCp1252(data, int(size));
+        case Encoding::Utf8: {
+            if (!IsUtf8(data, size)) return FromCp1252(data, int(size));
+            // A mark inside the file is a character like any other, not one to skip.
+            QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+            return utf8(QByteArrayView(data, size));
+        }
+        default: break;
+        }
+        QString text;
+        text.reserve(size / 2);
+        for (qsizetype i = begin; i < end; i += 2) text += QChar(UnitAt(i));
+        return text;
+    }
+
+    QByteArray Encode(const QString &text) const {
+        switch (encoding_) {
+        case Encoding::Cp1252: return ToCp1252(text);
+        case Encoding::Utf8: return text.toUtf8();
+        default: break;
+        }
+        QByteArray out;
+        out.reserve(text.size() * 2);
+        for (const QChar c : text) {
+            const char high = char(c.unicode() >> 8), low = char(c.unicode() & 0xFF);
+            if (encoding_ == Encoding::Utf16LE) {
+                out += low;
+                out += high;
+            } else {
+                out += high;
+                out += low;
+            }
+        }
+        return out;
+    }
+
+    // Added lines end as the file's first line does; CR LF in a file with none.
+    QByteArray LineEnd() const {
+        for (const Line &line : lines_)
+            if (line.begin >= 0 && line.end > line.textEnd)
+                return bytes_.mid(line.textEnd, line.end - line.textEnd);
+        return Encode(QStringLiteral("\r\n"));
+    }
+
+    QByteArray bytes_;
+    Encoding encoding_ = Encoding::Cp1252;
+    qsizetype markSize_ = 0;
+    std::vector<Line> lines_;
+};
+
+// A text written into a line stays on that line: a line break in it (CR LF,
+// CR or LF) becomes a blank, so that nothing read from elsewhere (a damaged
+// or foreign archive) can add a key or a section, and so does every other
+// control character, which no editor would show and some would cut at.
 QString OnOneLine(QString text) {
     text.replace(QLatin1String("\r\n"), QLatin1String(" "));
-    text.replace(u'\r', u' ');
-    text.replace(u'\n', u' ');
+    for (QChar &c : text)
+        if (IsControlCharacter(c.unicode())) c = u' ';
     return text;
 }
 
@@ -82,17 +276,17 @@ QString OnOneLine(QString text) {
 
 QString IniFile::ReadString(const QString &section, const QString &key,
                             const QString &defaultValue) const {
-    QStringList lines;
-    if (!ReadLines(path_, &lines)) return defaultValue;
+    Profile profile;
+    if (!profile.Read(path_)) return defaultValue;
     bool inSection = false;
-    for (const QString &line : lines) {
+    for (const Line &line : profile.Lines()) {
         QString name;
-        if (SectionOf(line, &name)) {
+        if (SectionOf(line.text, &name)) {
             inSection = SameName(name, section);
             continue;
         }
         QString k, v;
-        if (inSection && KeyOf(line, &k, &v) && SameName(k, key)) {
+        if (inSection && KeyOf(line.text, &k, &v) && SameName(k, key)) {
             // A value wrapped in matching quotes loses them, as in the profile API.
             if (v.size() >= 2 && (v.front() == u'"' || v.front() == u'\'') && v.back() == v.front())
                 v = v.mid(1, v.size() - 2);
@@ -103,8 +297,9 @@ QString IniFile::ReadString(const QString &section, const QString &key,
 }
 
 void IniFile::WriteString(const QString &section, const QString &key, const QString &value) {
-    QStringList lines;
-    ReadLines(path_, &lines);
+    Profile profile;
+    profile.Read(path_);
+    std::vector<Line> &lines = profile.Lines();
     const QString sectionName = OnOneLine(section), keyName = OnOneLine(key);
     const QString entry = keyName + u'=' + OnOneLine(value);
     // A section or key name the line would not give back as written (an '='
@@ -119,38 +314,33 @@ void IniFile::WriteString(const QString &section, const QString &key, const QStr
     qsizetype sectionAt = -1;   // header line of the section
     qsizetype lastKeyAt = -1;   // last key line inside it
     bool written = false;
-    for (qsizetype i = 0; i < lines.size() && !written; ++i) {
+    for (qsizetype i = 0; i < qsizetype(lines.size()) && !written; ++i) {
         QString name;
-        if (SectionOf(lines[i], &name)) {
+        if (SectionOf(lines[i].text, &name)) {
             if (sectionAt >= 0) break;  // the section ended without the key
             if (SameName(name, readSection)) sectionAt = lastKeyAt = i;
             continue;
         }
         if (sectionAt < 0) continue;
         QString k;
-        if (KeyOf(lines[i], &k, nullptr)) {
+        if (KeyOf(lines[i].text, &k, nullptr)) {
             lastKeyAt = i;
             if (SameName(k, readKey)) {
-                lines[i] = entry;
+                lines[i].text = entry;
+                lines[i].changed = true;
                 written = true;
             }
         }
     }
     if (!written) {
         if (sectionAt >= 0) {
-            lines.insert(lastKeyAt + 1, entry);
+            lines.insert(lines.begin() + lastKeyAt + 1, Profile::NewLine(entry));
         } else {
-            lines.append(header);
-            lines.append(entry);
+            lines.push_back(Profile::NewLine(header));
+            lines.push_back(Profile::NewLine(entry));
         }
     }
-
-    QByteArray bytes;
-    for (const QString &line : lines) {
-        bytes += ToCp1252(line);
-        bytes += "\r\n";
-    }
-    if (!WriteFileAtomically(path_, bytes)) throw IniError("cannot write " + path_.toStdString());
+    if (!WriteFileAtomically(path_, profile.Bytes())) throw IniError("cannot write " + path_.toStdString());
 }
 
 }  // namespace vel

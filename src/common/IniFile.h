@@ -2,10 +2,13 @@
 // Settings files in the Windows profile format ("[Section]" lines and
 // "Key=Value" lines), read and written the way the original's INI service did:
 // section and key names compared without regard to ASCII case, every line the
-// program does not touch kept as it was, Windows-1252 text with CR LF line ends.
-// A file that starts with a UTF-8 byte-order mark (Notepad writes one) is read
-// as UTF-8 without it, and written back as Windows-1252. A file that is not a
-// plain file (a folder, a named pipe) is one that cannot be read.
+// program does not touch kept byte for byte, line ends included.
+// A file is read in the encoding it is in and written back in it: UTF-8 or
+// UTF-16 (little or big endian) when it starts with that byte-order mark,
+// which it keeps; UTF-8 when it holds bytes above 127 and is UTF-8 throughout
+// (what most editors save); Windows-1252 otherwise, and for a new file, which
+// has CR LF line ends. A file that is not a plain file (a folder, a named
+// pipe) is one that cannot be read.
 #include <QString>
 #include <stdexcept>
 
@@ -29,9 +32,11 @@ public:
     // Writes the key at once. The new file is written beside the old one and
     // renamed into place, so a failure (reported by IniError) leaves the old
     // file whole. Each name and the value go on one line, every line break in
-    // them written as a blank: no value can add a key or a section. A section
-    // or key name that could not be read back as written (a key holding '=',
-    // a section holding ']') raises IniError and writes nothing.
+    // them written as a blank: no value can add a key or a section; any other
+    // control character (a NUL, a form feed from a forged record) is a blank
+    // too. A character a Windows-1252 file cannot hold is written as '?'. A
+    // section or key name that could not be read back as written (a key
+    // holding '=', a section holding ']') raises IniError and writes nothing.
     void WriteString(const QString &section, const QString &key, const QString &value);
 
     const QString &Path() const { return path_; }

@@ -1,10 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <string_view>
+#include <vector>
 
 #include "CommonTest.h"
 #include "common/IniFile.h"
+#include "common/TextRules.h"
 #include "support/Fakes.h"
 #include "support/PipeTrap.h"
 
@@ -115,16 +119,119 @@ TEST_F(IniFileTest, AUtf8ByteOrderMarkIsSkipped) {
                   "\xEF\xBB\xBF[Numerazione Contratti NSC]\r\nInizio=40\r\n[Contratti NSC]\r\nLuogo=Forl\xC3\xAC\r\n");
     EXPECT_EQ(Ini().ReadString("Numerazione Contratti NSC", "Inizio", "-"), QStringLiteral("40"));
     EXPECT_EQ(Ini().ReadString("Contratti NSC", "Luogo", "-"), QStringLiteral("Forl\u00EC"));
-    // Written back, the file keeps its one section and goes back to Windows-1252.
+    // Written back, the file keeps its one section, its mark and its UTF-8.
     Ini().WriteString("Numerazione Contratti NSC", "Inizio", "41");
     EXPECT_EQ(folder_.Read("Velmora.ini"),
-              QByteArray("[Numerazione Contratti NSC]\r\nInizio=41\r\n[Contratti NSC]\r\nLuogo=Forl\xEC\r\n"));
+              QByteArray("\xEF\xBB\xBF[Numerazione Contratti NSC]\r\nInizio=41\r\n[Contratti NSC]\r\nLuogo=Forl\xC3\xAC\r\n"));
     // A mark before bytes that are no UTF-8 leaves them Windows-1252.
     folder_.Write("Velmora.ini", "\xEF\xBB\xBF[Contratti NSC]\r\nLuogo=Forl\xEC\r\n");
     EXPECT_EQ(Ini().ReadString("Contratti NSC", "Luogo", "-"), QStringLiteral("Forl\u00EC"));
-    // The same three bytes anywhere else are text like any other.
+    // The same three bytes anywhere else are text like any other: the
+    // character they stand for in a UTF-8 file, three in a Windows-1252 one.
     folder_.Write("Velmora.ini", "[A]\r\nK=\xEF\xBB\xBF\r\n");
-    EXPECT_EQ(Ini().ReadString("A", "K", "-"), QStringLiteral("\u00EF\u00BB\u00BF"));
+    EXPECT_EQ(Ini().ReadString("A", "K", "-"), QStringLiteral("\uFEFF"));
+    folder_.Write("Velmora.ini", "[A]\r\nK=\xEF\xBB\xBF\xEC\r\n");
+    EXPECT_EQ(Ini().ReadString("A", "K", "-"), QStringLiteral("\u00EF\u00BB\u00BF\u00EC"));
+    folder_.Write("Velmora.ini", "[A]\r\n\xEF\xBB\xBFK=1\r\n");
+    EXPECT_EQ(Ini().ReadString("A", "K", "-"), QStringLiteral("-"));
+    EXPECT_EQ(Ini().ReadString("A", QStringLiteral("\uFEFFK"), "-"), QStringLiteral("1"));
+}
+
+// The text as a file in UTF-16 holds it, starting with its byte-order mark.
+QByteArray Utf16(const QString &text, bool bigEndian) {
+    QByteArray bytes(bigEndian ? "\xFE\xFF" : "\xFF\xFE", 2);
+    for (const QChar c : text) {
+        const char high = char(c.unicode() >> 8), low = char(c.unicode() & 0xFF);
+        bytes += bigEndian ? high : low;
+        bytes += bigEndian ? low : high;
+    }
+    return bytes;
+}
+QByteArray Utf8(const char16_t *text) { return QString::fromUtf16(text).toUtf8(); }
+
+// A settings file is edited by hand with whatever editor is at hand, and
+// saved in that editor's encoding: it is read in the encoding it is in, and
+// written back in it, with its mark, every untouched line byte for byte.
+TEST_F(IniFileTest, EachFileIsReadAndWrittenBackInItsOwnEncoding) {
+    const QString text = QString::fromUtf16(u"; impostazioni\r\n[Contratti NSC]\r\nDitta=Citt\u00E0 Noleggi\r\n"
+                                            u"Luogo=Forl\u00EC\r\n[Altro]\r\nNome=\u0141\u00F3d\u017A \u20AC\r\n");
+    QString written = text;
+    written.replace(QStringLiteral("Luogo=Forl\u00EC"), QStringLiteral("Luogo=\u0141\u00F3d\u017A \u20AC"));
+    QString unixText = text, unixWritten = written;
+    unixText.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    unixWritten.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    struct Read {
+        const char *key;
+        const char16_t *value;
+    };
+    const std::vector<Read> unicodeReads = {{"Ditta", u"Citt\u00E0 Noleggi"}, {"Luogo", u"Forl\u00EC"}};
+    const struct {
+        const char *label;
+        QByteArray before;
+        std::vector<Read> reads;  // of section "Contratti NSC"
+        QByteArray after;         // once "Luogo" holds "\u0141\u00F3d\u017A \u20AC"
+        const char16_t *readBack;
+    } cases[] = {
+        {"Windows-1252",
+         "; impostazioni\r\n[Contratti NSC]\r\nDitta=Citt\xE0 Noleggi\r\nLuogo=Forl\xEC\r\n[Altro]\r\nNome=\x80 caff\xE8\r\n",
+         unicodeReads,
+         "; impostazioni\r\n[Contratti NSC]\r\nDitta=Citt\xE0 Noleggi\r\nLuogo=?\xF3" "d? \x80\r\n[Altro]\r\nNome=\x80 caff\xE8\r\n",
+         u"?\u00F3d? \u20AC"},
+        {"UTF-8 without a mark, LF line ends", unixText.toUtf8(), unicodeReads, unixWritten.toUtf8(),
+         u"\u0141\u00F3d\u017A \u20AC"},
+        {"UTF-8 with a mark", "\xEF\xBB\xBF" + text.toUtf8(), unicodeReads, "\xEF\xBB\xBF" + written.toUtf8(),
+         u"\u0141\u00F3d\u017A \u20AC"},
+        {"UTF-16 little endian", Utf16(text, false), unicodeReads, Utf16(written, false),
+         u"\u0141\u00F3d\u017A \u20AC"},
+        {"UTF-16 big endian", Utf16(text, true), unicodeReads, Utf16(written, true), u"\u0141\u00F3d\u017A \u20AC"},
+        // Half a character at the end belongs to no line, and is not written back.
+        {"UTF-16 cut short by a byte", Utf16(text, false) + '\x41', unicodeReads, Utf16(written, false),
+         u"\u0141\u00F3d\u017A \u20AC"},
+        {"plain ASCII", "[Contratti NSC]\r\nDitta=Rossi\r\nLuogo=Roma\r\n", {{"Ditta", u"Rossi"}, {"Luogo", u"Roma"}},
+         "[Contratti NSC]\r\nDitta=Rossi\r\nLuogo=?\xF3" "d? \x80\r\n", u"?\u00F3d? \u20AC"},
+        {"bytes above 127 that are no UTF-8", "[Contratti NSC]\r\nDitta=Citt\xC3\xA0\r\nLuogo=Forl\xEC\r\n",
+         {{"Ditta", u"Citt\u00C3\u00A0"}, {"Luogo", u"Forl\u00EC"}},
+         "[Contratti NSC]\r\nDitta=Citt\xC3\xA0\r\nLuogo=?\xF3" "d? \x80\r\n", u"?\u00F3d? \u20AC"},
+        // A program that knows only Windows-1252 added a line to a file marked UTF-8.
+        {"UTF-8 with a mark and a Windows-1252 line", "\xEF\xBB\xBF[Contratti NSC]\r\nDitta=Citt\xE0\r\nLuogo=Forl\xC3\xAC\r\n",
+         {{"Ditta", u"Citt\u00E0"}, {"Luogo", u"Forl\u00EC"}},
+         "\xEF\xBB\xBF[Contratti NSC]\r\nDitta=Citt\xE0\r\nLuogo=" + Utf8(u"\u0141\u00F3d\u017A \u20AC") + "\r\n",
+         u"\u0141\u00F3d\u017A \u20AC"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.label);
+        folder_.Write("Velmora.ini", c.before);
+        for (const Read &r : c.reads)
+            EXPECT_EQ(Ini().ReadString("Contratti NSC", QString::fromLatin1(r.key), "-"), QString::fromUtf16(r.value))
+                << r.key;
+        Ini().WriteString("Contratti NSC", "Luogo", QString::fromUtf16(u"\u0141\u00F3d\u017A \u20AC"));
+        EXPECT_EQ(folder_.Read("Velmora.ini"), c.after);
+        EXPECT_EQ(Ini().ReadString("Contratti NSC", "Luogo", "-"), QString::fromUtf16(c.readBack));
+        EXPECT_EQ(Ini().ReadString("Contratti NSC", "Ditta", "-"), QString::fromUtf16(c.reads[0].value));
+    }
+}
+
+// Keys added to a file in UTF-8 or UTF-16 keep that encoding from the start,
+// sections and all; a new file is Windows-1252.
+TEST_F(IniFileTest, AddedSectionsAndKeysTakeTheFilesEncoding) {
+    const struct {
+        const char *label;
+        QByteArray before;
+        QByteArray after;
+    } cases[] = {
+        {"UTF-8 with nothing but a mark", "\xEF\xBB\xBF", "\xEF\xBB\xBF[Ditta]\r\nNome=" + Utf8(u"\u0141\u00F3d\u017A") + "\r\n"},
+        {"UTF-16 with nothing but a mark", "\xFE\xFF", Utf16(QString::fromUtf16(u"[Ditta]\r\nNome=\u0141\u00F3d\u017A\r\n"), true)},
+        {"UTF-8 without a mark", Utf8(u"[Altro]\nK=\u00E8\n"),
+         Utf8(u"[Altro]\nK=\u00E8\n[Ditta]\nNome=\u0141\u00F3d\u017A\n")},
+        {"no file", QByteArray(), "[Ditta]\r\nNome=?\xF3" "d?\r\n"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.label);
+        QFile::remove(folder_.Path("Velmora.ini"));
+        if (!c.before.isEmpty()) folder_.Write("Velmora.ini", c.before);
+        Ini().WriteString("Ditta", "Nome", QString::fromUtf16(u"\u0141\u00F3d\u017A"));
+        EXPECT_EQ(folder_.Read("Velmora.ini"), c.after);
+    }
 }
 
 // Whatever stands at the file's name and is not a plain file cannot be
@@ -145,10 +252,11 @@ TEST_F(IniFileTest, ANamedPipeIsAFileThatCannotBeRead) {
 
 // A value comes from anywhere, a damaged archive included: however many line
 // breaks it holds, it is written on its key's line, each break as a blank,
-// and reads back as that one line.
+// and reads back as that one line. Any other control character is a blank too.
 TEST_F(IniFileTest, EveryValueIsWrittenOnOneLine) {
+    using namespace std::string_view_literals;
     const struct {
-        const char16_t *value;
+        std::u16string_view value;
         const char16_t *readBack;
     } cases[] = {
         {u"ACME\r\n[Numerazione Contratti NSC]\r\nInizio=900", u"ACME [Numerazione Contratti NSC] Inizio=900"},
@@ -158,11 +266,17 @@ TEST_F(IniFileTest, EveryValueIsWrittenOnOneLine) {
         {u"a\r\n\r\nb", u"a  b"},
         {u"\r\nInizio=900", u"Inizio=900"},
         {u"fine\n", u"fine"},
+        {u"a\0b"sv, u"a b"},
+        {u"a\vb\fc", u"a b c"},
+        {u"a\tb", u"a b"},
+        {u"a\x1B[1mb\x7F", u"a [1mb"},
+        {u"a\u0085b\u009Dc", u"a b c"},
     };
     for (const auto &c : cases) {
-        SCOPED_TRACE(::testing::PrintToString(QString::fromUtf16(c.value)));
+        const QString value = QString::fromUtf16(c.value.data(), qsizetype(c.value.size()));
+        SCOPED_TRACE(::testing::PrintToString(value));
         folder_.Write("Velmora.ini", "[Numerazione Contratti NSC]\r\nInizio=7\r\n");
-        Ini().WriteString("Contratti NSC", "Ditta", QString::fromUtf16(c.value));
+        Ini().WriteString("Contratti NSC", "Ditta", value);
         EXPECT_EQ(Ini().ReadString("Contratti NSC", "Ditta", "-"), QString::fromUtf16(c.readBack));
         EXPECT_EQ(Ini().ReadString("Numerazione Contratti NSC", "Inizio", "-"), QStringLiteral("7"));
         EXPECT_EQ(Ini().ReadString("Contratti NSC", "Inizio", "-"), QStringLiteral("-"));
@@ -170,6 +284,9 @@ TEST_F(IniFileTest, EveryValueIsWrittenOnOneLine) {
         EXPECT_EQ(bytes.count("\r\n"), 4);
         EXPECT_EQ(bytes.count('\r'), 4);
         EXPECT_EQ(bytes.count('\n'), 4);
+        for (const char b : bytes)
+            EXPECT_FALSE(IsControlByte(static_cast<unsigned char>(b)) && b != '\r' && b != '\n')
+                << int(static_cast<unsigned char>(b));
     }
 }
 
@@ -277,11 +394,34 @@ TEST_F(IniFileTest, WritingCreatesAMissingFile) {
     EXPECT_EQ(Ini().ReadString("Ditta", "Sede", "-"), QStringLiteral("Forl\u00EC"));
 }
 
-TEST_F(IniFileTest, WrittenFileHasCrLfLineEnds) {
-    folder_.Write("Velmora.ini", "; nota\n[Ditta]\nNome=Rossi\n\n[Stampa]\nCopie=2");
-    Ini().WriteString("Stampa", "Carta", "A4");
-    EXPECT_EQ(folder_.Read("Velmora.ini"),
-              QByteArray("; nota\r\n[Ditta]\r\nNome=Rossi\r\n\r\n[Stampa]\r\nCopie=2\r\nCarta=A4\r\n"));
+// Lines the program does not change keep their line ends, whatever they are;
+// a changed line keeps its own, and an added one ends as the file's first.
+TEST_F(IniFileTest, WrittenFileKeepsItsLineEnds) {
+    const struct {
+        const char *label;
+        QByteArray before;
+        const char *section;
+        const char *key;
+        QByteArray after;
+    } cases[] = {
+        {"LF, a key added after an unended last line", "; nota\n[Ditta]\nNome=Rossi\n\n[Stampa]\nCopie=2", "Stampa",
+         "Carta", "; nota\n[Ditta]\nNome=Rossi\n\n[Stampa]\nCopie=2\nCarta=A4\n"},
+        {"CR, a key changed", "[Ditta]\rNome=Rossi\r[Stampa]\rCarta=A3\r", "Stampa", "Carta",
+         "[Ditta]\rNome=Rossi\r[Stampa]\rCarta=A4\r"},
+        {"mixed, a key changed", "[Stampa]\r\nCarta=A3\nCopie=2\r[Ditta]\n", "Stampa", "Carta",
+         "[Stampa]\r\nCarta=A4\nCopie=2\r[Ditta]\n"},
+        {"mixed, a section added", "[Ditta]\nNome=Rossi\r\n", "Stampa", "Carta",
+         "[Ditta]\nNome=Rossi\r\n[Stampa]\nCarta=A4\n"},
+        {"unended last line changed", "[Ditta]\r\n[Stampa]\r\nCarta=A3", "Stampa", "Carta",
+         "[Ditta]\r\n[Stampa]\r\nCarta=A4"},
+        {"no line end at all", "[Stampa]", "Stampa", "Carta", "[Stampa]\r\nCarta=A4\r\n"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.label);
+        folder_.Write("Velmora.ini", c.before);
+        Ini().WriteString(QString::fromLatin1(c.section), QString::fromLatin1(c.key), "A4");
+        EXPECT_EQ(folder_.Read("Velmora.ini"), c.after);
+    }
 }
 
 TEST_F(IniFileTest, WriteIntoAMissingFolderFails) {

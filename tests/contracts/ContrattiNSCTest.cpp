@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStringEncoder>
 
 #include "common/ArchiveFile.h"
 #include "common/ProgramFolder.h"
@@ -216,6 +217,45 @@ TEST_F(ContrattiNSCTest, DefaultsUnreadAtShowAreNotWrittenAtClose) {
     card->Close();
     EXPECT_EQ(ReadSetting(kDefaultsSection, QStringLiteral("Ditta")), QStringLiteral("Ditta salvata"));
     EXPECT_EQ(ReadSetting(kDefaultsSection, QStringLiteral("Luogo")), QStringLiteral("<missing>"));
+}
+
+// A settings file saved by another editor, in UTF-8 with or without a mark,
+// or in UTF-16: the card shows the firm as written, "Nuovo" keeps it, and the
+// close leaves the file in its encoding, every line it does not own as it was.
+TEST_F(ContrattiNSCTest, SettingsInAnyEncodingAreShownAndKeptInIt) {
+    const QString before = U("; impostazioni\n[Contratti NSC]\nDitta=Citt\u00e0 Noleggi\nLuogo=Forl\u00ec\n"
+                             "[Altro]\nNome=\u0141\u00f3d\u017a \u20ac\n");
+    const QString after = U("; impostazioni\n[Contratti NSC]\nDitta=Citt\u00e0 Noleggi\nLuogo=Forl\u00ec\n"
+                            "Sede Ritiro=\nSede Riconsegna=\nForo=\nPolizze=\nTitolare Privacy=\n"
+                            "[Altro]\nNome=\u0141\u00f3d\u017a \u20ac\n");
+    const auto crlf = [](QString text) { return text.replace(QStringLiteral("\n"), QStringLiteral("\r\n")); };
+    const auto utf16 = [](const QString &text) {
+        QStringEncoder encoder(QStringEncoder::Utf16LE, QStringEncoder::Flag::WriteBom);
+        return QByteArray(encoder(text));
+    };
+    const struct {
+        const char *label;
+        QByteArray before;
+        QByteArray after;
+    } cases[] = {
+        {"UTF-8 without a mark", before.toUtf8(), after.toUtf8()},
+        {"UTF-8 with a mark", "\xEF\xBB\xBF" + crlf(before).toUtf8(), "\xEF\xBB\xBF" + crlf(after).toUtf8()},
+        {"UTF-16 with a mark", utf16(crlf(before)), utf16(crlf(after))},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.label);
+        card->Close();
+        folder.Write(kSettingsFile, c.before);
+        card->Show();
+        EXPECT_EQ(card->txtDitta->text(), U("Citt\u00e0 Noleggi"));
+        EXPECT_EQ(card->txtLuogo->text(), U("Forl\u00ec"));
+        OpenYear();
+        NewContract();
+        EXPECT_EQ(card->txtDitta->text(), U("Citt\u00e0 Noleggi"));
+        card->Close();
+        EXPECT_EQ(folder.Read(kSettingsFile), c.after);
+        card->Show();
+    }
 }
 
 TEST_F(ContrattiNSCTest, AFailedSettingsWriteIsToldOnceAndTheCardCloses) {
