@@ -3,12 +3,14 @@
 // once the stand-in is gone.
 #include <QAbstractProxyModel>
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFileSystemModel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -16,6 +18,7 @@
 #include "QtPrint.h"
 #include "platform/Services.h"
 #include "support/Fakes.h"
+#include "support/TestHome.h"
 
 namespace vel {
 namespace {
@@ -86,6 +89,38 @@ TEST(RealFileDialog, DatesAndSizesInItalianAndTheChosenFileComesBack) {
     const QLocale italian(QLocale::Italian, QLocale::Italy);
     EXPECT_EQ(date, italian.toString(QFileInfo(path).lastModified(), QLocale::ShortFormat));
     EXPECT_EQ(size, italian.formattedDataSize(2048));
+}
+
+// The dialog keeps its history of folders in the configuration folder: a
+// test process has one of its own, so the user's never fills with the
+// suite's temporary folders.
+TEST(RealFileDialog, KeepsItsHistoryInTheTestProcesssOwnConfiguration) {
+    const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    ASSERT_FALSE(test::TestHome().isEmpty());
+    EXPECT_TRUE(config.startsWith(test::TestHome() + u'/')) << config.toStdString();
+    EXPECT_NE(QDir::cleanPath(config), QDir::cleanPath(QDir::homePath() + QStringLiteral("/.config")));
+
+    QTemporaryDir folder;
+    QTimer poll;
+    poll.setInterval(20);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget())) {
+            poll.stop();
+            static_cast<QDialog *>(dialog)->reject();
+        }
+    });
+    poll.start();
+    EXPECT_EQ(FileDialogs().GetOpenFileName(nullptr, QStringLiteral("Apri"), folder.path(),
+                                            QStringLiteral("Documenti (*.pdf)")),
+              QString());
+    // Qt wrote the folder into the process's own configuration, not the user's.
+    QFile own(config + QStringLiteral("/QtProject.conf"));
+    ASSERT_TRUE(own.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(own.readAll().contains(QFile::encodeName(folder.path())));
+    QFile users(QDir::homePath() + QStringLiteral("/.config/QtProject.conf"));
+    if (users.open(QIODevice::ReadOnly)) {
+        EXPECT_FALSE(users.readAll().contains(QFile::encodeName(folder.path())));
+    }
 }
 
 }  // namespace
