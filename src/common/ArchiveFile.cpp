@@ -1,6 +1,9 @@
 #include "ArchiveFile.h"
 
+#include <fcntl.h>
+
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
 
 #include "ProgramFolder.h"
@@ -93,16 +96,49 @@ const char *ArchiveFile::ReadNextInPlace() {
     return bytes;
 }
 
-void ArchiveFile::WriteAt(int index, const Record &record) {
+qint64 ArchiveFile::WriteAt(qint64 at, const char *bytes, qint64 count) {
     blockCount_ = 0;  // the block may hold the old bytes
-    if (!file_.seek(qint64(index) * size_) || file_.write(record.Bytes()) != size_ || !file_.flush())
-        Fail("write failed");
+    if (!file_.seek(at)) return 0;
+    // The file is unbuffered: what the write reports is what reached it.
+    return std::max<qint64>(0, file_.write(bytes, count));
+}
+
+void ArchiveFile::Reserve(qint64 at) {
+    // Gives the record's range its blocks before a byte of it changes: a file
+    // kept with holes (a copy that preserves them) needs new blocks to be
+    // written over, and on a full disk the write would stop part way. Mode 0
+    // within the file's length allocates the holes, which read as zeros as
+    // before, and changes no byte and not the length.
+    while (fallocate(file_.handle(), 0, at, size_) != 0) {
+        if (errno == EINTR) continue;
+        // A file system that cannot reserve: the write goes on without, and
+        // a failure is still undone below.
+        if (errno == EOPNOTSUPP || errno == ENOSYS) return;
+        Fail("no room for the record");
+    }
 }
 
 void ArchiveFile::WriteRecord(int n, const Record &record) {
     CheckOpen(record);
     if (n < 1 || n > count_) Fail("no such record");
-    WriteAt(n - 1, record);
+    const qint64 at = qint64(n - 1) * size_;
+    // The stored record, to put back should the write stop part way: the
+    // archive never keeps a record that is half the old and half the new.
+    QByteArray old(size_, Qt::Uninitialized);
+    blockCount_ = 0;
+    if (!file_.seek(at) || file_.read(old.data(), size_) != size_) Fail("read failed");
+    Reserve(at);
+    const qint64 written = WriteAt(at, record.Bytes().constData(), size_);
+    if (written != size_) {
+        // Only the bytes the failed write changed go back, and they lie in
+        // blocks that the reserve (or that write itself) has just given the
+        // record: on a file system that writes in place, putting them back
+        // needs no room the disk may no longer have. Bytes after them were
+        // never touched.
+        if (written > 0 && WriteAt(at, old.constData(), written) != written)
+            Fail("write failed and the old record could not be put back");
+        Fail("write failed");
+    }
     position_ = n;
 }
 
@@ -115,11 +151,9 @@ int ArchiveFile::AppendRecord(const Record &record) {
     // by the next command, with whatever the disk holds after its bytes:
     // the archive goes back to its length before the append.
     const qint64 before = file_.size();
-    try {
-        WriteAt(c, record);
-    } catch (const ArchiveError &) {
+    if (WriteAt(qint64(c) * size_, record.Bytes().constData(), size_) != size_) {
         file_.resize(before);
-        throw;
+        Fail("write failed");
     }
     count_ = c + 1;
     position_ = count_;

@@ -49,7 +49,8 @@ public:
     // write or close of this archive; a scan looks at each record there
     // (Record::ViewBytes) and copies out only what it keeps.
     const char *ReadNextInPlace();
-    // Overwrites record n in place (1..count, anything else is refused).
+    // Overwrites record n in place (1..count, anything else is refused). A
+    // write that fails leaves the stored record byte for byte as it was.
     void WriteRecord(int n, const Record &record);
     // Writes the record after the last whole one; returns its number.
     int AppendRecord(const Record &record);
@@ -57,7 +58,10 @@ public:
 
 private:
     void CheckOpen(const Record &record) const;
-    void WriteAt(int index, const Record &record);
+    // Writes count bytes at byte `at`; returns how many reached the file.
+    qint64 WriteAt(qint64 at, const char *bytes, qint64 count);
+    // Allocates on disk the blocks of the record at byte `at` (see there).
+    void Reserve(qint64 at);
     [[noreturn]] void Fail(const char *what) const;
 
     QFile file_;

@@ -11,6 +11,7 @@
 #include "common/Records.h"
 #include "support/Fakes.h"
 #include "support/PipeTrap.h"
+#include "support/WriteFault.h"
 #include "support/WriteLimit.h"
 
 namespace vel {
@@ -270,6 +271,62 @@ TEST_F(ArchiveFileTest, AFailedAppendLeavesTheArchiveAsItWas) {
         EXPECT_EQ(archive.AppendRecord(Vehicle(QStringLiteral("Secondo"))), 2);
         archive.CloseArchive();
         EXPECT_EQ(folder_.Read(kFleet), one + Vehicle(QStringLiteral("Secondo")).Bytes());
+    }
+}
+
+// An overwrite that fails, before its first byte, part way through, or for
+// want of room to reserve the record, leaves the file byte for byte as it
+// was; the archive goes on serving reads and writes. A file system that
+// cannot reserve still gets the record, or its old bytes back.
+TEST_F(ArchiveFileTest, AFailedOverwriteLeavesTheRecordAsItWas) {
+    using Reserve = test::WriteFault::Reserve;
+    constexpr qint64 kSecond = 3635;  // record 2 begins here
+    const struct {
+        const char *what;
+        qint64 failFrom;  // byte of the file from which writes fail
+        Reserve reserve;
+        bool fails;
+    } cases[] = {
+        {"before the first byte", kSecond, Reserve::Granted, true},
+        {"after the first byte", kSecond + 1, Reserve::Granted, true},
+        {"half way", kSecond + 3635 / 2, Reserve::Granted, true},
+        {"at the last byte", kSecond + 3634, Reserve::Granted, true},
+        {"no room to reserve", kSecond + 3635, Reserve::Refused, true},
+        {"no reserve, half way", kSecond + 3635 / 2, Reserve::Unsupported, true},
+        {"no reserve, room enough", kSecond + 3635, Reserve::Unsupported, false},
+    };
+    const QByteArray before = WriteFleet(3) + "xyz";
+    const Record changed = Vehicle(QStringLiteral("Nuovo"));
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        folder_.Write(kFleet, before);
+        ArchiveFile archive;
+        archive.OpenArchive(kFleet, VehicleRecord);
+        Record r(VehicleRecord);
+        archive.ReadRecord(1, r);  // the block read holds record 2's old bytes
+        {
+            test::WriteFault full(folder_.Path(kFleet), c.failFrom, c.reserve);
+            if (c.fails) {
+                EXPECT_THROW(archive.WriteRecord(2, changed), ArchiveError);
+            } else {
+                EXPECT_NO_THROW(archive.WriteRecord(2, changed));
+            }
+            EXPECT_EQ(full.Reserves(), 1);
+        }
+        QByteArray expected = before;
+        if (!c.fails) expected.replace(kSecond, 3635, changed.Bytes());
+        EXPECT_EQ(folder_.Read(kFleet), expected);
+        EXPECT_EQ(archive.RecordCount(), 3);
+        archive.ReadRecord(2, r);
+        EXPECT_EQ(r.Bytes(), expected.mid(kSecond, 3635));
+
+        // The same write, with room, goes through.
+        archive.WriteRecord(2, changed);
+        archive.ReadNextRecord(r);
+        ExpectVehicle(r, QStringLiteral("Veicolo 3"));
+        archive.CloseArchive();
+        expected.replace(kSecond, 3635, changed.Bytes());
+        EXPECT_EQ(folder_.Read(kFleet), expected);
     }
 }
 

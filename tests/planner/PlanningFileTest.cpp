@@ -8,6 +8,7 @@
 
 #include "PlannerFixture.h"
 #include "pictures/Pictures.h"
+#include "support/WriteFault.h"
 #include "support/WriteLimit.h"
 
 namespace vel::test {
@@ -376,6 +377,64 @@ TEST_F(PlanningFileTest, ASaveThatFailsKeepsThePlannerOpenWithItsDays) {
     EXPECT_TRUE(frmAvvio->isVisible());
     EXPECT_EQ(PlannerImage::DayAt(folder.Read(PlannerName(kPlate, QStringLiteral("2026"))), DayIndex(9, 9)),
               QStringLiteral("Marrone"));
+}
+
+// A planner file with holes (as a copy that keeps them leaves it) on a disk
+// that fills up: one day freed and another booked, the close fails before
+// any day is stored, either part way through the record or for want of room
+// to reserve it. The file keeps every byte, the planner stays open with its
+// days, and the next close saves them.
+TEST_F(PlanningFileTest, AFailedSaveOverASparseFileLeavesItAsItWas) {
+    using Reserve = WriteFault::Reserve;
+    const QString name = PlannerName(kPlate, QStringLiteral("2026"));
+    const QByteArray stored =
+        PlannerImage()
+            .Header(QStringLiteral("Autovettura"), QStringLiteral("Fiat"), QStringLiteral("Panda"), kPlate)
+            .Day(DayIndex(1, 3), QStringLiteral("Bianchi"))
+            .bytes;
+    const qint64 july10 = kDaysOffset + kDayStride * DayIndex(7, 10);
+    const struct {
+        const char *what;
+        qint64 failFrom;
+        Reserve reserve;
+    } cases[] = {
+        {"full from 10 July on", july10, Reserve::Granted},
+        {"no room to reserve", kPlannerSize, Reserve::Refused},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        {
+            // The header and 3 January written, the rest of the record a hole.
+            QFile::remove(folder.Path(name));
+            QFile file(folder.Path(name));
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            ASSERT_EQ(file.write(stored.left(4096)), 4096);
+            ASSERT_TRUE(file.resize(kPlannerSize));
+        }
+        ASSERT_EQ(folder.Read(name), stored);
+        OpenPlannerOf(TheCar(), QStringLiteral("2026"));
+        ASSERT_EQ(Day(1, 3), BookedDay(QStringLiteral("Bianchi")));
+        SetDay(1, 3, QString());
+        SetDay(7, 10, QStringLiteral("Neri"));
+        messages.Expect(MsgKind::Error, ArchiveFailureMessage());
+        {
+            WriteFault full(folder.Path(name), c.failFrom, c.reserve);
+            frmPlanning->Close();
+        }
+        messages.Verify();
+        EXPECT_EQ(folder.Read(name), stored);
+        EXPECT_TRUE(frmPlanning->isVisible());
+        EXPECT_FALSE(frmAvvio->isVisible());
+        EXPECT_EQ(Day(1, 3), FreeDay());
+        EXPECT_EQ(Day(7, 10), BookedDay(QStringLiteral("Neri")));
+
+        frmPlanning->Close();
+        EXPECT_FALSE(frmPlanning->isVisible());
+        PlannerImage expected;
+        expected.Header(QStringLiteral("Autovettura"), QStringLiteral("Fiat"), QStringLiteral("Panda"), kPlate)
+            .Day(DayIndex(7, 10), QStringLiteral("Neri"));
+        EXPECT_EQ(folder.Read(name), expected.bytes);
+    }
 }
 
 // Mended: while the folder stays unwritable, a further close reports the

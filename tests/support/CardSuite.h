@@ -53,6 +53,7 @@
 #include "dialogs/AllegaCartella.h"
 #include "platform/Controls.h"
 #include "support/ProgramFixture.h"
+#include "support/WriteFault.h"
 #include "support/WriteLimit.h"
 
 namespace vel::test {
@@ -627,6 +628,71 @@ TYPED_TEST_P(CardSuite, FailedWritesLeaveTheArchiveWhole) {
     EXPECT_EQ(this->folder.Read(TypeParam::Archive()), before);
 }
 
+// A stored card changed in its tag field and in its last edit, saved while
+// the disk fills before the record's first byte, between those two fields,
+// or with no room to reserve the record: the archive keeps the stored record
+// byte for byte, the card keeps what was typed and its number, and the next
+// "Salva" stores it.
+TYPED_TEST_P(CardSuite, AFailedOverwriteLeavesTheRecordAndKeepsTheCard) {
+    using Reserve = WriteFault::Reserve;
+    const RecordLayout &layout = TypeParam::Layout();
+    const qint64 second = layout.Size();  // record 2 begins here
+    const int tagIndex = layout.IndexOf(TypeParam::kTagField);
+    const qint64 afterTag = second + layout.Offset(tagIndex + 1);
+    QWidget *tag = this->Control((std::string("txt") + TypeParam::kTagField).c_str());
+    // The last free-text edit after the tag field, in the record's order.
+    const QString typed = QStringLiteral("cambiato anche questo");
+    std::string_view lastField;
+    QWidget *last = nullptr;
+    for (const auto &fc : this->FieldControls()) {
+        if (this->EditorOf(fc.control) && layout.IndexOf(fc.field) > tagIndex && fc.capacity >= typed.size() &&
+            !this->IsItemList(fc.control) && !this->IsCheckedText(fc.control)) {
+            lastField = fc.field;
+            last = fc.control;
+        }
+    }
+    ASSERT_NE(last, nullptr);
+    SCOPED_TRACE(std::string(lastField));
+    const struct {
+        const char *what;
+        qint64 failFrom;
+        Reserve reserve;
+    } cases[] = {
+        {"before the first byte", second, Reserve::Granted},
+        {"after the tag field", afterTag, Reserve::Granted},
+        {"no room to reserve", 2 * second, Reserve::Refused},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        this->WriteArchive(3);
+        const QByteArray before = this->folder.Read(TypeParam::Archive());
+        Click(this->card->cmdUltimo);
+        Click(this->card->cmdIndietro);
+        ASSERT_EQ(this->Position()->text(), QStringLiteral("2"));
+        this->SetTextOf(tag, QStringLiteral("CAMBIATO"));
+        this->SetTextOf(last, typed);
+        this->messages.Expect(this->FailureKind("cmdSalva"), ArchiveFailureMessage());
+        {
+            WriteFault full(this->folder.Path(TypeParam::Archive()), c.failFrom, c.reserve);
+            Click(this->card->cmdSalva);
+        }
+        this->messages.Verify();
+        EXPECT_EQ(this->folder.Read(TypeParam::Archive()), before);
+        EXPECT_EQ(this->Position()->text(), QStringLiteral("2"));
+        EXPECT_EQ(this->TextOf(tag), QStringLiteral("CAMBIATO"));
+        EXPECT_EQ(this->TextOf(last), typed);
+
+        this->messages.Expect(MsgKind::Information, this->Saved());
+        Click(this->card->cmdSalva);
+        this->messages.Verify();
+        EXPECT_EQ(this->StoredCount(), 3);
+        EXPECT_EQ(this->Stored(2).Text(TypeParam::kTagField), QStringLiteral("CAMBIATO"));
+        EXPECT_EQ(this->Stored(2).Text(lastField), typed);
+        EXPECT_EQ(this->Stored(1).Bytes(), TypeParam::Valid(this->Tag(1)).Bytes());
+        EXPECT_EQ(this->Stored(3).Bytes(), TypeParam::Valid(this->Tag(3)).Bytes());
+    }
+}
+
 REGISTER_TYPED_TEST_SUITE_P(CardSuite, EveryFieldTakesItsCapacityAndHasAFrame, ArrowsFollowTheNavigationTable,
                             ALoadReplacesEveryField, MandatoryFieldsInTheirOrder, SavingAppendsThenWritesInPlace,
                             LongTextsAreShownWholeAndSavedCut, APasteOfSeveralLinesKeepsItsFirstLine,
@@ -634,6 +700,6 @@ REGISTER_TYPED_TEST_SUITE_P(CardSuite, EveryFieldTakesItsCapacityAndHasAFrame, A
                             DuplicatingMakesANewCardThatSavesAsACopy, TheAttachmentsDialogGetsTheCardsTagAndFiles,
                             EnterWalksTheFieldsAndFramesFollowTheFocus, TextWithoutAKeyIsTakenAsTyped,
                             CombosForgetTheirSelectionOnEntry, ArchiveFailuresAreReportedAndKeepTheCard,
-                            FailedWritesLeaveTheArchiveWhole);
+                            FailedWritesLeaveTheArchiveWhole, AFailedOverwriteLeavesTheRecordAndKeepsTheCard);
 
 }  // namespace vel::test
