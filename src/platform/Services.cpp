@@ -364,9 +364,11 @@ ShellService &Shell() {
 
 bool OpenOnDesktop(const QString &command) {
     if (Shell().Open(command)) return true;
-    MessageDlg(MsgKind::Warning, CannotOpenMessage(command));
+    WarnCannotOpen(command);
     return false;
 }
+
+void WarnCannotOpen(const QString &command) { MessageDlg(MsgKind::Warning, CannotOpenMessage(command)); }
 
 FileDialogService &FileDialogs() {
     static RealFileDialogs real;
