@@ -115,8 +115,7 @@ protected:
 // when a program took the text, 3 when no program is set for it, 4 when the
 // program failed, 1 or 2 on a call it cannot use. The opener is left running
 // when the wait ends before it does, and is then freed once it ends, or at
-// the latest with the application: its destructor ends the opener's shell,
-// not the program that shell started.
+// the latest with the application.
 bool RunOpener(const QString &opener, const QString &target) {
     auto *process = new QProcess(QCoreApplication::instance());
     process->setProgram(opener);
@@ -134,7 +133,8 @@ bool RunOpener(const QString &opener, const QString &target) {
     }
     if (process->state() != QProcess::NotRunning) {
         QObject::connect(process, &QProcess::finished, process, &QObject::deleteLater);
-        // Ended on purpose before the application frees it.
+        // At exit only the opener's shell is ended: the program it started
+        // is its child, not ended with it, and stays open.
         QObject::connect(QCoreApplication::instance(), &QObject::destroyed, process, [process] {
             process->kill();
             process->waitForFinished();
