@@ -278,8 +278,22 @@ void TfrmAllegaCartella::Browse(int slot) {
 // which other records may name as well.
 void TfrmAllegaCartella::ClearName(int slot) { FileEdit(slot)->clear(); }
 
+// A slot names a document of the attachments folder by its bare file name,
+// as browsing stores it. A name that holds a folder separator or is "." or
+// ".." (which only a forged archive can give) would reach outside the folder
+// and is treated as a document that is not there, never handed to the
+// desktop. Two dots inside a bare name are part of the name: without a
+// separator they reach nowhere.
 void TfrmAllegaCartella::OpenDocument(int slot) {
-    TMisc::Open(u'"' + ProgramFolder() + kFolderName + u'/' + Trim(FileEdit(slot)->text()) + u'"');
+    const QString name = Trim(FileEdit(slot)->text());
+    const QString command = u'"' + ProgramFolder() + kFolderName + u'/' + name + u'"';
+    const bool bare = !name.contains(u'/') && !name.contains(u'\\') && name != QLatin1String(".") &&
+                      name != QLatin1String("..");
+    if (!bare) {
+        WarnCannotOpen(command);
+        return;
+    }
+    TMisc::Open(command);
 }
 
 void TfrmAllegaCartella::btnApplicaClick() {

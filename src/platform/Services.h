@@ -118,6 +118,8 @@ public:
 // address to the desktop goes through: when the desktop cannot open it, a
 // warning says so. True only when the desktop took it.
 bool OpenOnDesktop(const QString &command);
+// The warning OpenOnDesktop gives for a text the desktop could not open.
+void WarnCannotOpen(const QString &command);
 
 ShellService &Shell();
 FileDialogService &FileDialogs();

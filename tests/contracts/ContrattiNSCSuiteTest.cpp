@@ -21,6 +21,8 @@ struct ContractCard {
         card.btnApriClick();
     }
     static constexpr const char *kTagField = "Cliente";
+    static constexpr const char *kAttachCommand = "cmdFile";
+    static constexpr const char *kAttachmentsTag = "contrattinsc";
     static Record Valid(const QString &tag) {
         Record r(ContractRecord);
         r.SetText("Ditta", QStringLiteral("Autonoleggi Rossi"));

@@ -59,6 +59,8 @@ struct TariffCard {
     static QString Archive() { return QStringLiteral("Tariffario.pro"); }
     static void Open(Window &) {}
     static constexpr const char *kTagField = "Codice";
+    static constexpr const char *kAttachCommand = "cmdFile";
+    static constexpr const char *kAttachmentsTag = "tariffario";
     static Record Valid(const QString &tag) {
         Record r(TariffRecord);
         r.SetText("Tariffa", QStringLiteral("Giornaliera"));

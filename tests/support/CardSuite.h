@@ -48,6 +48,7 @@
 #include <vector>
 
 #include "common/ArchiveFile.h"
+#include "common/ProgramFolder.h"
 #include "common/Record.h"
 #include "common/TextRules.h"
 #include "dialogs/AllegaCartella.h"
@@ -495,6 +496,59 @@ TYPED_TEST_P(CardSuite, TheAttachmentsDialogGetsTheCardsTagAndFiles) {
     }
 }
 
+// Mended: a record names its attachments by bare file names in the
+// attachments folder. A name that would reach outside it (a folder
+// separator, "." or ".."), which only a forged archive can hold, is treated
+// as a missing document: the same warning, and nothing is handed to the
+// desktop. Two dots inside a bare name are part of the name.
+TYPED_TEST_P(CardSuite, AForgedAttachmentNameIsTreatedAsMissing) {
+    if constexpr (!requires { TypeParam::kAttachCommand; }) {
+        GTEST_SKIP() << "the card has no attachments";
+    } else {
+        const struct {
+            QString name;
+            bool handedOver;
+        } names[] = {{QStringLiteral("../Velmora.ini"), false},
+                     {QStringLiteral("..\\Velmora.ini"), false},
+                     {QStringLiteral("sub/../../Velmora.ini"), false},
+                     {QStringLiteral("/etc/passwd"), false},
+                     {QStringLiteral(".."), false},
+                     {QStringLiteral("."), false},
+                     {QStringLiteral("Documenti\\patente.pdf"), false},
+                     {QStringLiteral("preventivo..bis.pdf"), true}};
+        FakeShell shell;
+        shell.opens = false;
+        auto *command = this->card->template findChild<QWidget *>(QString::fromLatin1(TypeParam::kAttachCommand));
+        ASSERT_NE(command, nullptr);
+        for (const auto &n : names) {
+            SCOPED_TRACE(n.name.toStdString());
+            Record forged = TypeParam::Valid(this->Tag(1));
+            for (const char *slot : {"File01", "File02", "File03"}) forged.SetText(slot, n.name);
+            this->folder.Write(TypeParam::Archive(), forged.Bytes());
+            Click(this->card->cmdPrimo);
+            ASSERT_EQ(this->card->lblFile02->text(), n.name);
+            const QString path = ProgramFolder() + QStringLiteral("Documenti_Allegati/") + n.name;
+            const QString handed = u'"' + path + u'"';
+            const QString missing = QStringLiteral("Attenzione: impossibile aprire il documento ") + path +
+                                    QStringLiteral(".\r\n\r\nVerificare che il documento esista e che nel sistema "
+                                                   "sia installato un programma in grado di aprirlo.");
+            shell.opened.clear();
+            this->modals.template Expect<TfrmAllegaCartella>([&](TfrmAllegaCartella &d) {
+                for (Button *open : {d.btnApri01, d.btnApri02, d.btnApri03}) {
+                    this->messages.Expect(MsgKind::Warning, missing);
+                    Click(open);
+                    this->messages.Verify();
+                }
+                d.Close();
+            });
+            Click(command);
+            this->modals.Verify();
+            const QStringList expected = n.handedOver ? QStringList{handed, handed, handed} : QStringList();
+            EXPECT_EQ(shell.opened, expected);
+        }
+    }
+}
+
 // Enter walks the fields round; the frame follows the focus, and the field
 // entered has its text selected, as by Tab, so that typing replaces it.
 TYPED_TEST_P(CardSuite, EnterWalksTheFieldsAndFramesFollowTheFocus) {
@@ -698,6 +752,7 @@ REGISTER_TYPED_TEST_SUITE_P(CardSuite, EveryFieldTakesItsCapacityAndHasAFrame, A
                             LongTextsAreShownWholeAndSavedCut, APasteOfSeveralLinesKeepsItsFirstLine,
                             NewCardClearsEverything,
                             DuplicatingMakesANewCardThatSavesAsACopy, TheAttachmentsDialogGetsTheCardsTagAndFiles,
+                            AForgedAttachmentNameIsTreatedAsMissing,
                             EnterWalksTheFieldsAndFramesFollowTheFocus, TextWithoutAKeyIsTakenAsTyped,
                             CombosForgetTheirSelectionOnEntry, ArchiveFailuresAreReportedAndKeepTheCard,
                             FailedWritesLeaveTheArchiveWhole, AFailedOverwriteLeavesTheRecordAndKeepsTheCard);
