@@ -54,9 +54,12 @@ ShellTarget KindOf(const QString &target) {
 // the foreground and ends only with it: still running after this wait, the
 // opener has handed the text over. Its answer that no program is set (a PDF
 // with no viewer installed, a document of an unknown type, under a plain
-// window manager) came in 0.8 to 1 s on an idle machine and in 3.8 s at
-// worst on a heavily loaded one; the wait is a little more than that.
-constexpr int kOpenerWaitMs = 4000;
+// window manager) came in 0.8 to 1 s on an idle machine; the wait is a little
+// more than that, since a viewer that stays with the opener keeps the program
+// waiting this long on every document. Only on a machine loaded far beyond a
+// rental office's use (3.8 s seen with eight compilers running) does a late
+// "no program" pass for "opened".
+constexpr int kOpenerWaitMs = 1500;
 
 bool IsUserInput(QEvent::Type type) {
     switch (type) {
