@@ -17,6 +17,12 @@ QDate DateFromText(const QString &text);
 // True when the text names a real date (see DateFromText).
 inline bool IsValidDateText(const QString &text) { return DateFromText(text).isValid(); }
 
+// The first and the last day a date text names, "01/01/0001" and
+// "31/12/9999": a control that offers only the days between them gives a
+// text of ten characters that reads back as the same day.
+inline QDate FirstDateOfText() { return QDate(1, 1, 1); }
+inline QDate LastDateOfText() { return QDate(9999, 12, 31); }
+
 // True when the text is a year as the year edits take it: exactly four
 // characters, each a digit 0 to 9, with nothing around them.
 bool IsYearText(const QString &text);

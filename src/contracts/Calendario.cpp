@@ -5,6 +5,7 @@
 #include "ContrattiNSC.h"
 #include "cards/FindDialog.h"
 #include "common/Clock.h"
+#include "common/DateText.h"
 #include "common/TextRules.h"
 #include "platform/Platform.h"
 
@@ -64,6 +65,12 @@ void TfrmCalendario::MakeCalendar() {
     calAppuntamenti->setFirstDayOfWeek(Qt::Monday);
     calAppuntamenti->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     calAppuntamenti->setGridVisible(true);
+    // The day is pointed at, never typed: Qt's own little date editor, which
+    // a key would open, takes "18:00" or "31/02/2026" for a day of 4714 BC.
+    // Keys, the header's buttons and its year stop at the days a date field
+    // holds and reads back (Qt would go back to 4714 BC).
+    calAppuntamenti->setDateEditEnabled(false);
+    calAppuntamenti->setDateRange(FirstDateOfText(), LastDateOfText());
     calAppuntamenti->setSelectedDate(created_.isValid() ? created_ : Today());
     setTabOrder(calAppuntamenti, btnImportaData);
     setTabOrder(btnImportaData, btnAnnulla);

@@ -75,16 +75,24 @@ public:
         if (start >= end) return Acceptable;  // a deletion, also from an overlong text
         const int stays = int(input.size()) - (end - start);
         QString kept;
-        for (int i = start; i < end; ++i) {
+        for (int i = start; i < end;) {
+            // A character of two UTF-16 units (an emoji) goes in whole or not
+            // at all: half of one is no character, and would be stored as "?".
+            const int units = i + 1 < end && input.at(i).isHighSurrogate() && input.at(i + 1).isLowSurrogate() ? 2 : 1;
             // What does not fit is cut; a refusal of the whole text only
             // looks at what would go in.
-            if (edit.maxLength_ > 0 && stays + kept.size() >= edit.maxLength_) break;
-            QChar c = input.at(i);
-            if (edit.firstLineOnly_ && IsLineBreak(c)) break;
-            bool refused = CannotBeTyped(c);
-            if (!refused && !(i == start && c == edit.typedChar_)) refused = !TypedThrough(edit, c);
+            if (edit.maxLength_ > 0 && stays + kept.size() + units > edit.maxLength_) break;
+            if (edit.firstLineOnly_ && IsLineBreak(input.at(i))) break;
+            QString character;
+            bool refused = false;
+            for (const int last = i + units; i < last; ++i) {
+                QChar c = input.at(i);
+                if (!refused) refused = CannotBeTyped(c);
+                if (!refused && !(i == start && c == edit.typedChar_)) refused = !TypedThrough(edit, c);
+                character += c;
+            }
             if (refused && edit.refusedTextWhole_) return Invalid;
-            if (!refused) kept += c;
+            if (!refused) kept += character;
         }
         // Nothing goes in: refusing the edit undoes it without any change
         // signal, as a swallowed key or a full edit leaves the text alone.

@@ -49,7 +49,8 @@ public:
     explicit Edit(QWidget *parent = nullptr);
 
     // Limits what the user types or pastes; text put in by code is never cut.
-    // 0 means no limit.
+    // A character of two UTF-16 units goes in whole or not at all. 0 means no
+    // limit.
     void SetMaxLength(int length);
     int MaxLength() const { return maxLength_; }
     void SetPassword(bool masked) { setEchoMode(masked ? Password : Normal); }

@@ -1,9 +1,14 @@
 #include <QCalendarWidget>
+#include <QSpinBox>
+#include <QToolButton>
 #include <memory>
 
 #include "ContractFixture.h"
 #include "cards/FindDialog.h"
+#include "common/DateText.h"
+#include "common/TextRules.h"
 #include "contracts/Calendario.h"
+#include "platform/QtPrint.h"
 
 namespace vel::test {
 namespace {
@@ -139,6 +144,101 @@ TEST_F(CalendarioTest, AnnullaClosesAndChangesNothing) {
     modals.Verify();
     EXPECT_FALSE(dlg.isVisible());
     EXPECT_EQ(Card("txtDataFine"), QStringLiteral("31/12/2026"));
+}
+
+// Typed keys choose no day: neither a time, an impossible date, a date out
+// of range nor a real one moves the calendar, and the arrows go on from the
+// day that was there.
+TEST_F(CalendarioTest, TypedKeysChooseNoDay) {
+    for (const char *typed : {"18:00", "31/02/2026", "99/99/9999", "0", "14/12/2026", "5", "abc"}) {
+        SCOPED_TRACE(typed);
+        SetCard("txtDataFine", QString());
+        auto dlg = Open(QStringLiteral("nsc_datafine"));
+        dlg->calAppuntamenti->setFocus();
+        Type(Focused(), QString::fromLatin1(typed));
+        Press(Focused(), Qt::Key_Return);
+        EXPECT_EQ(dlg->calAppuntamenti->selectedDate(), QDate(2026, 3, 14));
+        dlg->calAppuntamenti->setFocus();
+        Press(Focused(), Qt::Key_Right);
+        EXPECT_EQ(dlg->calAppuntamenti->selectedDate(), QDate(2026, 3, 15));
+        Click(dlg->btnImportaData);
+        EXPECT_EQ(Card("txtDataFine"), QStringLiteral("15/03/2026"));
+    }
+}
+
+// The keys that move the day stop at the first and the last day a date field
+// holds: 01/01/0001 and 31/12/9999, written in ten characters.
+TEST_F(CalendarioTest, KeysStopAtTheDaysADateFieldHolds) {
+    const struct {
+        QDate from;
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        const char *imported;
+    } cases[] = {
+        {QDate(1, 3, 15), Qt::Key_PageUp, Qt::NoModifier, "01/01/0001"},
+        {QDate(1, 3, 15), Qt::Key_PageUp, Qt::ControlModifier, "01/01/0001"},
+        {QDate(1, 1, 20), Qt::Key_Up, Qt::NoModifier, "01/01/0001"},
+        {QDate(1, 1, 5), Qt::Key_Left, Qt::NoModifier, "01/01/0001"},
+        {QDate(1, 1, 20), Qt::Key_Home, Qt::ControlModifier, "01/01/0001"},
+        {QDate(9999, 10, 15), Qt::Key_PageDown, Qt::NoModifier, "31/12/9999"},
+        {QDate(9999, 12, 10), Qt::Key_Down, Qt::NoModifier, "31/12/9999"},
+        {QDate(9999, 12, 27), Qt::Key_Right, Qt::NoModifier, "31/12/9999"},
+        {QDate(9999, 12, 10), Qt::Key_End, Qt::ControlModifier, "31/12/9999"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(FormatDateText(c.from).toStdString() + " key " + std::to_string(c.key));
+        auto dlg = Open(QStringLiteral("nsc_datainizio"));
+        dlg->calAppuntamenti->setSelectedDate(c.from);
+        dlg->calAppuntamenti->setFocus();
+        for (int i = 0; i < 10; ++i) Press(Focused(), c.key, c.modifiers);
+        Click(dlg->btnImportaData);
+        EXPECT_EQ(Card("txtDataInizio"), QString::fromLatin1(c.imported));
+    }
+}
+
+// The header's month buttons and its year go no further than the days a date
+// field holds either: the page stays within them, and so does the day the
+// arrows reach from it.
+TEST_F(CalendarioTest, TheHeaderStopsAtTheDaysADateFieldHolds) {
+    const auto header = [](TfrmCalendario &dlg, const char *name) {
+        return dlg.calAppuntamenti->findChild<QWidget *>(QString::fromLatin1(name));
+    };
+    const auto dayReached = [](TfrmCalendario &dlg) {
+        dlg.calAppuntamenti->setFocus();
+        Press(Focused(), Qt::Key_Right);
+        return dlg.calAppuntamenti->selectedDate();
+    };
+    const auto expectWithin = [](TfrmCalendario &dlg, QDate day) {
+        EXPECT_GE(dlg.calAppuntamenti->yearShown(), 1);
+        EXPECT_LE(dlg.calAppuntamenti->yearShown(), 9999);
+        EXPECT_TRUE(day >= FirstDateOfText() && day <= LastDateOfText()) << day.toJulianDay();
+        Click(dlg.btnImportaData);
+        const QString imported = Card("txtDataInizio");
+        EXPECT_EQ(imported.size(), 10) << imported.toStdString();
+        EXPECT_EQ(DateFromText(imported), day) << imported.toStdString();
+    };
+    for (const auto &[from, button] : {std::pair{QDate(1, 2, 15), "qt_calendar_prevmonth"},
+                                       std::pair{QDate(9999, 11, 15), "qt_calendar_nextmonth"}}) {
+        SCOPED_TRACE(button);
+        auto dlg = Open(QStringLiteral("nsc_datainizio"));
+        dlg->calAppuntamenti->setSelectedDate(from);
+        for (int i = 0; i < 5; ++i) Click(header(*dlg, button));
+        expectWithin(*dlg, dayReached(*dlg));
+    }
+    // The year typed into the header's year box, confirmed by Enter.
+    for (const char *year : {"0", "-1", "-4714", "12345"}) {
+        SCOPED_TRACE(year);
+        auto dlg = Open(QStringLiteral("nsc_datainizio"));
+        dlg->calAppuntamenti->setSelectedDate(QDate(3, 1, 15));
+        Click(header(*dlg, "qt_calendar_yearbutton"));
+        auto *yearBox = qobject_cast<QSpinBox *>(header(*dlg, "qt_calendar_yearedit"));
+        ASSERT_NE(yearBox, nullptr);
+        ASSERT_TRUE(yearBox->isVisible());
+        yearBox->selectAll();
+        Type(Focused(), QString::fromLatin1(year));
+        Press(Focused(), Qt::Key_Return);
+        expectWithin(*dlg, dayReached(*dlg));
+    }
 }
 
 }  // namespace

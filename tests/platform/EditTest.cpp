@@ -126,6 +126,66 @@ TEST(EditLimitByMenu, PasteFromTheContextMenuIsCut) {
     EXPECT_EQ(edit.cursorPosition(), 5) << "the caret stays after what the user pasted";
 }
 
+// A character of two UTF-16 units (an emoji) reaches the limit whole or not
+// at all, typed or brought in any way, in an edit or a combo edit's; a text
+// put in by code stays whole, however long.
+struct WholeCharacterCase {
+    const char *name;
+    int max;
+    QString start;  // put in by code, the caret after it
+    QString brought;
+    QString expected;
+};
+void PrintTo(const WholeCharacterCase &c, std::ostream *os) { *os << c.name; }
+
+class EditLimitWholeCharacter : public ::testing::TestWithParam<WholeCharacterCase> {};
+
+TEST_P(EditLimitWholeCharacter, NeverKeepsHalfACharacter) {
+    const WholeCharacterCase &c = GetParam();
+    Form window;
+    auto *edit = new Edit(&window);
+    edit->setGeometry(10, 10, 300, 28);
+    auto *combo = new ComboEdit(&window);
+    combo->setGeometry(10, 50, 300, 28);
+    edit->SetMaxLength(c.max);
+    combo->SetMaxLength(c.max);
+    window.resize(320, 90);
+    ShowActive(&window);
+    for (Edit *target : {edit, combo->Editor()}) {
+        QWidget *control = target == edit ? static_cast<QWidget *>(edit) : combo;
+        SCOPED_TRACE(target == edit ? "edit" : "combo edit");
+        control->setFocus();
+        const auto begin = [&] {
+            target->setText(c.start);
+            ASSERT_EQ(target->text(), c.start) << "text put in by code must stay whole";
+            target->end(false);
+        };
+        {
+            SCOPED_TRACE("typed");
+            begin();
+            Type(control, c.brought);
+            EXPECT_EQ(target->text(), c.expected);
+        }
+        for (const test::Arrival how : test::kArrivals) {
+            SCOPED_TRACE(test::NameOf(how));
+            begin();
+            test::Bring(control, how, c.brought);
+            EXPECT_EQ(target->text(), c.expected);
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, EditLimitWholeCharacter,
+    ::testing::Values(
+        WholeCharacterCase{"OnlyItsFirstUnitWouldFit", 5, "abcd", "\U0001F600", "abcd"},
+        WholeCharacterCase{"CutBeforeIt", 5, "abc", "d\U0001F600", "abcd"},
+        WholeCharacterCase{"FitsWhole", 6, "abcd", "\U0001F600", "abcd\U0001F600"},
+        WholeCharacterCase{"FitsWholeThenCut", 6, "abc", "\U0001F600de", "abc\U0001F600d"},
+        WholeCharacterCase{"OnlyTheWholeOnes", 5, "", "\U0001F600\U0001F601\U0001F602", "\U0001F600\U0001F601"},
+        WholeCharacterCase{"TextByCodeStaysWholeAndFull", 3, "ab\U0001F600", "x", "ab\U0001F600"}),
+    [](const auto &info) { return std::string(info.param.name); });
+
 // --- Typing and change notifications --------------------------------------
 
 TEST(EditNotifications, TypingForUserEditsOnlyChangeForEveryChange) {

@@ -34,11 +34,15 @@ void TypeAfterEnter(QWidget *before, QWidget *amount, const char *typed) {
 }
 
 void Type(QWidget *widget, const QString &text) {
-    for (QChar c : text) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        // A character of two UTF-16 units (an emoji) comes with one key.
+        const qsizetype units = i + 1 < text.size() && c.isHighSurrogate() && text.at(i + 1).isLowSurrogate() ? 2 : 1;
         if (c.unicode() < 128)
             QTest::keyClick(widget, c.toLatin1());
         else
-            QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
+            QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, text.mid(i, units), Qt::NoModifier);
+        i += units - 1;
     }
 }
 

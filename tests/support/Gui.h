@@ -12,7 +12,8 @@ void ShowActive(QWidget *window);
 // The widget that has the keyboard focus in the application.
 inline QWidget *Focused() { return QApplication::focusWidget(); }
 // Types a text into a widget key by key, as a user would.
-// Characters outside ASCII arrive as key events carrying their text.
+// Characters outside ASCII arrive as key events carrying their text, a
+// character of two UTF-16 units as one key.
 void Type(QWidget *widget, const QString &text);
 inline void Press(QWidget *widget, Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
     QTest::keyClick(widget, key, mods);
