@@ -25,6 +25,7 @@
 #include <iterator>
 #include <stdexcept>
 
+#include "Form.h"
 #include "MessageBox.h"
 
 namespace vel {
@@ -158,7 +159,7 @@ public:
         dialog.setFileMode(QFileDialog::ExistingFile);
         dialog.setOption(QFileDialog::HideNameFilterDetails);
         dialog.setProxyModel(new ItalianFileDetails(&dialog));
-        if (dialog.exec() != QDialog::Accepted) return QString();
+        if (ExecModal(dialog) != QDialog::Accepted) return QString();
         return dialog.selectedFiles().value(0);
     }
 };
@@ -243,7 +244,7 @@ public:
         printer.setFullPage(true);
         printer.setDocName(job.title);
         QPrintDialog dialog(&printer, parent);
-        if (dialog.exec() != QDialog::Accepted) return false;
+        if (ExecModal(dialog) != QDialog::Accepted) return false;
         PaintJob(printer, job);
         return true;
     }
@@ -269,7 +270,7 @@ public:
         });
         OfferNoOtherLayout(dialog);
         OpenAtFullSize(dialog, job.layout);
-        dialog.exec();
+        ExecModal(dialog);
         if (failure) std::rethrow_exception(failure);
     }
 };
