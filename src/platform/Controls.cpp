@@ -581,8 +581,18 @@ bool FocusFrame::eventFilter(QObject *watched, QEvent *event) {
         case QEvent::Hide: hide(); break;
         default: break;
         }
-    } else if (watched == window_ && event->type() == QEvent::Hide) {
-        hide();
+    } else if (watched == window_) {
+        switch (event->type()) {
+        case QEvent::Hide: hide(); break;
+        // Back from minimised (or put back at once after a refused minimise)
+        // the window may still be the active one: its control never lost the
+        // focus, so no focus-in comes to light the frame again.
+        case QEvent::Show:
+        case QEvent::WindowActivate:
+            if (control_ && control_->isVisible() && control_->hasFocus()) show();
+            break;
+        default: break;
+        }
     }
     return false;
 }

@@ -209,7 +209,9 @@ public:
     void Surround(QWidget *control, int margin = 4);
     // The frame shows while the control has the focus and hides as soon as
     // it loses it for any reason: another control, another window activated,
-    // the window hidden or closed. An open drop-down list keeps it.
+    // the window hidden or closed. An open drop-down list keeps it. Its window
+    // shown again or activated with the control still holding the focus (back
+    // from minimised) shows it again.
     void Follow(QWidget *control);
 
 protected:

@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDialog>
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QLinearGradient>
@@ -93,6 +94,7 @@ int Form::ShowModal() {
     modal_ = true;
     modalResult_ = mrNone;
     setWindowModality(Qt::ApplicationModal);
+    ModalOnScreen keep(this);
     Show();
     if (Handler()) {
         Handler()(*this);
@@ -122,39 +124,70 @@ void Form::SetFixedClientSize(int width, int height, bool titleButtons) {
 
 namespace {
 
-// Undoes a minimise or maximise once the window has taken in the change:
-// asked back to its normal state, the window is mapped again, and the window
-// manager brings back with it the opener it minimised too.
+constexpr const char *kOnScreenFilterName = "velmoraDialogOnScreen";
+
+// Undoes a minimise once the window has taken in the change: asked back to
+// the state it was shown in, the window is mapped again, and the window
+// manager brings back with it the opener it minimised too. A window shown
+// maximised (the price list) goes back maximised and may be maximised again;
+// any other is put back to its normal state when maximised or full screen.
 class DialogOnScreen final : public QObject {
 public:
-    using QObject::QObject;
+    explicit DialogOnScreen(QWidget *window)
+        : QObject(window), maximisedByDesign_(window->windowState() & Qt::WindowMaximized) {
+        setObjectName(QLatin1String(kOnScreenFilterName));
+    }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override {
-        if (event->type() != QEvent::WindowStateChange) return false;
-        auto *dialog = static_cast<QWidget *>(watched);
-        if (dialog->windowState() & kRefused)
-            QTimer::singleShot(0, dialog, [dialog] {
-                if (!(dialog->windowState() & kRefused) || !dialog->isVisible()) return;
-                dialog->setWindowState(dialog->windowState() & ~kRefused);
-                if (QGuiApplication::platformName() != QLatin1String("offscreen")) dialog->raise();
-                dialog->activateWindow();
+        auto *window = static_cast<QWidget *>(watched);
+        if (event->type() == QEvent::Show && !event->spontaneous()) {
+            maximisedByDesign_ = window->windowState() & Qt::WindowMaximized;
+        } else if (event->type() == QEvent::WindowStateChange && Refused(window->windowState())) {
+            QTimer::singleShot(0, this, [this, window] {
+                const Qt::WindowStates state = window->windowState();
+                if (!Refused(state) || !window->isVisible()) return;
+                window->setWindowState(maximisedByDesign_ ? (state & ~Qt::WindowMinimized) | Qt::WindowMaximized
+                                                          : state & ~kNeverKept);
+                if (QGuiApplication::platformName() != QLatin1String("offscreen")) window->raise();
+                window->activateWindow();
             });
+        }
         return false;
     }
 
 private:
-    static constexpr Qt::WindowStates kRefused{Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen};
+    static constexpr Qt::WindowStates kNeverKept{Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen};
+    bool Refused(Qt::WindowStates state) const {
+        return maximisedByDesign_ ? bool(state & Qt::WindowMinimized) : bool(state & kNeverKept);
+    }
+
+    bool maximisedByDesign_;
 };
+
+DialogOnScreen *OnScreenFilterOf(QWidget *window) {
+    return window->findChild<DialogOnScreen *>(QLatin1String(kOnScreenFilterName), Qt::FindDirectChildrenOnly);
+}
 
 }  // namespace
 
 void KeepDialogOnScreen(QWidget *dialog) {
-    const QString name = QStringLiteral("velmoraDialogOnScreen");
-    if (dialog->findChild<QObject *>(name, Qt::FindDirectChildrenOnly)) return;
-    auto *filter = new DialogOnScreen(dialog);
-    filter->setObjectName(name);
-    dialog->installEventFilter(filter);
+    if (OnScreenFilterOf(dialog)) return;
+    dialog->installEventFilter(new DialogOnScreen(dialog));
+}
+
+ModalOnScreen::ModalOnScreen(QWidget *window) {
+    if (OnScreenFilterOf(window)) return;
+    auto *filter = new DialogOnScreen(window);
+    window->installEventFilter(filter);
+    added_ = filter;
+}
+
+ModalOnScreen::~ModalOnScreen() { delete added_.data(); }
+
+int ExecModal(QDialog &dialog) {
+    ModalOnScreen keep(&dialog);
+    return dialog.exec();
 }
 
 void Form::SetGradient(const QColor &top, const QColor &bottom) {

@@ -4,9 +4,11 @@
 // show, a close handler that decides whether the window hides, and a modal
 // show that returns when the window closes.
 #include <QColor>
+#include <QPointer>
 #include <QWidget>
 #include <functional>
 
+class QDialog;
 class QEventLoop;
 
 namespace vel {
@@ -77,13 +79,32 @@ private:
     QWidget *centredPanel_ = nullptr;
 };
 
-// A dialog stays on screen at its size: a minimise or maximise from the
-// window manager is undone at once. The hints every dialog carries (a dialog
-// of fixed size, title bar without those buttons, transient for its opener)
-// keep the buttons away on most window managers, but some show them anyway
-// (openbox), and a minimised dialog there takes its opener with it, with
-// nothing on screen to bring either back.
+// A dialog stays on screen at its size: a minimise, maximise or full screen
+// from the window manager is undone at once. The hints every dialog carries
+// (a dialog of fixed size, title bar without those buttons, transient for its
+// opener) keep the buttons away on most window managers, but some show them
+// anyway (openbox), and a minimised dialog there takes its opener with it,
+// with nothing on screen to bring either back; a modal window's opener left
+// on screen takes no key or click while the window is away.
 void KeepDialogOnScreen(QWidget *dialog);
+
+// The same for as long as a window is shown modally, whichever window it is:
+// never left minimised; maximised or full screen only when it was shown
+// maximised, and then put back maximised. ShowModal holds one.
+class ModalOnScreen {
+public:
+    explicit ModalOnScreen(QWidget *window);
+    ~ModalOnScreen();
+    ModalOnScreen(const ModalOnScreen &) = delete;
+    ModalOnScreen &operator=(const ModalOnScreen &) = delete;
+
+private:
+    QPointer<QObject> added_;  // none when the window keeps a filter of its own
+};
+
+// Shows one of Qt's own dialogs (message box, print, preview, file dialog)
+// modally under that rule and returns its result.
+int ExecModal(QDialog &dialog);
 
 // Tests replace the modal loop with a script that acts on the open window.
 using ModalHandler = std::function<void(Form &)>;

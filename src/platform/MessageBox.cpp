@@ -13,7 +13,6 @@ class RealMessages final : public MessageService {
 public:
     MsgButton Show(MsgKind kind, const QString &text) override {
         QMessageBox box(QApplication::activeWindow());
-        KeepDialogOnScreen(&box);
         box.setText(text);
         box.setTextFormat(Qt::PlainText);
         switch (kind) {
@@ -41,12 +40,12 @@ public:
         if (kind == MsgKind::Confirmation) {
             box.addButton(QStringLiteral("S\u00ec"), QMessageBox::YesRole);
             QAbstractButton *no = box.addButton(QStringLiteral("No"), QMessageBox::NoRole);
-            box.exec();
+            ExecModal(box);
             return box.clickedButton() == no ? MsgButton::No : MsgButton::Yes;
         }
         QAbstractButton *ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
         if (kind != MsgKind::Plain) box.addButton(QStringLiteral("Annulla"), QMessageBox::RejectRole);
-        box.exec();
+        ExecModal(box);
         return box.clickedButton() == ok ? MsgButton::Ok : MsgButton::Cancel;
     }
 };

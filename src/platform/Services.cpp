@@ -26,6 +26,7 @@
 #include <iterator>
 #include <stdexcept>
 
+#include "Form.h"
 #include "MessageBox.h"
 
 namespace vel {
@@ -226,7 +227,7 @@ public:
         dialog.setFileMode(QFileDialog::ExistingFile);
         dialog.setOption(QFileDialog::HideNameFilterDetails);
         dialog.setProxyModel(new ItalianFileDetails(&dialog));
-        if (dialog.exec() != QDialog::Accepted) return QString();
+        if (ExecModal(dialog) != QDialog::Accepted) return QString();
         return dialog.selectedFiles().value(0);
     }
 };
@@ -311,7 +312,7 @@ public:
         printer.setFullPage(true);
         printer.setDocName(job.title);
         QPrintDialog dialog(&printer, parent);
-        if (dialog.exec() != QDialog::Accepted) return false;
+        if (ExecModal(dialog) != QDialog::Accepted) return false;
         PaintJob(printer, job);
         return true;
     }
@@ -337,7 +338,7 @@ public:
         });
         OfferNoOtherLayout(dialog);
         OpenAtFullSize(dialog, job.layout);
-        dialog.exec();
+        ExecModal(dialog);
         if (failure) std::rethrow_exception(failure);
     }
 };

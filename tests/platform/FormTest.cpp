@@ -266,6 +266,62 @@ TEST_P(FormFixedSize, NeverStaysMinimisedOrMaximised) {
 INSTANTIATE_TEST_SUITE_P(Cases, FormFixedSize, ::testing::Values(false, true),
                          [](const auto &info) { return info.param ? "WithCloseBox" : "NoTitleButtons"; });
 
+// Mended: a window shown modally is never left minimised, whatever its size
+// (a minimised modal window leaves its opener on screen taking no key or
+// click, or takes it away with it). One shown maximised (the price list) goes
+// back maximised, also when the window system reports the minimise on top of
+// the maximised state, and is left free to be restored; any other is put back
+// to its normal state from maximised or full screen too. Once the modal show
+// is over the window is left as the window manager puts it.
+struct ModalStateCase {
+    const char *name;
+    Form::Placement placement;
+    Qt::WindowStates given, back;
+};
+void PrintTo(const ModalStateCase &c, std::ostream *os) { *os << c.name; }
+
+class FormModalOnScreen : public ::testing::TestWithParam<ModalStateCase> {};
+
+TEST_P(FormModalOnScreen, ComesBackToTheStateItWasShownIn) {
+    const ModalStateCase &c = GetParam();
+    ProbeForm opener;
+    opener.Show();
+    ProbeForm window;
+    window.setParent(&opener, Qt::Window);
+    window.resize(500, 300);
+    window.SetPlacement(c.placement);
+    std::optional<Qt::WindowStates> seen;
+    test::ModalScript script;
+    script.Expect<ProbeForm>([&](ProbeForm &f) {
+        f.setWindowState(c.given);
+        QCoreApplication::processEvents();
+        seen = f.windowState();
+        EXPECT_TRUE(f.isVisible());
+        f.SetModalResult(mrOk);
+    });
+    EXPECT_EQ(window.ShowModal(), mrOk);
+    ASSERT_TRUE(seen.has_value());
+    EXPECT_EQ(int(*seen), int(c.back));
+
+    window.SetPlacement(Form::Placement::Screen);
+    window.Show();
+    window.setWindowState(Qt::WindowMinimized);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(window.windowState() & Qt::WindowMinimized) << "no longer modal";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, FormModalOnScreen,
+    ::testing::Values(
+        ModalStateCase{"MaximisedMinimised", Form::Placement::Maximized, Qt::WindowMinimized, Qt::WindowMaximized},
+        ModalStateCase{"MaximisedMinimisedAsX11SaysIt", Form::Placement::Maximized,
+                       Qt::WindowMinimized | Qt::WindowMaximized, Qt::WindowMaximized},
+        ModalStateCase{"MaximisedRestored", Form::Placement::Maximized, Qt::WindowNoState, Qt::WindowNoState},
+        ModalStateCase{"NormalMinimised", Form::Placement::Screen, Qt::WindowMinimized, Qt::WindowNoState},
+        ModalStateCase{"NormalMaximised", Form::Placement::Screen, Qt::WindowMaximized, Qt::WindowNoState},
+        ModalStateCase{"NormalFullScreen", Form::Placement::Owner, Qt::WindowFullScreen, Qt::WindowNoState}),
+    [](const auto &info) { return std::string(info.param.name); });
+
 }  // namespace
 }  // namespace vel
 

@@ -13,6 +13,7 @@
 #include <QScreen>
 #include <QTimer>
 #include <algorithm>
+#include <functional>
 
 #include "PageImages.h"
 #include "platform/QtPrint.h"
@@ -210,6 +211,52 @@ TEST(ReportPreviewWindow, OpensAtFullSizeInAWindowThatShowsThePage) {
         EXPECT_TRUE(seen.screen.contains(seen.geometry));
         EXPECT_GE(seen.geometry.height(), seen.screen.height() * 8 / 10);
         EXPECT_GE(seen.geometry.width(), std::min(seen.pageWidth, seen.screen.width() * 8 / 10));
+    }
+}
+
+// Mended: Qt's own print dialog and preview, as a card's "Stampa" and
+// "Anteprima" open them over the card, are never left minimised, maximised or
+// full screen: minimised they would take the card with them and leave nothing
+// on screen.
+TEST(ReportDialogsOnScreen, PrintDialogAndPreviewComeBackAtOnce) {
+    MessageScript messages;
+    const struct {
+        const char *name;
+        std::function<bool(const Report &, QWidget *)> open;
+        const char *dialogClass;
+    } cases[] = {
+        {"preview", PreviewReport, "QPrintPreviewDialog"},
+        {"print dialog", PrintReport, "QPrintDialog"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        Card card;
+        QWidget opener;
+        opener.show();
+        QStringList seen;  // the states the dialog was left in, one by one
+        int polls = 0;
+        QTimer poll;
+        poll.setInterval(10);
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            QDialog *dialog = nullptr;
+            for (QWidget *window : QApplication::topLevelWidgets())
+                if (window->inherits(c.dialogClass) && window->isVisible()) dialog = qobject_cast<QDialog *>(window);
+            if (!dialog) {
+                if (++polls > 500) poll.stop();  // never opened: the checks below say so
+                return;
+            }
+            poll.stop();
+            for (const Qt::WindowState state : {Qt::WindowMinimized, Qt::WindowMaximized, Qt::WindowFullScreen}) {
+                dialog->setWindowState(state);
+                QCoreApplication::processEvents();
+                seen << QString::number(int(dialog->windowState())) + (dialog->isVisible() ? "" : " hidden");
+            }
+            dialog->reject();
+        });
+        poll.start();
+        EXPECT_TRUE(c.open(card.report, &opener));
+        poll.stop();
+        EXPECT_EQ(seen, (QStringList{"0", "0", "0"}));
     }
 }
 

@@ -148,6 +148,48 @@ TEST_F(LoginTest, FocusFrameFollowsTheEdit) {
     EXPECT_FALSE(frmPassword->effPassword->isVisible());
 }
 
+// Mended: minimised by the window manager, the login and the password change
+// come back at once, and the yellow frame is around the edit that still has
+// the focus (the only one framed), as before the minimise.
+TEST_F(LoginTest, ARefusedMinimiseLeavesTheFrameAroundTheFocusedEdit) {
+    struct Framed {
+        Edit *edit;
+        FocusFrame *frame;
+    };
+    const struct {
+        const char *name;
+        bool changePassword;
+        int focused;  // index in the window's framed edits
+    } cases[] = {{"login", false, 0}, {"change, old password", true, 0}, {"change, confirmation", true, 2}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        StartLogin();
+        Form *window = frmPassword;
+        std::vector<Framed> framed{{frmPassword->txtPassword, frmPassword->effPassword}};
+        if (c.changePassword) {
+            Click(frmPassword->btnCambiaPassword);
+            ShowActive(frmCambiaPassword);
+            window = frmCambiaPassword;
+            framed = {{frmCambiaPassword->txtPasswordOld, frmCambiaPassword->effPasswordOld},
+                      {frmCambiaPassword->txtPasswordNew, frmCambiaPassword->effPasswordNew},
+                      {frmCambiaPassword->txtConferma, frmCambiaPassword->effConferma}};
+        }
+        Edit *edit = framed[c.focused].edit;
+        edit->setFocus();
+        ASSERT_TRUE(framed[c.focused].frame->isVisible());
+
+        window->setWindowState(Qt::WindowMinimized);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(window->windowState(), Qt::WindowNoState);
+        EXPECT_TRUE(window->isVisible());
+        EXPECT_EQ(Focused(), edit);
+        for (std::size_t i = 0; i < framed.size(); ++i)
+            EXPECT_EQ(framed[i].frame->isVisible(), int(i) == c.focused) << framed[i].edit->objectName().toStdString();
+
+        if (c.changePassword) Click(frmCambiaPassword->cmdEsci);
+    }
+}
+
 TEST_F(LoginTest, TabOrder) {
     StartLogin();
     QWidget *expected[] = {frmPassword->cmdOK, frmPassword->cmdEsci, frmPassword->btnCambiaPassword};
