@@ -126,43 +126,53 @@ namespace {
 
 constexpr const char *kOnScreenFilterName = "velmoraDialogOnScreen";
 
-// Undoes a minimise once the window has taken in the change: asked back to
-// the state it was shown in, the window is mapped again, and the window
-// manager brings back with it the opener it minimised too. A window shown
-// maximised (the price list) goes back maximised and may be maximised again;
-// any other is put back to its normal state when maximised or full screen.
+// Undoes a change of state the window may not keep, once the window has
+// taken it in: asked back, the window is mapped again, and the window manager
+// brings back with it the opener it minimised too. A dialog of fixed size
+// keeps neither a minimise nor a maximise nor full screen. Any other window
+// shown modally (the price list, shown maximised; Qt's print preview, print
+// and file dialogs) may be maximised or restored as the user likes, and comes
+// back from a minimise to the state it had before it.
 class DialogOnScreen final : public QObject {
 public:
-    explicit DialogOnScreen(QWidget *window)
-        : QObject(window), maximisedByDesign_(window->windowState() & Qt::WindowMaximized) {
+    enum class Keeps { NormalOnly, AnyButMinimised };
+
+    DialogOnScreen(QWidget *window, Keeps keeps)
+        : QObject(window), keeps_(keeps), before_(window->windowState() & ~Qt::WindowMinimized) {
         setObjectName(QLatin1String(kOnScreenFilterName));
     }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override {
         auto *window = static_cast<QWidget *>(watched);
-        if (event->type() == QEvent::Show && !event->spontaneous()) {
-            maximisedByDesign_ = window->windowState() & Qt::WindowMaximized;
-        } else if (event->type() == QEvent::WindowStateChange && Refused(window->windowState())) {
-            QTimer::singleShot(0, this, [this, window] {
-                const Qt::WindowStates state = window->windowState();
-                if (!Refused(state) || !window->isVisible()) return;
-                window->setWindowState(maximisedByDesign_ ? (state & ~Qt::WindowMinimized) | Qt::WindowMaximized
-                                                          : state & ~kNeverKept);
-                if (QGuiApplication::platformName() != QLatin1String("offscreen")) window->raise();
-                window->activateWindow();
-            });
+        const bool shown = event->type() == QEvent::Show && !event->spontaneous();
+        if (event->type() != QEvent::WindowStateChange && !shown) return false;
+        const Qt::WindowStates state = window->windowState();
+        if (!Refused(state)) {
+            before_ = state;
+            return false;
         }
+        QTimer::singleShot(0, this, [this, window] {
+            const Qt::WindowStates now = window->windowState();
+            if (!Refused(now) || !window->isVisible()) return;
+            // A minimised window on X11 keeps its maximised flag; offscreen
+            // and some window managers drop it, hence the state kept before.
+            window->setWindowState(keeps_ == Keeps::NormalOnly ? now & ~kNeverKept
+                                                               : (now & ~Qt::WindowMinimized) | before_);
+            if (QGuiApplication::platformName() != QLatin1String("offscreen")) window->raise();
+            window->activateWindow();
+        });
         return false;
     }
 
 private:
     static constexpr Qt::WindowStates kNeverKept{Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen};
     bool Refused(Qt::WindowStates state) const {
-        return maximisedByDesign_ ? bool(state & Qt::WindowMinimized) : bool(state & kNeverKept);
+        return bool(state & (keeps_ == Keeps::NormalOnly ? kNeverKept : Qt::WindowStates(Qt::WindowMinimized)));
     }
 
-    bool maximisedByDesign_;
+    Keeps keeps_;
+    Qt::WindowStates before_;  // the last state the window was allowed to keep
 };
 
 DialogOnScreen *OnScreenFilterOf(QWidget *window) {
@@ -173,12 +183,12 @@ DialogOnScreen *OnScreenFilterOf(QWidget *window) {
 
 void KeepDialogOnScreen(QWidget *dialog) {
     if (OnScreenFilterOf(dialog)) return;
-    dialog->installEventFilter(new DialogOnScreen(dialog));
+    dialog->installEventFilter(new DialogOnScreen(dialog, DialogOnScreen::Keeps::NormalOnly));
 }
 
 ModalOnScreen::ModalOnScreen(QWidget *window) {
     if (OnScreenFilterOf(window)) return;
-    auto *filter = new DialogOnScreen(window);
+    auto *filter = new DialogOnScreen(window, DialogOnScreen::Keeps::AnyButMinimised);
     window->installEventFilter(filter);
     added_ = filter;
 }

@@ -88,9 +88,11 @@ private:
 // on screen takes no key or click while the window is away.
 void KeepDialogOnScreen(QWidget *dialog);
 
-// The same for as long as a window is shown modally, whichever window it is:
-// never left minimised; maximised or full screen only when it was shown
-// maximised, and then put back maximised. ShowModal holds one.
+// For as long as a window is shown modally, whichever window it is, it is
+// never left minimised: it comes back to the state it had before (the price
+// list, shown maximised, comes back maximised). Maximised or full screen stay
+// the user's choice, except for the dialogs of fixed size above. ShowModal
+// holds one.
 class ModalOnScreen {
 public:
     explicit ModalOnScreen(QWidget *window);

@@ -15,6 +15,8 @@ public:
         QMessageBox box(QApplication::activeWindow());
         box.setText(text);
         box.setTextFormat(Qt::PlainText);
+        // A box of its own size: neither minimised nor maximised.
+        KeepDialogOnScreen(&box);
         switch (kind) {
         case MsgKind::Warning:
             box.setWindowTitle(QStringLiteral("Attenzione"));

@@ -318,8 +318,9 @@ INSTANTIATE_TEST_SUITE_P(
                        Qt::WindowMinimized | Qt::WindowMaximized, Qt::WindowMaximized},
         ModalStateCase{"MaximisedRestored", Form::Placement::Maximized, Qt::WindowNoState, Qt::WindowNoState},
         ModalStateCase{"NormalMinimised", Form::Placement::Screen, Qt::WindowMinimized, Qt::WindowNoState},
-        ModalStateCase{"NormalMaximised", Form::Placement::Screen, Qt::WindowMaximized, Qt::WindowNoState},
-        ModalStateCase{"NormalFullScreen", Form::Placement::Owner, Qt::WindowFullScreen, Qt::WindowNoState}),
+        // Maximised or full screen by the user: the user's choice, kept.
+        ModalStateCase{"NormalMaximised", Form::Placement::Screen, Qt::WindowMaximized, Qt::WindowMaximized},
+        ModalStateCase{"NormalFullScreen", Form::Placement::Owner, Qt::WindowFullScreen, Qt::WindowFullScreen}),
     [](const auto &info) { return std::string(info.param.name); });
 
 }  // namespace
