@@ -38,38 +38,13 @@ bool KeyOf(const QString &line, QString *key, QString *value) {
     return true;
 }
 
-// True when the bytes are well-formed UTF-8: no stray continuation byte, no
-// sequence cut short, no overlong form, no surrogate, nothing past U+10FFFF.
-bool IsUtf8(const char *data, qsizetype size) {
-    const auto *p = reinterpret_cast<const unsigned char *>(data);
-    qsizetype i = 0;
-    while (i < size) {
-        const unsigned char c = p[i];
-        if (c < 0x80) {
-            ++i;
-            continue;
-        }
-        int more = 0;
-        unsigned char low = 0x80, high = 0xBF;  // range of the byte after the lead
-        if (c >= 0xC2 && c <= 0xDF) {
-            more = 1;
-        } else if (c >= 0xE0 && c <= 0xEF) {
-            more = 2;
-            if (c == 0xE0) low = 0xA0;
-            if (c == 0xED) high = 0x9F;
-        } else if (c >= 0xF0 && c <= 0xF4) {
-            more = 3;
-            if (c == 0xF0) low = 0x90;
-            if (c == 0xF4) high = 0x8F;
-        } else {
-            return false;
-        }
-        if (size - i <= more || p[i + 1] < low || p[i + 1] > high) return false;
-        for (int k = 2; k <= more; ++k)
-            if ((p[i + k] & 0xC0) != 0x80) return false;
-        i += more + 1;
-    }
-    return true;
+// True when the bytes are well-formed UTF-8, as Qt's decoder judges it: no
+// stray continuation byte, no sequence cut short, no overlong form, no
+// surrogate, nothing past U+10FFFF.
+bool IsUtf8(QByteArrayView bytes) {
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString text = utf8(bytes);
+    return !utf8.hasError();
 }
 
 bool HasByteAbove127(const QByteArray &bytes) {
@@ -159,7 +134,7 @@ private:
         } else if (bytes_.startsWith("\xFE\xFF")) {
             encoding_ = Encoding::Utf16BE;
             markSize_ = 2;
-        } else if (HasByteAbove127(bytes_) && IsUtf8(bytes_.constData(), bytes_.size())) {
+        } else if (HasByteAbove127(bytes_) && IsUtf8(bytes_)) {
             encoding_ = Encoding::Utf8;
         }
     }
@@ -213,10 +188,11 @@ private:
         switch (encoding_) {
         case Encoding::Cp1252: return FromCp1252(data, int(size));
         case Encoding::Utf8: {
-            if (!IsUtf8(data, size)) return FromCp1252(data, int(size));
             // A mark inside the file is a character like any other, not one to skip.
-            QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
-            return utf8(QByteArrayView(data, size));
+            QStringDecoder utf8(QStringDecoder::Utf8,
+                                QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+            const QString text = utf8(QByteArrayView(data, size));
+            return utf8.hasError() ? FromCp1252(data, int(size)) : text;
         }
         default: break;
         }

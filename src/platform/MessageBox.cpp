@@ -13,10 +13,9 @@ class RealMessages final : public MessageService {
 public:
     MsgButton Show(MsgKind kind, const QString &text) override {
         QMessageBox box(QApplication::activeWindow());
+        KeepDialogOnScreen(&box);
         box.setText(text);
         box.setTextFormat(Qt::PlainText);
-        // A box of its own size: neither minimised nor maximised.
-        KeepDialogOnScreen(&box);
         switch (kind) {
         case MsgKind::Warning:
             box.setWindowTitle(QStringLiteral("Attenzione"));
