@@ -1,6 +1,7 @@
 #include "SpreadsheetExport.h"
 
 #include <QSaveFile>
+#include <fcntl.h>
 #include <algorithm>
 #include <array>
 #include <cstdint>
@@ -60,6 +61,8 @@ constexpr QByteArrayView kTail = "</table></body></html>";
 
 // A streamed sheet goes to its file in blocks of this size.
 constexpr qsizetype kBlockBytes = 256 * 1024;
+// The disk is set to write a streamed sheet in steps of this size.
+constexpr qint64 kWriteBackBytes = 4 * 1024 * 1024;
 
 // The most bytes one character of a text cell can take: a numeric character
 // reference of a code point beyond the first plane.
@@ -309,11 +312,23 @@ void SpreadsheetExport::Flush() {
     // Unbuffered, so that a failing write is seen at once; once failed, the
     // rest is dropped and Commit reports it.
     if (!failed_ && file_->write(out_.constData(), used_) != used_) failed_ = true;
+    streamed_ += used_;
     used_ = 0;
+    StartWriteBack();
     ClearVectorState();
 }
 
+// The file is synced to the disk before it takes the old one's place; the
+// disk starts on what is written as the rows are still being made, so that
+// the final sync waits only for the last of it, not the whole file.
+void SpreadsheetExport::StartWriteBack() {
+    if (failed_ || streamed_ - flushing_ < kWriteBackBytes) return;
+    sync_file_range(file_->handle(), flushing_, streamed_ - flushing_, SYNC_FILE_RANGE_WRITE);
+    flushing_ = streamed_;
+}
+
 bool SpreadsheetExport::StreamTo(const QString &path) {
+    streamed_ = flushing_ = 0;
     file_ = std::make_unique<QSaveFile>(path);
     failed_ = !file_->open(QIODevice::WriteOnly | QIODevice::Unbuffered);
     if (out_.size() < kBlockBytes + 64 * 1024) out_.resize(kBlockBytes + 64 * 1024);

@@ -95,6 +95,7 @@ private:
     void Made(const char *end) { used_ = end - out_.constData(); }
     void Append(QByteArrayView bytes);
     void Flush();
+    void StartWriteBack();
 
     int columnCount_ = 0;
     int cellsInRow_ = 0;
@@ -102,6 +103,8 @@ private:
     QByteArray out_;  // the file so far (streaming: what is not yet written)
     qsizetype used_ = 0;  // the bytes of out_ made so far
     std::unique_ptr<QSaveFile> file_;
+    qint64 streamed_ = 0;  // the bytes handed to the file
+    qint64 flushing_ = 0;  // the bytes whose write-back has been started
     bool failed_ = false;
 };
 

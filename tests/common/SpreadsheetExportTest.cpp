@@ -378,18 +378,19 @@ void AddManyRows(SpreadsheetExport &file, int rows) {
 
 TEST_F(SpreadsheetWriteTest, AStreamedSheetIsTheSameFile) {
     const std::vector<SpreadsheetColumn> columns = {{QStringLiteral("A"), 100}, {QStringLiteral("B"), 200}};
+    // Several blocks, and more than one step of the disk's write-back.
     SpreadsheetExport kept(QStringLiteral("Foglio"), columns);
-    AddManyRows(kept, 20000);
-    ASSERT_GT(kept.Bytes().size(), 4 * 256 * 1024);
+    AddManyRows(kept, 120000);
+    ASSERT_GT(kept.Bytes().size(), 9 * 1024 * 1024);
     folder.Write(QStringLiteral("Prova.xls"), "vecchio");
 
     SpreadsheetExport streamed(QStringLiteral("Foglio"), columns);
     ASSERT_TRUE(streamed.StreamTo(folder.Path(QStringLiteral("Prova.xls"))));
-    AddManyRows(streamed, 20000);
+    AddManyRows(streamed, 120000);
     // Nothing replaces the former file before the end.
     EXPECT_EQ(folder.Read(QStringLiteral("Prova.xls")), QByteArray("vecchio"));
     ASSERT_TRUE(streamed.Commit());
-    EXPECT_EQ(streamed.RowCount(), 20000);
+    EXPECT_EQ(streamed.RowCount(), 120000);
     EXPECT_EQ(folder.Read(QStringLiteral("Prova.xls")), kept.Bytes());
     EXPECT_EQ(Entries(), QStringList{QStringLiteral("Prova.xls")});
 }
