@@ -180,47 +180,31 @@ private:
         lines_.push_back(std::move(line));
     }
 
+    // Qt's converter for a Unicode encoding. A line is converted on its own,
+    // and a mark inside the file is a character like any other, not one to
+    // skip: only the file's first is a mark, and it is kept apart.
+    QStringConverter::Encoding Unicode() const {
+        switch (encoding_) {
+        case Encoding::Utf16LE: return QStringConverter::Utf16LE;
+        case Encoding::Utf16BE: return QStringConverter::Utf16BE;
+        default: return QStringConverter::Utf8;
+        }
+    }
+
     // In a file marked UTF-8 a line that is no UTF-8 (added by a program that
     // writes Windows-1252) is read as Windows-1252 rather than as garbage.
     QString Decode(qsizetype begin, qsizetype end) const {
-        const char *data = bytes_.constData() + begin;
-        const qsizetype size = end - begin;
-        switch (encoding_) {
-        case Encoding::Cp1252: return FromCp1252(data, int(size));
-        case Encoding::Utf8: {
-            // A mark inside the file is a character like any other, not one to skip.
-            QStringDecoder utf8(QStringDecoder::Utf8,
-                                QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
-            const QString text = utf8(QByteArrayView(data, size));
-            return utf8.hasError() ? FromCp1252(data, int(size)) : text;
-        }
-        default: break;
-        }
-        QString text;
-        text.reserve(size / 2);
-        for (qsizetype i = begin; i < end; i += 2) text += QChar(UnitAt(i));
-        return text;
+        const QByteArrayView bytes(bytes_.constData() + begin, end - begin);
+        if (encoding_ == Encoding::Cp1252) return FromCp1252(bytes.data(), int(bytes.size()));
+        QStringDecoder decoder(Unicode(), QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+        const QString text = decoder(bytes);
+        return decoder.hasError() ? FromCp1252(bytes.data(), int(bytes.size())) : text;
     }
 
     QByteArray Encode(const QString &text) const {
-        switch (encoding_) {
-        case Encoding::Cp1252: return ToCp1252(text);
-        case Encoding::Utf8: return text.toUtf8();
-        default: break;
-        }
-        QByteArray out;
-        out.reserve(text.size() * 2);
-        for (const QChar c : text) {
-            const char high = char(c.unicode() >> 8), low = char(c.unicode() & 0xFF);
-            if (encoding_ == Encoding::Utf16LE) {
-                out += low;
-                out += high;
-            } else {
-                out += high;
-                out += low;
-            }
-        }
-        return out;
+        if (encoding_ == Encoding::Cp1252) return ToCp1252(text);
+        QStringEncoder encoder(Unicode(), QStringEncoder::Flag::Stateless);
+        return encoder(text);
     }
 
     // Added lines end as the file's first line does; CR LF in a file with none.

@@ -312,6 +312,8 @@ TEST_F(ArchiveFileTest, AFailedOverwriteLeavesTheRecordAsItWas) {
                 EXPECT_NO_THROW(archive.WriteRecord(2, changed));
             }
             EXPECT_EQ(full.Reserves(), 1);
+            // The fault met the write itself, unless the reserve stopped it first.
+            EXPECT_EQ(full.Refused() > 0, c.fails && c.reserve != Reserve::Refused);
         }
         QByteArray expected = before;
         if (!c.fails) expected.replace(kSecond, 3635, changed.Bytes());

@@ -149,6 +149,22 @@ QByteArray Utf16(const QString &text, bool bigEndian) {
 }
 QByteArray Utf8(const char16_t *text) { return QString::fromUtf16(text).toUtf8(); }
 
+// In a UTF-16 file only the first mark is one: a U+FEFF at the start of a
+// later line is a character of the key, read and written back as it is.
+TEST_F(IniFileTest, AMarkInsideAUtf16FileIsText) {
+    for (const bool bigEndian : {false, true}) {
+        SCOPED_TRACE(bigEndian ? "big endian" : "little endian");
+        const QByteArray before = Utf16(QString::fromUtf16(u"[A]\r\n\uFEFFK=1\r\nJ=\uFEFF\r\n"), bigEndian);
+        folder_.Write("Velmora.ini", before);
+        EXPECT_EQ(Ini().ReadString("A", "K", "-"), QStringLiteral("-"));
+        EXPECT_EQ(Ini().ReadString("A", QStringLiteral("\uFEFFK"), "-"), QStringLiteral("1"));
+        EXPECT_EQ(Ini().ReadString("A", "J", "-"), QStringLiteral("\uFEFF"));
+        Ini().WriteString("A", "J", QStringLiteral("\uFEFF2"));
+        EXPECT_EQ(folder_.Read("Velmora.ini"),
+                  Utf16(QString::fromUtf16(u"[A]\r\n\uFEFFK=1\r\nJ=\uFEFF2\r\n"), bigEndian));
+    }
+}
+
 // A settings file is edited by hand with whatever editor is at hand, and
 // saved in that editor's encoding: it is read in the encoding it is in, and
 // written back in it, with its mark, every untouched line byte for byte.
